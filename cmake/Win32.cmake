@@ -1,0 +1,35 @@
+# The real program: thin Win32 implementations of the platform seam, the
+# window procedures and resources, linked into one static ANSI GUI program
+# that runs on every Windows from the 9x generation on (subsystem 4.0).
+
+add_library(netvik_win32 STATIC
+  src/platform/win32/Win32Application.cpp
+  src/platform/win32/Win32Icmp.cpp
+  src/platform/win32/Win32MessageBoxes.cpp
+  src/platform/win32/Win32Pictures.cpp
+  src/platform/win32/Win32ShellNotify.cpp
+  src/platform/win32/Win32Sockets.cpp
+  src/platform/win32/Win32Timer.cpp
+  src/platform/win32/Win32TrayHook.cpp
+  src/platform/win32/Win32Window.cpp
+)
+target_compile_definitions(netvik_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0400 WINVER=0x0400)
+target_link_libraries(netvik_win32 PUBLIC netvik_core wsock32 comctl32 shell32 user32 gdi32 advapi32 kernel32)
+
+# Static runtime: the program needs no DLL that Windows does not ship.
+set(NETVIK_STATIC_LINK -static -static-libgcc -static-libstdc++ -s)
+
+add_executable(Netvik WIN32
+  src/app/MainWindow.cpp
+  src/app/WinMain.cpp
+  src/app/Netvik.rc
+)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # Lets the 32-bit program load on the oldest systems it supports.
+  target_sources(Netvik PRIVATE src/app/LegacyImports.cpp)
+endif()
+target_link_libraries(Netvik PRIVATE netvik_win32)
+target_link_options(Netvik PRIVATE ${NETVIK_STATIC_LINK}
+  -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
+  -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+set_target_properties(Netvik PROPERTIES OUTPUT_NAME Netvik)

@@ -1,0 +1,54 @@
+// Netvik: tells at a glance, from the notification area, whether this PC
+// reaches the Internet.
+#include "app/MainWindow.h"
+
+#include <commctrl.h>
+
+#include "monitor/frmNetvikmain.h"
+#include "net/modWinSock.h"
+#include "platform/win32/Win32Application.h"
+#include "platform/win32/Win32Icmp.h"
+#include "platform/win32/Win32MessageBoxes.h"
+#include "platform/win32/Win32ShellNotify.h"
+#include "platform/win32/Win32Sockets.h"
+
+#include <exception>
+
+namespace {
+
+int Run(HINSTANCE instance) {
+    using namespace netvik;
+    InitCommonControls();
+
+    win32::Win32Application application;
+    win32::Win32MessageBoxes messages;
+    win32::Win32Sockets sockets;
+    win32::Win32Icmp icmp;
+    win32::Win32ShellNotify shell;
+    modWinSock winsock(sockets, icmp, messages, application);
+
+    app::MainWindow window(instance);
+    messages.SetOwner(window.Hwnd());
+    frmNetvikmain form(MainServices{application, messages, shell, winsock}, window.Controls());
+    window.Attach(form);
+    form.Form_Load();
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageA(window.Hwnd(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    try {
+        return Run(instance);
+    } catch (const std::exception& failure) {
+        MessageBoxA(nullptr, failure.what(), "Netvik", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace netvik::monitor_texts {
+
+// Tray tooltips. Lines are separated by a CR alone.
+inline constexpr char kConnectedTip[] = "Connected to the Internet.";
+inline constexpr char kHostAnsweredTip[] = "No Internet connection,\rcheck the internetsettings.";
+inline constexpr char kComputerAnsweredTip[] = "No connection to host, check\rcable and networksettings.";
+inline constexpr char kCheckingTip[] = "Checking internet connection...";
+inline constexpr char kNetworkErrorTip[] = "Network error. Check networkcard,\rcable, host, networksettings.";
+inline constexpr char kDisabledTip[] = "Internet connection\rchecking disabled.";
+
+inline constexpr char kMainCaption[] = "Netvik";
+
+}  // namespace netvik::monitor_texts

@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+
+#include "platform/Handles.h"
+
+namespace netvik::platform {
+
+// Receives the shell's callbacks for the tray icon: the mouse message that
+// happened over the icon (0x203 left double-click, 0x205 right button up...).
+class TrayCallbackSink {
+public:
+    virtual ~TrayCallbackSink() = default;
+    virtual void OnTrayCallback(std::int32_t mouseMessage) = 0;
+};
+
+// The invisible child window that owns the tray icon: the shell sends it the
+// callbacks, and it holds the picture whose handle the shell shows, so the
+// handle stays valid while it is shown.
+class TrayHook {
+public:
+    virtual ~TrayHook() = default;
+    virtual WindowHandle Handle() const = 0;
+    virtual void SetPicture(IconHandle picture) = 0;
+    virtual IconHandle Picture() const = 0;
+};
+
+}  // namespace netvik::platform

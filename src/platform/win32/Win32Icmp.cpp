@@ -1,0 +1,75 @@
+#include "platform/win32/Win32Icmp.h"
+
+#include <ipexport.h>
+
+#include <cstring>
+
+namespace netvik::win32 {
+
+static_assert(sizeof(platform::IpOptionInformation) == sizeof(IP_OPTION_INFORMATION));
+static_assert(offsetof(platform::IpOptionInformation, OptionsData) == offsetof(IP_OPTION_INFORMATION, OptionsData));
+static_assert(sizeof(platform::IcmpEchoReply) == sizeof(ICMP_ECHO_REPLY));
+static_assert(offsetof(platform::IcmpEchoReply, Status) == offsetof(ICMP_ECHO_REPLY, Status));
+static_assert(offsetof(platform::IcmpEchoReply, Options) == offsetof(ICMP_ECHO_REPLY, Options));
+
+namespace {
+
+constexpr DWORD kGeneralFailure = IP_GENERAL_FAILURE;
+
+template <typename Fn>
+Fn Lookup(HMODULE module, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+}  // namespace
+
+Win32Icmp::Win32Icmp() {
+    if (!Bind("icmp.dll")) Bind("iphlpapi.dll");
+}
+
+Win32Icmp::~Win32Icmp() {
+    if (library_ != nullptr) FreeLibrary(library_);
+}
+
+bool Win32Icmp::Bind(const char* library) {
+    const HMODULE module = LoadLibraryA(library);
+    if (module == nullptr) return false;
+    const auto create = Lookup<CreateFn>(module, "IcmpCreateFile");
+    const auto sendEcho = Lookup<SendEchoFn>(module, "IcmpSendEcho");
+    const auto close = Lookup<CloseFn>(module, "IcmpCloseHandle");
+    if (create == nullptr || sendEcho == nullptr || close == nullptr) {
+        FreeLibrary(module);
+        return false;
+    }
+    library_ = module;
+    create_ = create;
+    sendEcho_ = sendEcho;
+    close_ = close;
+    return true;
+}
+
+platform::IcmpHandle Win32Icmp::Open() {
+    const HANDLE handle = create_ != nullptr ? create_() : INVALID_HANDLE_VALUE;
+    return reinterpret_cast<platform::IcmpHandle>(handle);
+}
+
+std::uint32_t Win32Icmp::SendEcho(platform::IcmpHandle handle, std::uint32_t destination, const void* requestData,
+                                  std::uint16_t requestSize, const platform::IpOptionInformation* options,
+                                  void* replyBuffer, std::uint32_t replySize, std::uint32_t timeout) {
+    if (sendEcho_ == nullptr) {
+        if (replySize >= sizeof(ICMP_ECHO_REPLY)) {
+            std::memcpy(static_cast<char*>(replyBuffer) + offsetof(ICMP_ECHO_REPLY, Status), &kGeneralFailure,
+                        sizeof kGeneralFailure);
+        }
+        return 0;
+    }
+    return sendEcho_(reinterpret_cast<HANDLE>(handle), destination, const_cast<void*>(requestData), requestSize,
+                     const_cast<platform::IpOptionInformation*>(options), replyBuffer, replySize, timeout);
+}
+
+void Win32Icmp::Close(platform::IcmpHandle handle) {
+    const HANDLE native = reinterpret_cast<HANDLE>(handle);
+    if (close_ != nullptr && native != INVALID_HANDLE_VALUE) close_(native);
+}
+
+}  // namespace netvik::win32

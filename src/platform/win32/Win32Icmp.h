@@ -1,0 +1,38 @@
+#pragma once
+#include "platform/Icmp.h"
+#include "platform/win32/WinTypes.h"
+
+namespace netvik::win32 {
+
+// The ICMP library, loaded at run time: icmp.dll where the system has it,
+// else iphlpapi.dll, which exports the same three functions on later
+// systems. Without either, every request fails with a non-zero status.
+class Win32Icmp : public platform::IcmpService {
+public:
+    Win32Icmp();
+    ~Win32Icmp() override;
+    Win32Icmp(const Win32Icmp&) = delete;
+    Win32Icmp& operator=(const Win32Icmp&) = delete;
+
+    bool Loaded() const { return sendEcho_ != nullptr; }
+
+    platform::IcmpHandle Open() override;
+    std::uint32_t SendEcho(platform::IcmpHandle handle, std::uint32_t destination, const void* requestData,
+                           std::uint16_t requestSize, const platform::IpOptionInformation* options, void* replyBuffer,
+                           std::uint32_t replySize, std::uint32_t timeout) override;
+    void Close(platform::IcmpHandle handle) override;
+
+private:
+    using CreateFn = HANDLE(WINAPI*)();
+    using SendEchoFn = DWORD(WINAPI*)(HANDLE, DWORD, LPVOID, WORD, LPVOID, LPVOID, DWORD, DWORD);
+    using CloseFn = BOOL(WINAPI*)(HANDLE);
+
+    bool Bind(const char* library);
+
+    HMODULE library_ = nullptr;
+    CreateFn create_ = nullptr;
+    SendEchoFn sendEcho_ = nullptr;
+    CloseFn close_ = nullptr;
+};
+
+}  // namespace netvik::win32

@@ -1,0 +1,24 @@
+#pragma once
+#include <array>
+
+#include "platform/Pictures.h"
+#include "platform/win32/WinTypes.h"
+
+namespace netvik::win32 {
+
+// The tray icons, loaded once from the program's resources at 16 x 16 and
+// kept for the whole run, so a handle shown in the tray never goes stale.
+class Win32Pictures : public platform::Pictures {
+public:
+    Win32Pictures(HINSTANCE instance, const std::array<int, 6>& trayIconIds);
+    ~Win32Pictures() override;
+    Win32Pictures(const Win32Pictures&) = delete;
+    Win32Pictures& operator=(const Win32Pictures&) = delete;
+
+    platform::IconHandle TrayIcon(int index) const override;
+
+private:
+    std::array<HICON, 6> trayIcons_{};
+};
+
+}  // namespace netvik::win32

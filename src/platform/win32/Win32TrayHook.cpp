@@ -1,0 +1,43 @@
+#include "platform/win32/Win32TrayHook.h"
+
+#include <stdexcept>
+
+namespace netvik::win32 {
+
+namespace {
+
+void RegisterHookClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSA existing;
+    if (GetClassInfoA(instance, Win32TrayHook::kClassName, &existing)) return;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.lpszClassName = Win32TrayHook::kClassName;
+    if (RegisterClassA(&wc) == 0) throw std::runtime_error("cannot register the tray hook window class");
+}
+
+}  // namespace
+
+Win32TrayHook::Win32TrayHook(HWND parent, platform::TrayCallbackSink& sink) : sink_(sink) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+    RegisterHookClass(instance, &Win32TrayHook::WindowProc);
+    window_ = CreateWindowExA(0, kClassName, "pichook", WS_CHILD, 0, 0, 0, 0, parent, nullptr, instance, nullptr);
+    if (window_ == nullptr) throw std::runtime_error("cannot create the tray hook window");
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Win32TrayHook::~Win32TrayHook() {
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
+LRESULT CALLBACK Win32TrayHook::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* hook = reinterpret_cast<Win32TrayHook*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (hook != nullptr && message == kCallbackMessage) {
+        hook->sink_.OnTrayCallback(static_cast<std::int32_t>(lParam));
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace netvik::win32

@@ -1,0 +1,66 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "net/modWinSock.h"
+#include "platform/Application.h"
+#include "platform/ShellNotify.h"
+#include "platform/Timer.h"
+#include "platform/Window.h"
+
+namespace netvik {
+
+// The window that owns the tray icon, and the check timer that must stop
+// while that window is open as the settings panel.
+struct TraySource {
+    platform::Window& window;
+    platform::Timer& timer;
+};
+
+// The program's single notification-area icon: adds, changes and deletes it
+// through the shell, keeps its picture and tip between calls, and turns the
+// shell's mouse callbacks into actions.
+class clsSysTray : private platform::TrayCallbackSink {
+public:
+    static constexpr std::uint32_t kIconId = 1;
+    static constexpr std::uint32_t kFlags = 7;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
+    static constexpr std::uint32_t kCallbackMessage = 0x200;
+    static constexpr std::int32_t kLeftDoubleClick = 0x203;
+    static constexpr std::int32_t kRightButtonUp = 0x205;
+
+    clsSysTray(platform::ShellNotify& shell, platform::Application& application, modWinSock& winsock);
+    ~clsSysTray() override;
+    clsSysTray(const clsSysTray&) = delete;
+    clsSysTray& operator=(const clsSysTray&) = delete;
+
+    // Hands over the owning window; set once, before any other operation.
+    void SourceWindow(const TraySource& vData);
+
+    void MinToSysTray();
+    void RemoveFromSysTray();
+    void ChangeIcon(platform::IconHandle toNewIcon);
+    void ChangeToolTip(const std::string& cNewTip);
+
+    // Raised when the right mouse button is released over the icon.
+    std::function<void()> RButtonUp;
+
+    const platform::NotifyIconData& Record() const { return record_; }
+
+private:
+    void OnTrayCallback(std::int32_t mouseMessage) override;
+    void RestoreFromSysTray();
+    bool Notify(platform::NotifyMessage message);
+
+    platform::ShellNotify& shell_;
+    platform::Application& application_;
+    modWinSock& winsock_;
+    platform::Window* sourceWindow_ = nullptr;
+    platform::Timer* checkTimer_ = nullptr;
+    std::unique_ptr<platform::TrayHook> pichook_;
+    platform::NotifyIconData record_{};
+    bool busy_ = false;
+};
+
+}  // namespace netvik

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include "fakes/FakeSystem.h"
+#include "net/AddressText.h"
+
+namespace netvik {
+namespace {
+
+using fakes::FakeShell;
+using fakes::FakeSystem;
+using fakes::PictureOf;
+
+constexpr char kNetworkErrorTip[] = "Network error. Check networkcard,\rcable, host, networksettings.";
+
+class CheckCycleTest : public ::testing::Test {
+protected:
+    CheckCycleTest() {
+        form.Form_Load();
+        auto& state = form.State();
+        state.ProbeAddresses = {internet, host, computer};
+        state.RefreshMinutes = 1;
+        state.MinutesLeft = 1;
+        fx.log.Clear();
+        fx.icmp.requests.clear();
+    }
+
+    // One due tick runs one check cycle.
+    void RunCycle() {
+        form.State().MinutesLeft = 1;
+        form.Timer_Timer();
+    }
+    std::vector<std::uint32_t> Destinations() const {
+        std::vector<std::uint32_t> result;
+        for (const auto& r : fx.icmp.requests) result.push_back(r.destination);
+        return result;
+    }
+    std::vector<std::uint32_t> Timeouts() const {
+        std::vector<std::uint32_t> result;
+        for (const auto& r : fx.icmp.requests) result.push_back(r.timeout);
+        return result;
+    }
+    std::string Tip() const { return FakeShell::TipOf(fx.shell.Icon()); }
+
+    FakeSystem fx;
+    frmNetvikmain form{fx.Services(), fx.Controls()};
+    const std::int32_t internet = AddressToLong("127.0.0.1");
+    const std::int32_t host = AddressToLong("127.0.0.2");
+    const std::int32_t computer = AddressToLong("127.0.0.3");
+    const std::uint32_t I = static_cast<std::uint32_t>(internet);
+    const std::uint32_t H = static_cast<std::uint32_t>(host);
+    const std::uint32_t C = static_cast<std::uint32_t>(computer);
+};
+
+TEST_F(CheckCycleTest, InternetAnsweringSendsOneRequest) {
+    fx.icmp.AlwaysAnswer(I);
+    fx.icmp.AlwaysAnswer(H);
+    fx.icmp.AlwaysAnswer(C);
+    RunCycle();
+    EXPECT_EQ(Destinations(), (std::vector<std::uint32_t>{I}));
+    EXPECT_EQ(Timeouts(), (std::vector<std::uint32_t>{1000}));
+    EXPECT_EQ(fx.shell.Icon().hIcon, PictureOf("IIP"));
+    EXPECT_EQ(Tip(), "Connected to the Internet.");
+}
+
+TEST_F(CheckCycleTest, InternetAnsweringOnTheSecondAttemptIsStillConnected) {
+    fx.icmp.Script(I, {false, true});
+    fx.icmp.AlwaysAnswer(H);
+    RunCycle();
+    EXPECT_EQ(Destinations(), (std::vector<std::uint32_t>{I, I}));
+    EXPECT_EQ(fx.shell.Icon().hIcon, PictureOf("IIP"));
+}
+
+TEST_F(CheckCycleTest, HostAnsweringOnItsSecondAttempt) {
+    fx.icmp.Script(H, {false, true});
+    fx.icmp.AlwaysAnswer(C);
+    RunCycle();
+    EXPECT_EQ(Destinations(), (std::vector<std::uint32_t>{I, I, H, H}));
+    EXPECT_EQ(Timeouts(), (std::vector<std::uint32_t>{1000, 1000, 200, 200}));
+    EXPECT_EQ(fx.shell.Icon().hIcon, PictureOf("HIP"));
+    EXPECT_EQ(Tip(), "No Internet connection,\rcheck the internetsettings.");
+}
+
+TEST_F(CheckCycleTest, OnlyComputerAnsweringAfterFourFailedRequests) {
+    fx.icmp.AlwaysAnswer(C);
+    RunCycle();
+    EXPECT_EQ(Destinations(), (std::vector<std::uint32_t>{I, I, H, H, C}));
+    EXPECT_EQ(fx.shell.Icon().hIcon, PictureOf("CIP"));
+    EXPECT_EQ(Tip(), "No connection to host, check\rcable and networksettings.");
+}
+
+TEST_F(CheckCycleTest, NothingAnsweringAfterSixRequestsIsANetworkError) {
+    RunCycle();
+    EXPECT_EQ(Destinations(), (std::vector<std::uint32_t>{I, I, H, H, C, C}));
+    EXPECT_EQ(Timeouts(), (std::vector<std::uint32_t>{1000, 1000, 200, 200, 40, 40}));
+    EXPECT_EQ(fx.shell.Icon().hIcon, PictureOf("e"));
+    EXPECT_EQ(Tip(), kNetworkErrorTip);
+}
+
+TEST_F(CheckCycleTest, ShowsCheckingInTheTrayBeforeTheFirstProbe) {
+    fx.window.visible = true;
+    RunCycle();
+    const auto& log = fx.log.Entries();
+    ASSERT_GE(log.size(), 6U);
+    EXPECT_EQ(log[0].rfind("Shell Modify icon=" + std::to_string(PictureOf("p")) + " tip=", 0), 0U);
+    EXPECT_EQ(log[1], "Shell Add");
+    EXPECT_EQ(log[2], "Hide form");
+    EXPECT_EQ(log[3], "TaskList hidden");
+    EXPECT_EQ(log[4], "Shell Modify icon=" + std::to_string(PictureOf("p")) + " tip=Checking internet connection...");
+    EXPECT_EQ(log[5], "WSAStartup");
+    EXPECT_EQ(fx.shell.calls[1].record.hIcon, PictureOf("p"));  // the add carried the checking picture
+}
+
+TEST_F(CheckCycleTest, AnAnswerSetsIconAndTipBeforeTheRelease) {
+    fx.icmp.AlwaysAnswer(H);
+    RunCycle();
+    const int icon = fx.log.Find("Shell Modify icon=" + std::to_string(PictureOf("HIP")));
+    const int tip = fx.log.Find("Shell Modify icon=" + std::to_string(PictureOf("HIP")) + " tip=No Internet");
+    const int release = fx.log.Find("WSACleanup");
+    ASSERT_GE(icon, 0);
+    EXPECT_LT(icon, tip);
+    EXPECT_LT(tip, release);
+    EXPECT_EQ(release, static_cast<int>(fx.log.Entries().size()) - 1);
+}
+
+TEST_F(CheckCycleTest, TotalFailureReleasesBeforeSettingIconAndTip) {
+    RunCycle();
+    const int release = fx.log.Find("WSACleanup");
+    const int icon = fx.log.Find("Shell Modify icon=" + std::to_string(PictureOf("e")));
+    ASSERT_GE(release, 0);
+    EXPECT_LT(release, icon);
+    EXPECT_EQ(fx.log.Entries().back(),
+              "Shell Modify icon=" + std::to_string(PictureOf("e")) + " tip=" + kNetworkErrorTip);
+}
+
+TEST_F(CheckCycleTest, EveryCycleReleasesWhatItStarted) {
+    fx.icmp.Script(I, {true});
+    RunCycle();
+    RunCycle();
+    EXPECT_EQ(fx.log.Count("WSAStartup"), 2);
+    EXPECT_EQ(fx.log.Count("WSACleanup"), 2);
+    EXPECT_EQ(fx.sockets.references, 0);
+    EXPECT_EQ(fx.icmp.openHandles, 0);
+}
+
+TEST_F(CheckCycleTest, RefreshOfOneChecksOnEveryTick) {
+    fx.application.SetShownInTaskList(false);
+    for (int tick = 0; tick < 3; ++tick) {
+        form.Timer_Timer();
+        EXPECT_EQ(form.State().MinutesLeft, 1);
+    }
+    EXPECT_EQ(fx.log.Count("WSAStartup"), 3);
+}
+
+TEST_F(CheckCycleTest, RefreshOfNChecksOnEveryNthTickAfterReloading) {
+    fx.application.SetShownInTaskList(false);
+    auto& state = form.State();
+    state.RefreshMinutes = 4;
+    state.MinutesLeft = 4;
+    std::vector<int> seen;
+    for (int tick = 1; tick <= 8; ++tick) {
+        const int before = fx.log.Count("WSAStartup");
+        form.Timer_Timer();
+        seen.push_back(state.MinutesLeft);
+        const bool checked = fx.log.Count("WSAStartup") != before;
+        EXPECT_EQ(checked, tick == 4 || tick == 8) << tick;
+    }
+    EXPECT_EQ(seen, (std::vector<int>{3, 2, 1, 4, 3, 2, 1, 4}));
+    EXPECT_EQ(fx.log.Count("WSAStartup"), 2);
+}
+
+TEST_F(CheckCycleTest, ACountdownFoundAtZeroIsDueAndNeverUnderflows) {
+    fx.application.SetShownInTaskList(false);
+    auto& state = form.State();
+    state.RefreshMinutes = 5;
+    state.MinutesLeft = 0;
+    form.Timer_Timer();
+    EXPECT_EQ(state.MinutesLeft, 5);
+    EXPECT_EQ(fx.log.Count("WSAStartup"), 1);
+}
+
+TEST_F(CheckCycleTest, TicksWhileThePanelIsOpenChangeNothing) {
+    fx.application.SetShownInTaskList(true);
+    auto& state = form.State();
+    state.RefreshMinutes = 3;
+    for (const std::uint8_t left : {1, 2, 0}) {
+        state.MinutesLeft = left;
+        fx.log.Clear();
+        form.Timer_Timer();
+        EXPECT_EQ(state.MinutesLeft, left);
+        EXPECT_TRUE(fx.log.Entries().empty());
+    }
+}
+
+}  // namespace
+}  // namespace netvik

@@ -1,0 +1,698 @@
+#!/usr/bin/env python3
+"""Draw Netvik's icons and write them as .ico files.
+
+Generates, into src/app/icons/:
+  checking.ico  disabled.ico  error.ico         16x16 tray icons
+  computer.ico  host.ico      internet.ico      16x16 tray icons
+  netvik.ico                                    application icon, 16/32/48
+
+and docs/icons.png, a preview sheet of all seven enlarged 8x.
+
+Every size is stored twice: as an 8-bit palette image with an AND mask (for
+systems without alpha-blended icons) and as a 32-bit BGRA image with an AND
+mask. The artwork is described as shapes (signed distance functions) and
+rasterised with supersampling, so edges are anti-aliased. Only the Python 3
+standard library is used, and the output is byte-for-byte reproducible.
+
+Usage:
+  python3 tools/make_icons.py            write the icons and the preview
+  python3 tools/make_icons.py --check    re-read the files on disk, validate
+                                         their structure and verify they match
+                                         what this script generates
+"""
+
+import math
+import struct
+import sys
+import zlib
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+ICON_DIR = ROOT / "src" / "app" / "icons"
+PREVIEW = ROOT / "docs" / "icons.png"
+
+SUPERSAMPLE = 8          # samples per pixel along each axis
+ALPHA_THRESHOLD = 128    # alpha below this is transparent in the AND mask
+
+
+# --------------------------------------------------------------------------
+# Shapes: signed distance functions, negative inside, in pixel units.
+# Pixel (i, j) covers the square [i, i+1] x [j, j+1].
+
+def circle(cx, cy, r):
+    return lambda x, y: math.hypot(x - cx, y - cy) - r
+
+
+def box(x0, y0, x1, y1, radius=0.0):
+    cx, cy = (x0 + x1) / 2, (y0 + y1) / 2
+    hx, hy = (x1 - x0) / 2 - radius, (y1 - y0) / 2 - radius
+
+    def sdf(x, y):
+        qx, qy = abs(x - cx) - hx, abs(y - cy) - hy
+        outside = math.hypot(max(qx, 0.0), max(qy, 0.0))
+        return outside + min(max(qx, qy), 0.0) - radius
+    return sdf
+
+
+def _segment_distance(x, y, ax, ay, bx, by):
+    dx, dy = bx - ax, by - ay
+    t = ((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy)
+    t = min(1.0, max(0.0, t))
+    return math.hypot(x - ax - t * dx, y - ay - t * dy)
+
+
+def stroke(points, width):
+    """A polyline of the given width with round joins and caps."""
+    half = width / 2
+    segments = list(zip(points, points[1:]))
+
+    def sdf(x, y):
+        return min(_segment_distance(x, y, a[0], a[1], b[0], b[1])
+                   for a, b in segments) - half
+    return sdf
+
+
+def ellipse_ring(cx, cy, rx, ry, width):
+    """The outline of an ellipse (approximate distance, exact enough here)."""
+    half = width / 2
+
+    def sdf(x, y):
+        px, py = (x - cx) / rx, (y - cy) / ry
+        k0 = math.hypot(px, py)
+        k1 = math.hypot(px / rx, py / ry)
+        if k1 == 0.0:
+            return min(rx, ry) - half
+        return abs(k0 * (k0 - 1.0) / k1) - half
+    return sdf
+
+
+def union(*shapes):
+    return lambda x, y: min(s(x, y) for s in shapes)
+
+
+def intersect(*shapes):
+    return lambda x, y: max(s(x, y) for s in shapes)
+
+
+def scaled(shape, k):
+    """Draw a shape designed on a 16-pixel grid at k times that size."""
+    if k == 1:
+        return shape
+    return lambda x, y: shape(x / k, y / k) * k
+
+
+# --------------------------------------------------------------------------
+# Paint and rasterisation.
+
+def rgb(hex_colour, alpha=255):
+    value = int(hex_colour.lstrip("#"), 16)
+    return (value >> 16 & 255, value >> 8 & 255, value & 255, alpha)
+
+
+def mix(c0, c1, t):
+    t = min(1.0, max(0.0, t))
+    return tuple(a + (b - a) * t for a, b in zip(c0, c1))
+
+
+def radial(light, dark, cx, cy, r):
+    """Shading that goes from `light` at (cx, cy) to `dark` at distance r."""
+    return lambda x, y: mix(light, dark, math.hypot(x - cx, y - cy) / r)
+
+
+def vertical(top, bottom, y0, y1):
+    return lambda x, y: mix(top, bottom, (y - y0) / (y1 - y0))
+
+
+class Layer:
+    """A shape filled with a colour (or shading function), optionally with an
+    outline of the given width drawn just inside its edge."""
+
+    def __init__(self, shape, fill, outline=None, width=1.0):
+        self.shape, self.fill = shape, fill
+        self.outline, self.width = outline, width
+
+    def colour_at(self, x, y):
+        d = self.shape(x, y)
+        if d > 0.0:
+            return None
+        if self.outline is not None and d > -self.width:
+            return self.outline
+        return self.fill(x, y) if callable(self.fill) else self.fill
+
+
+def render(layers, size):
+    """Rasterise layers (bottom first) into rows of straight RGBA tuples.
+
+    Each sample point composites all layers; the samples of a pixel are then
+    averaged with premultiplied alpha, which keeps shared edges seamless."""
+    offsets = [(i + 0.5) / SUPERSAMPLE for i in range(SUPERSAMPLE)]
+    count = SUPERSAMPLE * SUPERSAMPLE
+    image = []
+    for py in range(size):
+        row = []
+        for px in range(size):
+            sr = sg = sb = sa = 0.0
+            for oy in offsets:
+                for ox in offsets:
+                    r = g = b = a = 0.0
+                    for layer in layers:
+                        c = layer.colour_at(px + ox, py + oy)
+                        if c is None:
+                            continue
+                        ca = c[3] / 255.0
+                        r = c[0] * ca + r * (1.0 - ca)
+                        g = c[1] * ca + g * (1.0 - ca)
+                        b = c[2] * ca + b * (1.0 - ca)
+                        a = ca + a * (1.0 - ca)
+                    sr, sg, sb, sa = sr + r, sg + g, sb + b, sa + a
+            alpha = sa / count
+            if alpha <= 0.0:
+                row.append((0, 0, 0, 0))
+                continue
+            row.append((_byte(sr / count / alpha), _byte(sg / count / alpha),
+                        _byte(sb / count / alpha), _byte(alpha * 255.0)))
+        image.append(row)
+    return image
+
+
+def _byte(value):
+    return min(255, max(0, int(value + 0.5)))
+
+
+# --------------------------------------------------------------------------
+# Artwork. Tray icons are designed on a 16x16 grid; odd-width details are
+# centred on pixel centres (x.5) so that they stay crisp.
+
+WHITE = rgb("#ffffff")
+
+
+def disc_icon(fill_light, fill_dark, outline):
+    """The round badge shared by the checking, disabled and error icons."""
+    return Layer(circle(7.5, 7.5, 7.5),
+                 radial(fill_light, fill_dark, 5.0, 4.5, 11.0), outline)
+
+
+def art_checking():
+    dots = union(circle(3.5, 8.0, 1.45), circle(7.5, 8.0, 1.45),
+                 circle(11.5, 8.0, 1.45))
+    return [disc_icon(rgb("#7cc0ff"), rgb("#1c62c8"), rgb("#0d2c66")),
+            Layer(dots, WHITE)]
+
+
+def art_disabled():
+    slash = stroke([(4.0, 11.0), (11.0, 4.0)], 2.4)
+    return [disc_icon(rgb("#d4d4d4"), rgb("#7c7c7c"), rgb("#3a3a3a")),
+            Layer(slash, WHITE)]
+
+
+def art_error():
+    cross = union(stroke([(4.5, 4.5), (10.5, 10.5)], 2.2),
+                  stroke([(4.5, 10.5), (10.5, 4.5)], 2.2))
+    return [disc_icon(rgb("#ff8a7a"), rgb("#c81e14"), rgb("#5c0a06")),
+            Layer(cross, WHITE)]
+
+
+def art_internet():
+    """Connected: a green globe with its grid of meridians and parallels."""
+    grid_colour = rgb("#e8ffe0", 200)
+    body = circle(7.5, 7.5, 7.5)
+    inner = circle(7.5, 7.5, 6.6)
+    grid = intersect(inner, union(
+        box(7.0, 0.0, 8.0, 15.0),                  # central meridian
+        ellipse_ring(7.5, 7.5, 3.6, 7.0, 1.0),     # side meridians
+        box(0.0, 7.0, 15.0, 8.0),                  # equator
+        box(0.0, 3.5, 15.0, 4.5),                  # parallels
+        box(0.0, 10.5, 15.0, 11.5)))
+    return [Layer(body, radial(rgb("#6fd64a"), rgb("#178017"), 5.0, 4.5, 11.0),
+                  rgb("#0b4a0e")),
+            Layer(grid, grid_colour)]
+
+
+def art_host():
+    """Host answers, Internet does not: an amber router with antennas."""
+    outline = rgb("#5a3600")
+    antennas = union(stroke([(3.5, 8.0), (3.5, 2.5)], 2.0),
+                     stroke([(11.5, 8.0), (11.5, 2.5)], 2.0))
+    body = box(0.0, 7.0, 15.0, 15.0, 2.0)
+    leds = union(box(3.0, 10.0, 5.0, 12.0), box(6.0, 10.0, 8.0, 12.0),
+                 box(9.0, 10.0, 11.0, 12.0))
+    return [Layer(antennas, outline),
+            Layer(body, vertical(rgb("#ffe07a"), rgb("#e89a00"), 7.0, 15.0),
+                  outline),
+            Layer(leds, rgb("#5a3600"))]
+
+
+def art_computer():
+    """Only this PC answers: a monitor showing an unplugged cable."""
+    outline = rgb("#4a1800")
+    screen = box(0.0, 0.0, 15.0, 11.0, 1.5)
+    stand = union(box(6.0, 10.5, 9.0, 13.0), box(3.0, 12.5, 12.0, 15.0, 1.0))
+    plug = union(box(2.0, 5.0, 4.0, 6.0),          # cable
+                 box(4.0, 3.0, 6.0, 8.0),          # plug body
+                 box(6.0, 4.0, 7.0, 5.0), box(6.0, 6.0, 7.0, 7.0))  # pins
+    socket = union(box(9.0, 3.0, 11.0, 8.0), box(11.0, 5.0, 13.0, 6.0))
+    return [Layer(stand, rgb("#8a8a8a"), rgb("#2e2e2e")),
+            Layer(screen, vertical(rgb("#ffb066"), rgb("#e25a00"), 0.0, 11.0),
+                  outline),
+            Layer(union(plug, socket), WHITE)]
+
+
+def art_netvik(size):
+    """Application icon: a blue globe with a white ping pulse across it."""
+    k = size / 16
+    edge = 1.0 if size < 48 else 1.5
+    globe = scaled(circle(8.0, 8.0, 8.0), k)
+    inner = scaled(circle(8.0, 8.0, 7.0), k)
+    grid = intersect(inner, scaled(union(
+        ellipse_ring(8.0, 8.0, 3.4, 7.2, 1.0 if size < 32 else 0.6),
+        box(7.5, 0.0, 8.5, 16.0) if size < 32 else box(7.7, 0.0, 8.3, 16.0),
+        box(0.0, 4.0, 16.0, 4.6), box(0.0, 11.4, 16.0, 12.0)), k))
+    pulse_points = [(0.5, 8.5), (4.5, 8.5), (6.2, 4.0), (8.8, 13.0),
+                    (10.5, 8.5), (15.5, 8.5)]
+    pulse = scaled(stroke(pulse_points, 1.6 if size < 32 else 2.2), k)
+    # At 16x16 an outline would swallow the pulse; white on blue suffices.
+    pulse_edge = (rgb("#0a2a60"), edge) if size >= 32 else (None, 0.0)
+    return [Layer(globe, radial(rgb("#9ad8ff"), rgb("#1658b8"),
+                                5.0 * k, 4.5 * k, 12.0 * k),
+                  rgb("#0a2a60"), edge),
+            Layer(grid, rgb("#0d3f8a", 150)),
+            Layer(pulse, WHITE, *pulse_edge)]
+
+
+def tray(art):
+    """Tray artwork is drawn on a 16x16 grid; scale it to the requested size,
+    keeping outlines one pixel wide."""
+    def draw_at(size):
+        k = size / 16
+        if k == 1:
+            return art()
+        return [Layer(scaled(layer.shape, k),
+                      (lambda x, y, f=layer.fill: f(x / k, y / k))
+                      if callable(layer.fill) else layer.fill,
+                      layer.outline, layer.width)
+                for layer in art()]
+    return draw_at
+
+
+# file name -> (sizes, drawing function taking the size)
+ICONS = {
+    "checking.ico": ((16,), tray(art_checking)),
+    "disabled.ico": ((16,), tray(art_disabled)),
+    "error.ico": ((16,), tray(art_error)),
+    "computer.ico": ((16,), tray(art_computer)),
+    "host.ico": ((16,), tray(art_host)),
+    "internet.ico": ((16,), tray(art_internet)),
+    "netvik.ico": ((16, 32, 48), art_netvik),
+}
+
+
+def draw(name, size):
+    return render(ICONS[name][1](size), size)
+
+
+# --------------------------------------------------------------------------
+# Palette quantisation for the 8-bit images (median cut). Index 0 is black
+# and is what transparent pixels store, so that (screen AND 1) XOR 0 leaves
+# the screen untouched.
+
+PALETTE_SIZE = 256
+
+
+def opaque(pixel):
+    return pixel[3] >= ALPHA_THRESHOLD
+
+
+def median_cut(histogram, count):
+    """Reduce {colour: weight} to at most `count` colours."""
+    if len(histogram) <= count:
+        return sorted(histogram)
+    boxes = [sorted(histogram.items())]
+    while len(boxes) < count:
+        best = None
+        for i, entries in enumerate(boxes):
+            if len(entries) < 2:
+                continue
+            spans = [max(c[ch] for c, _ in entries) - min(c[ch] for c, _ in entries)
+                     for ch in range(3)]
+            span = max(spans)
+            if best is None or span > best[0]:
+                best = (span, i, spans.index(span))
+        if best is None:
+            break
+        _, i, channel = best
+        entries = sorted(boxes.pop(i), key=lambda e: (e[0][channel], e[0]))
+        total = sum(w for _, w in entries)
+        running, cut = 0, 1
+        for cut in range(1, len(entries)):
+            running += entries[cut - 1][1]
+            if running * 2 >= total:
+                break
+        boxes[i:i] = [entries[:cut], entries[cut:]]
+    palette = []
+    for entries in boxes:
+        total = sum(w for _, w in entries)
+        palette.append(tuple(_byte(sum(c[ch] * w for c, w in entries) / total)
+                             for ch in range(3)))
+    return sorted(set(palette))
+
+
+def quantise(image):
+    """Return (palette of 256 RGB tuples, rows of indices)."""
+    histogram = {}
+    for row in image:
+        for p in row:
+            if opaque(p):
+                histogram[p[:3]] = histogram.get(p[:3], 0) + 1
+    colours = median_cut(histogram, PALETTE_SIZE - 1)
+    palette = [(0, 0, 0)] + colours
+    palette += [(0, 0, 0)] * (PALETTE_SIZE - len(palette))
+    cache = {}
+
+    def nearest(c):
+        if c not in cache:
+            cache[c] = min(range(1, len(colours) + 1),
+                           key=lambda i: (sum((a - b) ** 2 for a, b in
+                                              zip(c, palette[i])), i))
+        return cache[c]
+    indices = [[nearest(p[:3]) if opaque(p) else 0 for p in row]
+               for row in image]
+    return palette, indices
+
+
+# --------------------------------------------------------------------------
+# ICO writing. Each image is a BITMAPINFOHEADER with biHeight = 2 * height,
+# the colour (XOR) bitmap and the 1-bit AND mask, both bottom-up with rows
+# padded to 32 bits.
+
+ICONDIR = struct.Struct("<HHH")
+ICONDIRENTRY = struct.Struct("<BBBBHHII")
+BITMAPINFOHEADER = struct.Struct("<IiiHHIIiiII")
+
+
+def row_stride(width, bpp):
+    return (width * bpp + 31) // 32 * 4
+
+
+def and_mask(image):
+    size = len(image)
+    stride = row_stride(size, 1)
+    out = bytearray()
+    for row in reversed(image):
+        bits = bytearray(stride)
+        for x, p in enumerate(row):
+            if not opaque(p):
+                bits[x // 8] |= 0x80 >> (x % 8)
+        out += bits
+    return bytes(out)
+
+
+def bmp_header(size, bpp, data_size):
+    return BITMAPINFOHEADER.pack(BITMAPINFOHEADER.size, size, 2 * size, 1,
+                                 bpp, 0, data_size, 0, 0, 0, 0)
+
+
+def encode_8bit(image):
+    size = len(image)
+    palette, indices = quantise(image)
+    stride = row_stride(size, 8)
+    pixels = b"".join(bytes(row) + bytes(stride - size)
+                      for row in reversed(indices))
+    mask = and_mask(image)
+    colours = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    return bmp_header(size, 8, len(pixels) + len(mask)) + colours + pixels + mask
+
+
+def encode_32bit(image):
+    # Where the mask says transparent the colour is black, so that systems
+    # that pick this image but ignore alpha (mask + XOR drawing) show the
+    # background there rather than inverted garbage.
+    size = len(image)
+    pixels = bytearray()
+    for row in reversed(image):
+        for r, g, b, a in row:
+            if a < ALPHA_THRESHOLD:
+                r = g = b = 0
+            pixels += bytes((b, g, r, a))
+    mask = and_mask(image)
+    return bmp_header(size, 32, len(pixels) + len(mask)) + bytes(pixels) + mask
+
+
+def build_ico(images):
+    """images: {size: rgba rows}. Sizes ascending, 8-bit before 32-bit."""
+    entries = []
+    for size in sorted(images):
+        entries.append((size, 8, encode_8bit(images[size])))
+        entries.append((size, 32, encode_32bit(images[size])))
+    offset = ICONDIR.size + ICONDIRENTRY.size * len(entries)
+    head = ICONDIR.pack(0, 1, len(entries))
+    body = b""
+    for size, bpp, data in entries:
+        dim = size if size < 256 else 0
+        head += ICONDIRENTRY.pack(dim, dim, 0, 0, 1, bpp, len(data), offset)
+        offset += len(data)
+        body += data
+    return head + body
+
+
+# --------------------------------------------------------------------------
+# PNG writing (8-bit RGB) and the preview sheet.
+
+def png_bytes(image):
+    """image: rows of RGB tuples."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    height, width = len(image), len(image[0])
+    raw = b"".join(b"\x00" + bytes(c for p in row for c in p) for row in image)
+    return (b"\x89PNG\r\n\x1a\n" +
+            chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) +
+            chunk(b"IEND", b""))
+
+
+def png_content(data):
+    """The header and uncompressed pixel rows of a PNG, or None if it is not
+    one. Used to compare previews independently of the zlib build."""
+    if not data.startswith(b"\x89PNG\r\n\x1a\n"):
+        return None
+    pos, header, idat = 8, None, b""
+    while pos + 8 <= len(data):
+        length, kind = struct.unpack_from(">I4s", data, pos)
+        body = data[pos + 8:pos + 8 + length]
+        if kind == b"IHDR":
+            header = body
+        elif kind == b"IDAT":
+            idat += body
+        pos += 12 + length
+    try:
+        return header, zlib.decompress(idat)
+    except zlib.error:
+        return None
+
+
+def compose_sheet(images, scale, background, gap):
+    """Place RGBA images side by side, enlarged (nearest neighbour), on a
+    solid background; returns rows of RGB tuples."""
+    height = max(len(im) for im in images) * scale + 2 * gap
+    width = sum(len(im[0]) * scale for im in images) + gap * (len(images) + 1)
+    sheet = [[background] * width for _ in range(height)]
+    left = gap
+    for im in images:
+        for y in range(len(im) * scale):
+            for x in range(len(im[0]) * scale):
+                r, g, b, a = im[y // scale][x // scale]
+                sheet[gap + y][left + x] = tuple(
+                    _byte(c * a / 255 + bg * (255 - a) / 255)
+                    for c, bg in zip((r, g, b), background))
+        left += len(im[0]) * scale + gap
+    return sheet
+
+
+PREVIEW_ORDER = ["internet.ico", "host.ico", "computer.ico", "error.ico",
+                 "checking.ico", "disabled.ico", "netvik.ico"]
+
+
+def preview_png():
+    images = [draw(name, 16) for name in PREVIEW_ORDER]
+    return png_bytes(compose_sheet(images, 8, (240, 240, 240), 16))
+
+
+def generate():
+    """Return {path: bytes} of every generated file."""
+    files = {}
+    for name, (sizes, _) in ICONS.items():
+        files[ICON_DIR / name] = build_ico({s: draw(name, s) for s in sizes})
+    files[PREVIEW] = preview_png()
+    return files
+
+
+# --------------------------------------------------------------------------
+# Reading ICO files back, for --check.
+
+class IcoError(Exception):
+    pass
+
+
+def parse_ico(data):
+    """Decode an .ico file into a list of images, each a dict with size, bpp,
+    'pixels' (rows of RGBA) and 'mask' (rows of 0/1). Raises IcoError."""
+    if len(data) < ICONDIR.size:
+        raise IcoError("file too short")
+    reserved, kind, count = ICONDIR.unpack_from(data)
+    if reserved != 0 or kind != 1 or count == 0:
+        raise IcoError("bad ICONDIR (%d, %d, %d)" % (reserved, kind, count))
+    table_end = ICONDIR.size + count * ICONDIRENTRY.size
+    if len(data) < table_end:
+        raise IcoError("directory truncated")
+    images, extents = [], []
+    for i in range(count):
+        (w, h, colour_count, res, planes, bpp, length, offset
+         ) = ICONDIRENTRY.unpack_from(data, ICONDIR.size + i * ICONDIRENTRY.size)
+        where = "entry %d" % i
+        if res != 0 or planes != 1 or colour_count != 0:
+            raise IcoError("%s: reserved/planes/colour count invalid" % where)
+        if offset < table_end or offset + length > len(data):
+            raise IcoError("%s: data outside the file" % where)
+        extents.append((offset, offset + length))
+        images.append(parse_bmp(data[offset:offset + length],
+                                w or 256, h or 256, bpp, where))
+    extents.sort()
+    for (_, end), (start, _) in zip(extents, extents[1:]):
+        if start < end:
+            raise IcoError("image data overlaps")
+    if extents[0][0] != table_end or extents[-1][1] != len(data):
+        raise IcoError("stray bytes before, between or after the images")
+    return images
+
+
+def parse_bmp(blob, width, height, bpp, where):
+    if len(blob) < BITMAPINFOHEADER.size:
+        raise IcoError("%s: header truncated" % where)
+    (hsize, bw, bh, planes, bbpp, compression, _, _, _, used,
+     _) = BITMAPINFOHEADER.unpack_from(blob)
+    if hsize != BITMAPINFOHEADER.size or compression != 0 or planes != 1:
+        raise IcoError("%s: unsupported bitmap header" % where)
+    if bw != width or bh != 2 * height or bbpp != bpp:
+        raise IcoError("%s: bitmap is %dx%d at %d bpp, directory says %dx%d "
+                       "at %d bpp (biHeight must be twice the height)"
+                       % (where, bw, bh, bbpp, width, height, bpp))
+    if bpp not in (8, 32):
+        raise IcoError("%s: unexpected bit depth %d" % (where, bpp))
+    pos = hsize
+    palette = []
+    if bpp == 8:
+        entries = used or 256
+        if entries > 256 or len(blob) < pos + 4 * entries:
+            raise IcoError("%s: bad palette size %d" % (where, entries))
+        palette = [(blob[pos + 4 * i + 2], blob[pos + 4 * i + 1], blob[pos + 4 * i])
+                   for i in range(entries)]
+        pos += 4 * entries
+    stride, mask_stride = row_stride(width, bpp), row_stride(width, 1)
+    expected = pos + stride * height + mask_stride * height
+    if len(blob) != expected:
+        raise IcoError("%s: %d bytes of image data, expected %d"
+                       % (where, len(blob), expected))
+    pixels, mask = [], []
+    for y in range(height):
+        row_at = pos + (height - 1 - y) * stride
+        mask_at = pos + stride * height + (height - 1 - y) * mask_stride
+        if bpp == 8:
+            idx = blob[row_at:row_at + width]
+            if max(idx) >= len(palette):
+                raise IcoError("%s: palette index out of range" % where)
+            pixels.append([palette[i] + (255,) for i in idx])
+        else:
+            pixels.append([(blob[row_at + 4 * x + 2], blob[row_at + 4 * x + 1],
+                            blob[row_at + 4 * x], blob[row_at + 4 * x + 3])
+                           for x in range(width)])
+        mask.append([blob[mask_at + x // 8] >> (7 - x % 8) & 1
+                     for x in range(width)])
+    return {"size": width, "bpp": bpp, "pixels": pixels, "mask": mask}
+
+
+def check_icon(name, data, sizes):
+    """Validate one .ico; returns a list of problems (empty when fine)."""
+    try:
+        images = parse_ico(data)
+    except IcoError as e:
+        return ["%s: %s" % (name, e)]
+    problems = []
+    found = [(im["size"], im["bpp"]) for im in images]
+    wanted = [(s, bpp) for s in sorted(sizes) for bpp in (8, 32)]
+    if found != wanted:
+        problems.append("%s: images %s, expected %s" % (name, found, wanted))
+    by_size = {}
+    for im in images:
+        by_size.setdefault(im["size"], {})[im["bpp"]] = im
+        where = "%s %dx%d %d-bit" % (name, im["size"], im["size"], im["bpp"])
+        pairs = [(p, m) for prow, mrow in zip(im["pixels"], im["mask"])
+                 for p, m in zip(prow, mrow)]
+        not_black = sum(1 for p, m in pairs if m and p[:3] != (0, 0, 0))
+        if not_black:
+            problems.append("%s: %d transparent pixels are not black"
+                            % (where, not_black))
+        if im["bpp"] == 32:
+            disagree = sum(1 for p, m in pairs if m != (p[3] < ALPHA_THRESHOLD))
+            if disagree:
+                problems.append("%s: mask disagrees with alpha at %d pixels"
+                                % (where, disagree))
+        if all(all(row) for row in im["mask"]):
+            problems.append("%s: image is entirely transparent" % where)
+    for size, pair in by_size.items():
+        if 8 not in pair or 32 not in pair:
+            continue
+        low, high = pair[8], pair[32]
+        if low["mask"] != high["mask"]:
+            problems.append("%s %dx%d: 8-bit and 32-bit masks differ"
+                            % (name, size, size))
+            continue
+        worst = 0
+        for prow, qrow, mrow in zip(low["pixels"], high["pixels"], low["mask"]):
+            for p, q, m in zip(prow, qrow, mrow):
+                if not m:
+                    worst = max(worst, *(abs(a - b) for a, b in zip(p[:3], q[:3])))
+        if worst > 24:
+            problems.append("%s %dx%d: 8-bit colours stray up to %d from the "
+                            "32-bit image" % (name, size, size, worst))
+    return problems
+
+
+def check():
+    """Validate the files on disk and compare them with fresh output; prints
+    the problems and returns the exit status."""
+    problems = []
+    expected = generate()
+    for name, (sizes, _) in ICONS.items():
+        path = ICON_DIR / name
+        if not path.exists():
+            problems.append("%s: missing" % name)
+            continue
+        data = path.read_bytes()
+        problems += check_icon(name, data, sizes)
+        if data != expected[path]:
+            problems.append("%s: differs from the generator's output" % name)
+    if (not PREVIEW.exists() or
+            png_content(PREVIEW.read_bytes()) != png_content(expected[PREVIEW])):
+        problems.append("%s: missing or out of date" % PREVIEW.relative_to(ROOT))
+    for p in problems:
+        print("error:", p, file=sys.stderr)
+    if not problems:
+        print("ok: %d icons and the preview are valid and up to date" % len(ICONS))
+    return 1 if problems else 0
+
+
+def main(argv):
+    if argv == ["--check"]:
+        return check()
+    if argv:
+        print(__doc__.strip(), file=sys.stderr)
+        return 2
+    for path, data in generate().items():
+        path.parent.mkdir(parents=True, exist_ok=True)
+        path.write_bytes(data)
+        print("wrote", path.relative_to(ROOT))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
