@@ -19,16 +19,23 @@ target_link_libraries(netvik_win32 PUBLIC netvik_core wsock32 comctl32 shell32 u
 # Static runtime: the program needs no DLL that Windows does not ship.
 set(NETVIK_STATIC_LINK -static -static-libgcc -static-libstdc++ -s)
 
-add_executable(Netvik WIN32
+# The program's windows on Win32; the resources go into each program that
+# uses them.
+add_library(netvik_app STATIC
   src/app/MainWindow.cpp
+)
+target_link_libraries(netvik_app PUBLIC netvik_win32)
+set(NETVIK_RESOURCES ${CMAKE_SOURCE_DIR}/src/app/Netvik.rc)
+
+add_executable(Netvik WIN32
   src/app/WinMain.cpp
-  src/app/Netvik.rc
+  ${NETVIK_RESOURCES}
 )
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   # Lets the 32-bit program load on the oldest systems it supports.
   target_sources(Netvik PRIVATE src/app/LegacyImports.cpp)
 endif()
-target_link_libraries(Netvik PRIVATE netvik_win32)
+target_link_libraries(Netvik PRIVATE netvik_app)
 target_link_options(Netvik PRIVATE ${NETVIK_STATIC_LINK}
   -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
   -Wl,--major-os-version,4 -Wl,--minor-os-version,0)

@@ -23,8 +23,10 @@ Fn Lookup(HMODULE module, const char* name) {
 
 }  // namespace
 
-Win32Icmp::Win32Icmp() {
-    if (!Bind("icmp.dll")) Bind("iphlpapi.dll");
+Win32Icmp::Win32Icmp(std::initializer_list<const char*> libraries) {
+    for (const char* library : libraries) {
+        if (Bind(library)) break;
+    }
 }
 
 Win32Icmp::~Win32Icmp() {

@@ -1,4 +1,6 @@
 #pragma once
+#include <initializer_list>
+
 #include "platform/Icmp.h"
 #include "platform/win32/WinTypes.h"
 
@@ -9,7 +11,8 @@ namespace netvik::win32 {
 // systems. Without either, every request fails with a non-zero status.
 class Win32Icmp : public platform::IcmpService {
 public:
-    Win32Icmp();
+    // The libraries to try, in order.
+    explicit Win32Icmp(std::initializer_list<const char*> libraries = {"icmp.dll", "iphlpapi.dll"});
     ~Win32Icmp() override;
     Win32Icmp(const Win32Icmp&) = delete;
     Win32Icmp& operator=(const Win32Icmp&) = delete;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes a fresh, booted Wine prefix in the given directory, replacing any
-# earlier one there, so that test runs never share registry or files.
+# earlier one there, so that test runs never share registry or files. The
+# prefix is 32-bit when WINEARCH=win32, else 64-bit.
 set -euo pipefail
 prefix=${1:?usage: fresh-wineprefix.sh DIR}
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all}
@@ -11,6 +12,6 @@ if [ -d "$prefix" ]; then
   rm -rf "$prefix"
 fi
 mkdir -p "$(dirname "$prefix")"
-wineboot -i >/dev/null 2>&1
+WINEARCH=${WINEARCH:-win64} wineboot -i >/dev/null 2>&1
 wineserver -w
 echo "fresh Wine prefix: $prefix"

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Builds Netvik.exe and starts it under Wine, installing what is missing.
+# Without a display it starts Xvfb and takes a screenshot of the screen.
+#
+# usage: scripts/run.sh [--real-network] [--answer ADDRESS]... [--seconds N]
+#
+# By default Netvik runs inside a network namespace of its own, so that its
+# echo requests cannot leave this machine: there, the addresses given with
+# --answer answer (default: 192.168.0.1 and 192.168.0.2, the host and this PC
+# of a LAN whose Internet is out of reach), and every other address is
+# unreachable. --real-network lets it probe this machine's real network.
+# --seconds N ends it after N seconds; otherwise it runs until you quit it
+# (tray menu Quit) or press Ctrl-C.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+
+real_network=0
+seconds=""
+answers=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --real-network) real_network=1; shift ;;
+        --answer) answers+=("$2"); shift 2 ;;
+        --seconds) seconds=$2; shift 2 ;;
+        *) echo "usage: scripts/run.sh [--real-network] [--answer ADDRESS]... [--seconds N]" >&2; exit 2 ;;
+    esac
+done
+[ ${#answers[@]} -gt 0 ] || answers=(192.168.0.1 192.168.0.2)
+
+"$top/scripts/install-deps.sh"
+cmake --preset mingw32 >/dev/null
+cmake --build --preset mingw32 --target Netvik -j"$(nproc)" >/dev/null
+exe=$top/build/mingw32/Netvik.exe
+run=$top/build/run
+mkdir -p "$run"
+
+. "$top/tests/lib/wine-env.sh"
+WINE_ENV_NO_TRAP=1
+trap 'wineserver -k 2>/dev/null || true; wine_env_cleanup' EXIT
+headless=0
+if [ -z "${DISPLAY:-}" ]; then
+    wine_env_start_xvfb
+    headless=1
+    echo "no display: started Xvfb on $DISPLAY"
+fi
+
+# One prefix for every run, so that stored settings last between runs.
+export WINEPREFIX=$run/prefix WINEARCH=win32
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "making the Wine prefix $WINEPREFIX (once)"
+    "$top/tests/lib/fresh-wineprefix.sh" "$WINEPREFIX" >/dev/null
+fi
+# Its wineserver, which sends the echo requests, must start where Netvik runs.
+wineserver -k 2>/dev/null || true
+
+screenshot() {
+    sleep 6
+    wine_env_screenshot "$run/screenshot.png" && echo "screenshot of the screen: $run/screenshot.png"
+}
+shooter=""
+if [ "$headless" = 1 ]; then
+    screenshot &
+    shooter=$!
+fi
+
+launch=(bash -c 'status=0; wine "$0" || status=$?; wineserver -w; exit $status' "$exe")
+echo "starting Netvik ($([ "$real_network" = 1 ] && echo "real network" || echo "sandbox network answering ${answers[*]}"))"
+if [ "$real_network" = 1 ]; then
+    "${launch[@]}" &
+else
+    locals=()
+    for address in "${answers[@]}"; do locals+=(--local "$address"); done
+    "$top/tests/lib/sandbox-net.sh" "${locals[@]}" -- "${launch[@]}" &
+fi
+netvik=$!
+if [ -n "$seconds" ]; then
+    sleep "$seconds"
+    wineserver -k 2>/dev/null || true
+fi
+status=0
+wait "$netvik" || status=$?
+[ -z "$shooter" ] || wait "$shooter" || true
+[ -n "$seconds" ] && status=0  # ended on purpose
+exit "$status"

@@ -1,0 +1,90 @@
+# shellcheck shell=bash
+# Shared steps of the end-to-end tests: checks, the sandbox network's hosts,
+# and starting, reading and ending the real Netvik.exe. Source it after
+# tests/lib/wine-env.sh, inside a sandbox network (tests/lib/sandbox-net.sh).
+#
+# Expects: NETVIK_EXE, TRAYCTL_EXE, E2E_OUT (a directory for logs and
+# screenshots).
+
+E2E_PASSED=0
+E2E_FAILED=0
+NETVIK_PID=""
+
+e2e_check() {
+    local what=$1
+    shift
+    if "$@"; then
+        E2E_PASSED=$((E2E_PASSED + 1))
+        echo "ok: $what"
+    else
+        E2E_FAILED=$((E2E_FAILED + 1))
+        echo "FAIL: $what" >&2
+    fi
+}
+
+# Prints the totals; fails when any check failed.
+e2e_summary() {
+    echo "$E2E_PASSED passed, $E2E_FAILED failed"
+    [ "$E2E_FAILED" -eq 0 ]
+}
+
+now_ms() { date +%s%3N; }
+trayctl() { wine "$TRAYCTL_EXE" "$@"; }
+
+# --- hosts of the sandbox network
+# An address that answers echo requests: this namespace holds it.
+net_answer() { ip addr add "$1/32" dev lo; }
+# An address that swallows echo requests: routed to the silent veth peer.
+net_silence() {
+    ip route add "$1/32" dev nv0
+    ip neigh replace "$1" lladdr 02:00:00:00:00:02 dev nv0 nud permanent
+}
+# Back to loopback alone: every address added above is gone again.
+net_reset() {
+    ip addr flush dev lo
+    ip addr add 127.0.0.1/8 dev lo
+    ip route flush dev nv0 2>/dev/null || true
+    ip addr add 198.18.0.1/24 dev nv0 2>/dev/null || true
+}
+
+# --- the program
+# Starts Netvik.exe; its stderr (with WINEDEBUG's systray trace) goes to
+# $E2E_OUT/NAME.log.
+netvik_start() {
+    local name=$1
+    WINEDEBUG=-all,+systray wine "$NETVIK_EXE" 2>"$E2E_OUT/$name.log" &
+    NETVIK_PID=$!
+}
+
+# The main window's handle, waiting for it to exist.
+netvik_main_window() { trayctl find -class NetvikMainWindow -timeout 20000 | head -n 1; }
+
+# Waits for the program's process to end.
+netvik_wait_exit() {
+    local i
+    for ((i = 0; i < 200; i++)); do
+        kill -0 "$NETVIK_PID" 2>/dev/null || { wait "$NETVIK_PID" 2>/dev/null || true; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# A window's visibility as trayctl lists it (1 or 0).
+window_visible() { trayctl windows | grep "hwnd=$1 " | sed -n 's/.* visible=\([01]\).*/\1/p'; }
+
+# The colour of the tray icon ICON (#INDEX) at its centre, on screen.
+icon_colour_on_screen() {
+    local shot=$1 geometry w h x y
+    geometry=$(trayctl geometry "$2")
+    IFS='x+' read -r w h x y <<<"$geometry"
+    wine_env_screenshot "$shot"
+    wine_env_pixel "$shot" $((x + w / 2)) $((y + h / 2))
+}
+
+# The colour at the centre of a 16 x 16 icon file, as it was drawn.
+icon_colour_in_file() {
+    local ico=$1 frame
+    # The last frame of the file is its 32-bit image.
+    frame=$(($(identify "$ico" | wc -l) - 1))
+    wine_env_pixel "$ico[$frame]" 8 8
+}

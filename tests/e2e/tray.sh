@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# End to end: the real Netvik.exe under Wine and Xvfb shows in the tray the
+# verdict of real echo requests, and answers the tray's double-click. Runs in
+# a sandbox network of its own, where the program's addresses are made to
+# answer or stay silent, one verdict after another.
+#
+# usage: tray.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+if [ "${NETVIK_IN_SANDBOX_NET:-}" != 1 ]; then
+    exec "$here/../lib/sandbox-net.sh" -- "$0" "$@"
+fi
+
+export NETVIK_EXE=$1 TRAYCTL_EXE=$2 E2E_OUT=$4
+source_prefix=$3
+icons=$here/../../src/app/icons
+. "$here/../lib/wine-env.sh"
+. "$here/e2e-lib.sh"
+
+rm -rf "$E2E_OUT"
+mkdir -p "$E2E_OUT"
+wine_env_start_xvfb --force
+export WINEPREFIX=$E2E_OUT/prefix
+cp -a "$source_prefix" "$WINEPREFIX"
+WINE_ENV_PREFIXES+=("$WINEPREFIX")
+WINE_ENV_SHELL_DEBUG=-all,+systray wine_env_start_shell "$TRAYCTL_EXE" "$E2E_OUT/shell.log"
+
+# The addresses the program probes until settings are stored.
+INTERNET=1.1.1.1
+HOST=192.168.0.1
+COMPUTER=192.168.0.2
+
+CONNECTED='Connected to the Internet.'
+HOST_ANSWERED='No Internet connection,\rcheck the internetsettings.'
+COMPUTER_ANSWERED='No connection to host, check\rcable and networksettings.'
+NETWORK_ERROR='Network error. Check networkcard,\rcable, host, networksettings.'
+CHECKING='Checking internet connection...'
+
+# One start of the program against the sandbox as set up: its first check
+# cycle must end in the verdict TIP shown with the picture of ICON.
+verdict() {
+    local name=$1 tip=$2 icon=$3 line colour expected
+    netvik_start "$name"
+    line=$(trayctl wait-tip "$tip" 20000) || true
+    e2e_check "$name: verdict tip read back exactly" grep -qF "tip=\"$tip\"" <<<"$line"
+    e2e_check "$name: one icon in the tray" test "$(trayctl count)" = 1
+    colour=$(icon_colour_on_screen "$E2E_OUT/$name.png" '#0')
+    expected=$(icon_colour_in_file "$icons/$icon")
+    e2e_check "$name: the tray shows the picture of $icon ($colour)" test "$colour" = "$expected"
+    wine_env_screenshot "$E2E_OUT/tray-$name.png" root "$(trayctl geometry | cut -d' ' -f1)"
+}
+
+# Double-click on the icon opens the panel and takes the icon away; the
+# close box then ends the program.
+restore_and_close() {
+    local name=$1 main
+    main=$(netvik_main_window)
+    trayctl click '#0' double >/dev/null
+    e2e_check "$name: double-click removes the icon" trayctl wait-count 0 5000
+    e2e_check "$name: double-click shows the panel" test "$(window_visible "$main")" = 1
+    trayctl post "$main" 0x10 0 0 >/dev/null  # WM_CLOSE
+    e2e_check "$name: the close box ends the program" netvik_wait_exit
+}
+
+# --- Internet answers
+net_reset
+net_answer "$INTERNET"
+verdict connected "$CONNECTED" internet.ico
+e2e_check "connected: the program added its icon with callback, icon and tip" \
+    grep -q "add_icon id=0x1" "$E2E_OUT/shell.log"
+e2e_check "connected: every change sends all three (flags 7)" grep -q "modify_icon id=0x1 .*flags=7" "$E2E_OUT/shell.log"
+e2e_check "connected: the program traced its add (message 0)" grep -q "dwMessage = 0" "$E2E_OUT/connected.log"
+
+# Minimising the open panel sends it back to the tray with the last verdict.
+main=$(netvik_main_window)
+trayctl click '#0' double >/dev/null
+trayctl wait-count 0 5000 >/dev/null
+trayctl post "$main" 0x112 0xF020 0 >/dev/null  # WM_SYSCOMMAND, SC_MINIMIZE
+e2e_check "minimised panel: the icon comes back" trayctl wait-tip "$CONNECTED" 5000
+e2e_check "minimised panel: the window is hidden" test "$(window_visible "$main")" = 0
+restore_and_close connected
+
+# --- only the host answers; the Internet site has no route
+net_reset
+net_answer "$HOST"
+verdict host "$HOST_ANSWERED" host.ico
+restore_and_close host
+
+# --- only this PC answers
+net_reset
+net_answer "$COMPUTER"
+verdict computer "$COMPUTER_ANSWERED" computer.ico
+restore_and_close computer
+
+# --- nothing answers: every address silent, the chain waits out its time-outs
+net_reset
+net_silence "$INTERNET"
+net_silence "$HOST"
+net_silence "$COMPUTER"
+start=$(now_ms)
+netvik_start silent
+e2e_check "silent: the tray says it is checking" trayctl wait-tip "$CHECKING" 20000
+checking=$(now_ms)
+verdict_line=$(trayctl wait-tip "$NETWORK_ERROR" 20000) || true
+elapsed=$(($(now_ms) - checking))
+echo "silent: checking shown $((checking - start)) ms after start, network error after a further $elapsed ms"
+e2e_check "silent: network error after the time-outs (${elapsed} ms)" test "$elapsed" -ge 1500 -a "$elapsed" -le 4500
+e2e_check "silent: network error tip read back exactly" grep -qF "tip=\"$NETWORK_ERROR\"" <<<"$verdict_line"
+colour=$(icon_colour_on_screen "$E2E_OUT/silent.png" '#0')
+e2e_check "silent: the tray shows the error picture" test "$colour" = "$(icon_colour_in_file "$icons/error.ico")"
+wine_env_screenshot "$E2E_OUT/tray-silent.png" root "$(trayctl geometry | cut -d' ' -f1)"
+restore_and_close silent
+
+echo "screenshots and logs: $E2E_OUT"
+e2e_summary

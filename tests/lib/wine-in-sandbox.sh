@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine inside a sandbox network (see
+# sandbox-net.sh), with a private copy of a booted Wine prefix, so that the
+# prefix's wineserver, which sends the program's packets, starts inside the
+# namespace too and is stopped before the namespace goes.
+#
+# usage: wine-in-sandbox.sh PREFIX [--local ADDRESS]... -- PROGRAM.exe [ARGUMENT]...
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+source_prefix=$(realpath "${1:?usage: wine-in-sandbox.sh PREFIX [--local ADDRESS]... -- PROGRAM...}")
+shift
+sandbox_options=()
+while [ $# -gt 0 ] && [ "$1" != -- ]; do sandbox_options+=("$1"); shift; done
+[ "${1:-}" = -- ] && shift
+[ $# -gt 0 ] || { echo "wine-in-sandbox.sh: no program given" >&2; exit 2; }
+
+work=$(mktemp -d "${source_prefix%/}.sandbox.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cp -a "$source_prefix" "$work/prefix"
+
+"$here/sandbox-net.sh" "${sandbox_options[@]+"${sandbox_options[@]}"}" -- \
+  env WINEPREFIX="$work/prefix" WINEDEBUG="${WINEDEBUG:--all}" \
+  bash -c 'status=0; wine "$@" || status=$?; wineserver -k 2>/dev/null || true; exit $status' wine "$@"
