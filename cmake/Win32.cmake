@@ -26,6 +26,9 @@ add_library(netvik_app STATIC
 )
 target_link_libraries(netvik_app PUBLIC netvik_win32)
 set(NETVIK_RESOURCES ${CMAKE_SOURCE_DIR}/src/app/Netvik.rc)
+file(GLOB NETVIK_ICON_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/icons/*.ico)
+set_source_files_properties(${NETVIK_RESOURCES} PROPERTIES
+  OBJECT_DEPENDS "${NETVIK_ICON_FILES};${CMAKE_SOURCE_DIR}/src/app/Netvik.manifest;${CMAKE_SOURCE_DIR}/src/app/resource.h")
 
 add_executable(Netvik WIN32
   src/app/WinMain.cpp

@@ -17,8 +17,10 @@ standard library is used, and the output is byte-for-byte reproducible.
 Usage:
   python3 tools/make_icons.py            write the icons and the preview
   python3 tools/make_icons.py --check    re-read the files on disk, validate
-                                         their structure and verify they match
-                                         what this script generates
+                                         their structure, verify they match
+                                         what this script generates and that
+                                         the tray icons can replace one
+                                         another without erasing
 """
 
 import math
@@ -119,10 +121,6 @@ def radial(light, dark, cx, cy, r):
     return lambda x, y: mix(light, dark, math.hypot(x - cx, y - cy) / r)
 
 
-def vertical(top, bottom, y0, y1):
-    return lambda x, y: mix(top, bottom, (y - y0) / (y1 - y0))
-
-
 class Layer:
     """A shape filled with a colour (or shading function), optionally with an
     outline of the given width drawn just inside its edge."""
@@ -185,76 +183,76 @@ def _byte(value):
 
 WHITE = rgb("#ffffff")
 
+# Every tray icon is the same disc with the same rim. The notification area
+# of some shells does not erase the old icon before drawing a new one, so the
+# new icon is alpha-blended over the old: identical coverage means nothing of
+# the old icon shows where the new one is transparent, and an identical rim
+# colour means that the partly transparent edge pixels blend the same way
+# whichever icon was there before. The rim is a little wider than one pixel
+# so that every edge pixel is rim only, with no fill mixed in.
+TRAY_DISC = circle(7.5, 7.5, 7.5)
+TRAY_RIM = rgb("#262a30")
+TRAY_RIM_WIDTH = 1.1
+TRAY_INSIDE = circle(7.5, 7.5, 7.5 - TRAY_RIM_WIDTH)
 
-def disc_icon(fill_light, fill_dark, outline):
-    """The round badge shared by the checking, disabled and error icons."""
-    return Layer(circle(7.5, 7.5, 7.5),
-                 radial(fill_light, fill_dark, 5.0, 4.5, 11.0), outline)
+
+def disc_icon(fill_light, fill_dark):
+    """The round badge that every tray icon is drawn on."""
+    return Layer(TRAY_DISC, radial(fill_light, fill_dark, 5.0, 4.5, 11.0),
+                 TRAY_RIM, TRAY_RIM_WIDTH)
+
+
+def emblem(shape, colour):
+    """A symbol on the badge, kept off the rim."""
+    return Layer(intersect(TRAY_INSIDE, shape), colour)
 
 
 def art_checking():
     dots = union(circle(3.5, 8.0, 1.45), circle(7.5, 8.0, 1.45),
                  circle(11.5, 8.0, 1.45))
-    return [disc_icon(rgb("#7cc0ff"), rgb("#1c62c8"), rgb("#0d2c66")),
-            Layer(dots, WHITE)]
+    return [disc_icon(rgb("#7cc0ff"), rgb("#1c62c8")), emblem(dots, WHITE)]
 
 
 def art_disabled():
     slash = stroke([(4.0, 11.0), (11.0, 4.0)], 2.4)
-    return [disc_icon(rgb("#d4d4d4"), rgb("#7c7c7c"), rgb("#3a3a3a")),
-            Layer(slash, WHITE)]
+    return [disc_icon(rgb("#d4d4d4"), rgb("#7c7c7c")), emblem(slash, WHITE)]
 
 
 def art_error():
     cross = union(stroke([(4.5, 4.5), (10.5, 10.5)], 2.2),
                   stroke([(4.5, 10.5), (10.5, 4.5)], 2.2))
-    return [disc_icon(rgb("#ff8a7a"), rgb("#c81e14"), rgb("#5c0a06")),
-            Layer(cross, WHITE)]
+    return [disc_icon(rgb("#ff8a7a"), rgb("#c81e14")), emblem(cross, WHITE)]
 
 
 def art_internet():
-    """Connected: a green globe with its grid of meridians and parallels."""
-    grid_colour = rgb("#e8ffe0", 200)
-    body = circle(7.5, 7.5, 7.5)
-    inner = circle(7.5, 7.5, 6.6)
-    grid = intersect(inner, union(
-        box(7.0, 0.0, 8.0, 15.0),                  # central meridian
-        ellipse_ring(7.5, 7.5, 3.6, 7.0, 1.0),     # side meridians
-        box(0.0, 7.0, 15.0, 8.0),                  # equator
-        box(0.0, 3.5, 15.0, 4.5),                  # parallels
-        box(0.0, 10.5, 15.0, 11.5)))
-    return [Layer(body, radial(rgb("#6fd64a"), rgb("#178017"), 5.0, 4.5, 11.0),
-                  rgb("#0b4a0e")),
-            Layer(grid, grid_colour)]
+    """Connected: a white globe on green, its meridians meeting at the poles."""
+    grid = union(box(7.0, 0.0, 8.0, 15.0),                # central meridian
+                 ellipse_ring(7.5, 7.5, 4.0, 6.4, 1.0),   # side meridians
+                 box(0.0, 7.0, 15.0, 8.0))                # equator
+    return [disc_icon(rgb("#6fd64a"), rgb("#178017")),
+            emblem(grid, rgb("#f0ffe8", 230))]
 
 
 def art_host():
-    """Host answers, Internet does not: an amber router with antennas."""
-    outline = rgb("#5a3600")
-    antennas = union(stroke([(3.5, 8.0), (3.5, 2.5)], 2.0),
-                     stroke([(11.5, 8.0), (11.5, 2.5)], 2.0))
-    body = box(0.0, 7.0, 15.0, 15.0, 2.0)
-    leds = union(box(3.0, 10.0, 5.0, 12.0), box(6.0, 10.0, 8.0, 12.0),
-                 box(9.0, 10.0, 11.0, 12.0))
-    return [Layer(antennas, outline),
-            Layer(body, vertical(rgb("#ffe07a"), rgb("#e89a00"), 7.0, 15.0),
-                  outline),
-            Layer(leds, rgb("#5a3600"))]
+    """Host answers, Internet does not: a dark router with two antennas on
+    amber."""
+    router = union(box(4.0, 3.0, 5.0, 8.0), box(10.0, 3.0, 11.0, 8.0),
+                   box(3.0, 8.0, 12.0, 11.0, 0.5))
+    leds = union(box(5.0, 9.0, 6.0, 10.0), box(7.0, 9.0, 8.0, 10.0),
+                 box(9.0, 9.0, 10.0, 10.0))
+    return [disc_icon(rgb("#fff0a0"), rgb("#e8a800")),
+            emblem(router, rgb("#3a2400")),
+            emblem(leds, rgb("#ffd040"))]
 
 
 def art_computer():
-    """Only this PC answers: a monitor showing an unplugged cable."""
-    outline = rgb("#4a1800")
-    screen = box(0.0, 0.0, 15.0, 11.0, 1.5)
-    stand = union(box(6.0, 10.5, 9.0, 13.0), box(3.0, 12.5, 12.0, 15.0, 1.0))
-    plug = union(box(2.0, 5.0, 4.0, 6.0),          # cable
-                 box(4.0, 3.0, 6.0, 8.0),          # plug body
-                 box(6.0, 4.0, 7.0, 5.0), box(6.0, 6.0, 7.0, 7.0))  # pins
-    socket = union(box(9.0, 3.0, 11.0, 8.0), box(11.0, 5.0, 13.0, 6.0))
-    return [Layer(stand, rgb("#8a8a8a"), rgb("#2e2e2e")),
-            Layer(screen, vertical(rgb("#ffb066"), rgb("#e25a00"), 0.0, 11.0),
-                  outline),
-            Layer(union(plug, socket), WHITE)]
+    """Only this PC answers: a white monitor on orange."""
+    frame = box(3.0, 3.0, 12.0, 10.0, 0.6)
+    screen = box(4.0, 4.0, 11.0, 9.0)
+    stand = union(box(7.0, 10.0, 8.0, 11.0), box(5.0, 11.0, 10.0, 12.0))
+    return [disc_icon(rgb("#ffa658"), rgb("#d85400")),
+            emblem(union(frame, stand), WHITE),
+            emblem(screen, rgb("#8a3000"))]
 
 
 def art_netvik(size):
@@ -293,6 +291,11 @@ def tray(art):
                 for layer in art()]
     return draw_at
 
+
+# The icons the program swaps in the notification area; they must share one
+# silhouette (see TRAY_DISC).
+TRAY_ICONS = ("checking.ico", "disabled.ico", "error.ico", "computer.ico",
+              "host.ico", "internet.ico")
 
 # file name -> (sizes, drawing function taking the size)
 ICONS = {
@@ -657,20 +660,92 @@ def check_icon(name, data, sizes):
     return problems
 
 
+def blend(image, screen):
+    """Alpha-blend a 32-bit icon image over screen pixels (rows of RGB), as
+    the shell draws it; the result is rounded to bytes like a real screen."""
+    def over(p, q):
+        a = p[3]
+        return tuple(_byte((c * a + s * (255 - a)) / 255)
+                     for c, s in zip(p[:3], q))
+    return [[over(p, q) for p, q in zip(prow, srow)]
+            for prow, srow in zip(image, screen)]
+
+
+# Backgrounds the notification area may have: light, dark, grey, coloured.
+TASKBARS = [(255, 255, 255), (0, 0, 0), (128, 128, 128), (0, 84, 150)]
+
+
+def check_tray_swaps(decoded):
+    """decoded: {name: parsed images} of the tray icons. The program swaps
+    them in place, and a shell that does not erase the old icon first blends
+    the new one over it; so the icons must cover exactly the same pixels, and
+    what shows after a swap must not depend on the icon that was there."""
+    problems = []
+    images = {}
+    for name in TRAY_ICONS:
+        found = {im["bpp"]: im for im in decoded[name] if im["size"] == 16}
+        if 8 not in found or 32 not in found:
+            problems.append("%s: no 16x16 8-bit and 32-bit images" % name)
+        else:
+            images[name] = found
+    if problems:
+        return problems
+    first = TRAY_ICONS[0]
+    ref = images[first]
+    for name in TRAY_ICONS[1:]:
+        im = images[name]
+        alpha = [[p[3] for p in row] for row in im[32]["pixels"]]
+        if alpha != [[p[3] for p in row] for row in ref[32]["pixels"]]:
+            problems.append("%s: 32-bit alpha differs from %s" % (name, first))
+        for bpp in (8, 32):
+            if im[bpp]["mask"] != ref[bpp]["mask"]:
+                problems.append("%s: %d-bit AND mask differs from %s"
+                                % (name, bpp, first))
+    # With the same silhouette, an opaque pixel replaces the old icon and a
+    # transparent one leaves the background. Partly transparent edge pixels
+    # cannot cover the old icon: they must be identical in every icon, so that
+    # a swap looks the same as drawing the new icon over itself (which such a
+    # shell also does when the icon is set again), whatever the old one was.
+    screens = [[[b] * 16 for _ in range(16)] for b in TASKBARS]
+    for new in TRAY_ICONS:
+        top = images[new][32]["pixels"]
+        redrawn = [blend(top, blend(top, screen)) for screen in screens]
+        for old in TRAY_ICONS:
+            if old == new:
+                continue
+            for background, screen, want in zip(TASKBARS, screens, redrawn):
+                shown = blend(top, blend(images[old][32]["pixels"], screen))
+                leaks = [(x, y) for y in range(16) for x in range(16)
+                         if shown[y][x] != want[y][x]]
+                if leaks:
+                    problems.append(
+                        "%s drawn over %s on #%02x%02x%02x: the old icon "
+                        "shows through at %d pixels, first at (%d, %d)"
+                        % ((new, old) + background + (len(leaks),) + leaks[0]))
+                    break
+    return problems
+
+
 def check():
     """Validate the files on disk and compare them with fresh output; prints
     the problems and returns the exit status."""
     problems = []
     expected = generate()
+    decoded = {}
     for name, (sizes, _) in ICONS.items():
         path = ICON_DIR / name
         if not path.exists():
             problems.append("%s: missing" % name)
             continue
         data = path.read_bytes()
-        problems += check_icon(name, data, sizes)
+        found = check_icon(name, data, sizes)
+        problems += found
+        if not found:
+            decoded[name] = parse_ico(data)
         if data != expected[path]:
             problems.append("%s: differs from the generator's output" % name)
+    if all(name in decoded for name in TRAY_ICONS):
+        problems += check_tray_swaps(decoded)
     if (not PREVIEW.exists() or
             png_content(PREVIEW.read_bytes()) != png_content(expected[PREVIEW])):
         problems.append("%s: missing or out of date" % PREVIEW.relative_to(ROOT))
