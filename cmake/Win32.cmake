@@ -4,6 +4,7 @@
 
 add_library(netvik_win32 STATIC
   src/platform/win32/Win32Application.cpp
+  src/platform/win32/Win32Controls.cpp
   src/platform/win32/Win32Icmp.cpp
   src/platform/win32/Win32MessageBoxes.cpp
   src/platform/win32/Win32Pictures.cpp

@@ -11,3 +11,36 @@
 #define IDI_TRAY_COMPUTER 104
 #define IDI_TRAY_HOST 105
 #define IDI_TRAY_INTERNET 106
+
+// The settings panel. A control's tooltip is the string of the same id.
+#define IDD_MAIN 200
+#define IDC_FRAIPADDR 1000
+#define IDC_LBLIIP 1001
+#define IDC_TXTIIP 1002
+#define IDC_CMDINAME 1003
+#define IDC_LBLHIP 1004
+#define IDC_TXTHIP 1005
+#define IDC_CMDGETH 1006
+#define IDC_LBLCIP 1007
+#define IDC_TXTCIP 1008
+#define IDC_CMDGETC 1009
+#define IDC_LBLREFRESHRATE 1010
+#define IDC_SLDREFRESH 1011
+#define IDC_LBLRETRIEVE 1012
+#define IDC_LBLREALIP 1013
+#define IDC_CMDRETRIEVE 1014
+#define IDC_CHKSTARTUP 1015
+#define IDC_FRASA_RE 1016
+#define IDC_CMDSAVE 1017
+#define IDC_CMDRESTORE 1018
+#define IDC_FRACA_OK 1019
+#define IDC_CMDOK 1020
+#define IDC_CMDCANCEL 1021
+#define IDC_CMDQUIT 1022
+
+// The tray menu.
+#define IDM_POPUP 300
+#define IDM_REFRESH 301
+#define IDM_DISABLE 302
+#define IDM_HIDE 303
+#define IDM_QUIT 304

@@ -12,4 +12,12 @@ inline constexpr char kDisabledTip[] = "Internet connection\rchecking disabled."
 
 inline constexpr char kMainCaption[] = "Netvik";
 
+// The tray menu's Disable item, as it reads after its first use.
+inline constexpr char kEnableCaption[] = "Enable";
+inline constexpr char kDisableCaption[] = "Disable";
+
+inline constexpr char kDisabledTitle[] = "Netvik disabled";
+inline constexpr char kDisabledMessage[] =
+    "Netvik is currently set to disabled!\r\rIf you want to enable Netvik, click\ron Enable in the popupmenu.";
+
 }  // namespace netvik::monitor_texts

@@ -5,32 +5,27 @@
 
 namespace netvik {
 
-namespace {
-
-// The addresses the panel holds until the user enters others.
-constexpr std::array<const char*, kChainLength> kDesignAddresses = {"1.1.1.1", "192.168.0.1", "192.168.0.2"};
-constexpr std::uint8_t kDesignRefreshMinutes = 1;
-
-}  // namespace
-
 frmNetvikmain::frmNetvikmain(const MainServices& services, const MainControls& controls)
     : services_(services), controls_(controls), ImageList_(controls.pictures) {}
 
 void frmNetvikmain::Form_Load() {
     gSysTray = std::make_unique<clsSysTray>(services_.shell, services_.application, services_.winsock);
     gSysTray->SourceWindow({controls_.form, controls_.Timer});
+    gSysTray->RButtonUp = [this] { gSysTray_RButtonUP(); };
 
     state_.VerdictTips = {monitor_texts::kConnectedTip, monitor_texts::kHostAnsweredTip,
                           monitor_texts::kComputerAnsweredTip};
     state_.CheckingEnabled = true;
 
-    // Until settings can be edited and stored, the design addresses are the
-    // ones in force.
+    // Until settings can be stored, the panel's design addresses and refresh
+    // rate are the ones in force.
+    const std::array<const platform::TextBox*, kChainLength> boxes = {&controls_.txtIIP, &controls_.txtHIP,
+                                                                      &controls_.txtCIP};
     for (std::size_t p = 0; p < kChainLength; ++p) {
-        state_.AddressTexts[p] = kDesignAddresses[p];
-        state_.ProbeAddresses[p] = AddressToLong(kDesignAddresses[p]);
+        state_.AddressTexts[p] = boxes[p]->Text();
+        state_.ProbeAddresses[p] = AddressToLong(state_.AddressTexts[p]);
     }
-    state_.RefreshMinutes = kDesignRefreshMinutes;
+    state_.RefreshMinutes = static_cast<std::uint8_t>(controls_.sldRefresh.Value());
     state_.MinutesLeft = state_.RefreshMinutes;
     controls_.form.Hide();
     CheckCycle();
@@ -43,6 +38,11 @@ void frmNetvikmain::Form_Resize() {
     } else {
         controls_.form.Show();
     }
+}
+
+void frmNetvikmain::cmdQuit_Click() {
+    services_.winsock.EndWinsock();
+    services_.application.End();
 }
 
 void frmNetvikmain::Form_QueryUnload() {

@@ -5,6 +5,7 @@
 #include "monitor/StateRecord.h"
 #include "net/modWinSock.h"
 #include "platform/Application.h"
+#include "platform/Controls.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pictures.h"
 #include "platform/ShellNotify.h"
@@ -22,12 +23,33 @@ struct MainServices {
     modWinSock& winsock;
 };
 
-// The main window's controls, real or in memory.
+// The main window's controls, real or in memory: those its logic reads or
+// changes.
 struct MainControls {
     platform::Window& form;
     platform::Timer& Timer;
-    const platform::Pictures& pictures;
+    const platform::Pictures& pictures;  // the image list's six tray icons
+    platform::TextBox& txtIIP;
+    platform::TextBox& txtHIP;
+    platform::TextBox& txtCIP;
+    platform::Button& cmdIname;
+    platform::Button& cmdGetH;
+    platform::Button& cmdGetC;
+    platform::Label& lblRefreshRate;
+    platform::Slider& sldRefresh;
+    platform::Label& lblRealIP;
+    platform::Button& cmdRetrieve;
+    platform::CheckBox& chkStartup;
+    platform::Button& cmdSave;
+    platform::Button& cmdRestore;
+    platform::Button& cmdOK;
+    platform::Button& cmdCancel;
+    platform::Button& cmdQuit;
+    platform::PopupMenu& mnuPopup;
 };
+
+// Positions of the tray menu's items.
+enum TrayMenuItem : int { mnoRefresh = 0, mnoDisable = 1, mnoSeperate = 2, mnoHide = 3, mnoQuit = 4 };
 
 // The main window: the program's one long-lived object. It owns the state
 // record, the tray icon and the timer, and its handlers carry the program's
@@ -42,6 +64,13 @@ public:
     void Form_Resize();
     void Form_QueryUnload();
     void Timer_Timer();
+    void cmdQuit_Click();
+
+    // The tray menu.
+    void gSysTray_RButtonUP();
+    void mnoRefresh_Click();
+    void mnoDisable_Click();
+    void mnoQuit_Click();
 
     StateRecord& State() { return state_; }
     const StateRecord& State() const { return state_; }

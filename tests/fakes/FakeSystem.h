@@ -2,6 +2,7 @@
 // Every fake the main window needs, wired together around one call log.
 #include "fakes/CallLog.h"
 #include "fakes/FakeApplication.h"
+#include "fakes/FakeControls.h"
 #include "fakes/FakeIcmp.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeShell.h"
@@ -24,8 +25,31 @@ struct FakeSystem {
     FakePictures pictures;
     modWinSock winsock{sockets, icmp, messages, application};
 
+    // The panel as it is designed.
+    FakeTextBox txtIIP{"1.1.1.1", 15};
+    FakeTextBox txtHIP{"192.168.0.1", 15};
+    FakeTextBox txtCIP{"192.168.0.2", 15};
+    FakeButton cmdIname{"&Name"};
+    FakeButton cmdGetH{"Get"};
+    FakeButton cmdGetC{"Get"};
+    FakeLabel lblRefreshRate{"Refreshrate (minutes):"};
+    FakeSlider sldRefresh{1, 15, 1};
+    FakeLabel lblRealIP;
+    FakeButton cmdRetrieve{"R&etrieve"};
+    FakeCheckBox chkStartup;
+    FakeButton cmdSave{"&Save"};
+    FakeButton cmdRestore{"&Restore"};
+    FakeButton cmdOK{"&Ok"};
+    FakeButton cmdCancel{"&Cancel"};
+    FakeButton cmdQuit{"&Quit"};
+    FakePopupMenu mnuPopup{log, {"&Refresh", "&Disable", "-", "&Hide", "&Quit"}};
+
     MainServices Services() { return {application, messages, shell, winsock}; }
-    MainControls Controls() { return {window, timer, pictures}; }
+    MainControls Controls() {
+        return {window,  timer,      pictures,       txtIIP,     txtHIP,    txtCIP,      cmdIname,
+                cmdGetH, cmdGetC,    lblRefreshRate, sldRefresh, lblRealIP, cmdRetrieve, chkStartup,
+                cmdSave, cmdRestore, cmdOK,          cmdCancel,  cmdQuit,   mnuPopup};
+    }
 };
 
 // The picture handle of the tray icon with the given key.

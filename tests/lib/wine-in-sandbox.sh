@@ -5,8 +5,12 @@
 # namespace too and is stopped before the namespace goes.
 #
 # usage: wine-in-sandbox.sh PREFIX [--local ADDRESS]... -- PROGRAM.exe [ARGUMENT]...
+#
+# The program gets an X display of its own (a private Xvfb), so that windows
+# work whatever display the caller has or lacks.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh"
 
 source_prefix=$(realpath "${1:?usage: wine-in-sandbox.sh PREFIX [--local ADDRESS]... -- PROGRAM...}")
 shift
@@ -16,8 +20,10 @@ while [ $# -gt 0 ] && [ "$1" != -- ]; do sandbox_options+=("$1"); shift; done
 [ $# -gt 0 ] || { echo "wine-in-sandbox.sh: no program given" >&2; exit 2; }
 
 work=$(mktemp -d "${source_prefix%/}.sandbox.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+WINE_ENV_NO_TRAP=1
+trap 'wine_env_cleanup; rm -rf "$work"' EXIT
 cp -a "$source_prefix" "$work/prefix"
+wine_env_start_xvfb --force
 
 "$here/sandbox-net.sh" "${sandbox_options[@]+"${sandbox_options[@]}"}" -- \
   env WINEPREFIX="$work/prefix" WINEDEBUG="${WINEDEBUG:--all}" \

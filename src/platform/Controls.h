@@ -1,0 +1,71 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace netvik::platform {
+
+// The controls of the program's windows, as its logic sees them.
+
+class Control {
+public:
+    virtual ~Control() = default;
+    virtual bool Enabled() const = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+};
+
+class TextBox : public Control {
+public:
+    virtual std::string Text() const = 0;
+    virtual void SetText(const std::string& text) = 0;
+    virtual std::size_t MaxLength() const = 0;
+
+    // Runs for every typed character before the box takes it, with the
+    // character's code; setting the code to 0 swallows the keystroke.
+    std::function<void(std::int16_t& keyAscii)> KeyPress;
+};
+
+class Label : public Control {
+public:
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+};
+
+class Button : public Control {
+public:
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+};
+
+// Value: 0 unchecked, 1 checked, 2 greyed.
+class CheckBox : public Control {
+public:
+    virtual std::int16_t Value() const = 0;
+    virtual void SetValue(std::int16_t value) = 0;
+};
+
+// A horizontal slider over whole numbers from Min to Max.
+class Slider : public Control {
+public:
+    virtual std::int32_t Value() const = 0;
+    // Values outside Min..Max stand at the nearer end.
+    virtual void SetValue(std::int32_t value) = 0;
+    virtual std::int32_t Min() const = 0;
+    virtual std::int32_t Max() const = 0;
+};
+
+// A pop-up menu whose items are addressed by their position, separators
+// included.
+class PopupMenu {
+public:
+    static constexpr int kDismissed = -1;
+
+    virtual ~PopupMenu() = default;
+    // Shows the menu at the mouse position and returns the position of the
+    // chosen item, or kDismissed.
+    virtual int Popup() = 0;
+    virtual std::string ItemCaption(int position) const = 0;
+    virtual void SetItemCaption(int position, const std::string& caption) = 0;
+};
+
+}  // namespace netvik::platform

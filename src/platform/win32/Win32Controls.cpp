@@ -1,0 +1,151 @@
+#include "platform/win32/Win32Controls.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace netvik::win32 {
+
+namespace {
+
+constexpr char kTextBoxProperty[] = "NetvikTextBox";
+
+}  // namespace
+
+template <typename Base>
+std::string Win32Control<Base>::ReadText() const {
+    const int length = GetWindowTextLengthA(window_);
+    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
+    GetWindowTextA(window_, text.data(), length + 1);
+    return text.data();
+}
+
+template class Win32Control<platform::TextBox>;
+template class Win32Control<platform::Label>;
+template class Win32Control<platform::Button>;
+template class Win32Control<platform::CheckBox>;
+template class Win32Control<platform::Slider>;
+
+Win32TextBox::Win32TextBox(HWND window, std::size_t maxLength) : Win32Control(window) {
+    SendMessageA(window_, EM_LIMITTEXT, maxLength, 0);
+    SetPropA(window_, kTextBoxProperty, this);
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32TextBox::SubclassProc)));
+}
+
+Win32TextBox::~Win32TextBox() {
+    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    RemovePropA(window_, kTextBoxProperty);
+}
+
+std::size_t Win32TextBox::MaxLength() const {
+    return static_cast<std::size_t>(SendMessageA(window_, EM_GETLIMITTEXT, 0, 0));
+}
+
+LRESULT CALLBACK Win32TextBox::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<Win32TextBox*>(GetPropA(window, kTextBoxProperty));
+    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_CHAR && self->KeyPress) {
+        auto keyAscii = static_cast<std::int16_t>(wParam & 0xFF);
+        self->KeyPress(keyAscii);
+        if (keyAscii == 0) return 0;
+        wParam = static_cast<WPARAM>(static_cast<unsigned char>(keyAscii));
+    }
+    return CallWindowProcA(self->original_, window, message, wParam, lParam);
+}
+
+std::int16_t Win32CheckBox::Value() const {
+    switch (SendMessageA(window_, BM_GETCHECK, 0, 0)) {
+        case BST_CHECKED: return 1;
+        case BST_INDETERMINATE: return 2;
+        default: return 0;
+    }
+}
+
+void Win32CheckBox::SetValue(std::int16_t value) {
+    const WPARAM state = value == 1 ? BST_CHECKED : value == 2 ? BST_INDETERMINATE : BST_UNCHECKED;
+    SendMessageA(window_, BM_SETCHECK, state, 0);
+}
+
+Win32Slider::Win32Slider(HWND window, const Settings& settings) : Win32Control(window) {
+    SendMessageA(window_, TBM_SETRANGEMIN, FALSE, settings.min);
+    SendMessageA(window_, TBM_SETRANGEMAX, FALSE, settings.max);
+    SendMessageA(window_, TBM_SETLINESIZE, 0, settings.smallChange);
+    SendMessageA(window_, TBM_SETPAGESIZE, 0, settings.largeChange);
+    SendMessageA(window_, TBM_SETTICFREQ, static_cast<WPARAM>(settings.tickFrequency), 0);
+    SetValue(settings.value);
+}
+
+std::int32_t Win32Slider::Value() const { return static_cast<std::int32_t>(SendMessageA(window_, TBM_GETPOS, 0, 0)); }
+
+void Win32Slider::SetValue(std::int32_t value) { SendMessageA(window_, TBM_SETPOS, TRUE, value); }
+
+std::int32_t Win32Slider::Min() const {
+    return static_cast<std::int32_t>(SendMessageA(window_, TBM_GETRANGEMIN, 0, 0));
+}
+
+std::int32_t Win32Slider::Max() const {
+    return static_cast<std::int32_t>(SendMessageA(window_, TBM_GETRANGEMAX, 0, 0));
+}
+
+Win32PopupMenu::Win32PopupMenu(HINSTANCE instance, int resourceId, HWND owner)
+    : bar_(LoadMenuA(instance, MAKEINTRESOURCEA(resourceId))), menu_(GetSubMenu(bar_, 0)), owner_(owner) {
+    if (bar_ == nullptr || menu_ == nullptr) throw std::runtime_error("the tray menu resource is missing");
+}
+
+Win32PopupMenu::~Win32PopupMenu() { DestroyMenu(bar_); }
+
+int Win32PopupMenu::Popup() {
+    POINT at;
+    GetCursorPos(&at);
+    // A menu of a background window closes on a click elsewhere only when
+    // its owner is in the foreground, and the dummy message afterwards lets
+    // the next menu open on the first click.
+    SetForegroundWindow(owner_);
+    const UINT command = static_cast<UINT>(
+        TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, owner_, nullptr));
+    PostMessageA(owner_, WM_NULL, 0, 0);
+    if (command == 0) return kDismissed;
+    const int count = GetMenuItemCount(menu_);
+    for (int position = 0; position < count; ++position) {
+        if (GetMenuItemID(menu_, position) == command) return position;
+    }
+    return kDismissed;
+}
+
+std::string Win32PopupMenu::ItemCaption(int position) const {
+    char text[256] = {};
+    GetMenuStringA(menu_, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+void Win32PopupMenu::SetItemCaption(int position, const std::string& caption) {
+    const UINT id = GetMenuItemID(menu_, position);
+    ModifyMenuA(menu_, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING, id, caption.c_str());
+}
+
+Win32Tooltips::Win32Tooltips(HWND owner)
+    : owner_(owner),
+      tooltips_(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE)), nullptr)) {
+    if (tooltips_ == nullptr) throw std::runtime_error("cannot create the tooltips");
+    // Long tips break into lines instead of running off the screen.
+    SendMessageA(tooltips_, TTM_SETMAXTIPWIDTH, 0, 400);
+}
+
+Win32Tooltips::~Win32Tooltips() { DestroyWindow(tooltips_); }
+
+void Win32Tooltips::Add(HWND control, const std::string& text) {
+    // The first layout of the record, which every version of the control takes.
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = owner_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<char*>(text.c_str());
+    SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace netvik::win32

@@ -1,0 +1,108 @@
+#pragma once
+#include "platform/Controls.h"
+#include "platform/win32/WinTypes.h"
+
+namespace netvik::win32 {
+
+// Thin wrappers around the child windows of a dialog, each over its HWND.
+
+template <typename Base>
+class Win32Control : public Base {
+public:
+    explicit Win32Control(HWND window) : window_(window) {}
+    HWND Hwnd() const { return window_; }
+    bool Enabled() const override { return IsWindowEnabled(window_) != FALSE; }
+    void SetEnabled(bool enabled) override { EnableWindow(window_, enabled ? TRUE : FALSE); }
+
+protected:
+    std::string ReadText() const;
+    void WriteText(const std::string& text) { SetWindowTextA(window_, text.c_str()); }
+
+    HWND window_;
+};
+
+// An edit control whose typed characters pass the KeyPress handler first.
+class Win32TextBox : public Win32Control<platform::TextBox> {
+public:
+    Win32TextBox(HWND window, std::size_t maxLength);
+    ~Win32TextBox() override;
+    Win32TextBox(const Win32TextBox&) = delete;
+    Win32TextBox& operator=(const Win32TextBox&) = delete;
+
+    std::string Text() const override { return ReadText(); }
+    void SetText(const std::string& text) override { WriteText(text); }
+    std::size_t MaxLength() const override;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    WNDPROC original_ = nullptr;
+};
+
+class Win32Label : public Win32Control<platform::Label> {
+public:
+    using Win32Control::Win32Control;
+    std::string Caption() const override { return ReadText(); }
+    void SetCaption(const std::string& caption) override { WriteText(caption); }
+};
+
+class Win32Button : public Win32Control<platform::Button> {
+public:
+    using Win32Control::Win32Control;
+    std::string Caption() const override { return ReadText(); }
+    void SetCaption(const std::string& caption) override { WriteText(caption); }
+};
+
+class Win32CheckBox : public Win32Control<platform::CheckBox> {
+public:
+    using Win32Control::Win32Control;
+    std::int16_t Value() const override;
+    void SetValue(std::int16_t value) override;
+};
+
+// A trackbar.
+class Win32Slider : public Win32Control<platform::Slider> {
+public:
+    struct Settings {
+        std::int32_t min, max, smallChange, largeChange, tickFrequency, value;
+    };
+    Win32Slider(HWND window, const Settings& settings);
+    std::int32_t Value() const override;
+    void SetValue(std::int32_t value) override;
+    std::int32_t Min() const override;
+    std::int32_t Max() const override;
+};
+
+// A pop-up menu from the resources, shown for a (possibly hidden) owner.
+class Win32PopupMenu : public platform::PopupMenu {
+public:
+    Win32PopupMenu(HINSTANCE instance, int resourceId, HWND owner);
+    ~Win32PopupMenu() override;
+    Win32PopupMenu(const Win32PopupMenu&) = delete;
+    Win32PopupMenu& operator=(const Win32PopupMenu&) = delete;
+
+    int Popup() override;
+    std::string ItemCaption(int position) const override;
+    void SetItemCaption(int position, const std::string& caption) override;
+
+private:
+    HMENU bar_;
+    HMENU menu_;
+    HWND owner_;
+};
+
+// The tooltips of a window's controls.
+class Win32Tooltips {
+public:
+    explicit Win32Tooltips(HWND owner);
+    ~Win32Tooltips();
+    Win32Tooltips(const Win32Tooltips&) = delete;
+    Win32Tooltips& operator=(const Win32Tooltips&) = delete;
+
+    void Add(HWND control, const std::string& text);
+
+private:
+    HWND owner_;
+    HWND tooltips_;
+};
+
+}  // namespace netvik::win32

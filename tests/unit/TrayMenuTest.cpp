@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "fakes/FakeSystem.h"
+#include "net/AddressText.h"
+
+namespace netvik {
+namespace {
+
+using fakes::FakeShell;
+using fakes::FakeSystem;
+using fakes::PictureOf;
+using fakes::ProgramEnded;
+
+constexpr char kDisabledTip[] = "Internet connection\rchecking disabled.";
+
+class TrayMenu : public ::testing::Test {
+protected:
+    TrayMenu() {
+        form.Form_Load();
+        auto& state = form.State();
+        internet = AddressToLong("127.0.0.1");
+        state.ProbeAddresses = {internet, AddressToLong("127.0.0.2"), AddressToLong("127.0.0.3")};
+        fx.icmp.AlwaysAnswer(static_cast<std::uint32_t>(internet));
+        state.RefreshMinutes = 5;
+        state.MinutesLeft = 2;
+        fx.log.Clear();
+    }
+
+    // A right-click on the icon, with the user choosing the item at position.
+    void Choose(int position) {
+        fx.mnuPopup.choices.push_back(position);
+        fx.window.hook->Callback(0x205);
+    }
+    std::string Tip() const { return FakeShell::TipOf(fx.shell.Icon()); }
+
+    FakeSystem fx;
+    frmNetvikmain form{fx.Services(), fx.Controls()};
+    std::int32_t internet = 0;
+};
+
+TEST_F(TrayMenu, RightClickOpensTheMenuAndASecondOneWhileItIsOpenIsDropped) {
+    fx.mnuPopup.whileOpen = [&] { fx.window.hook->Callback(0x205); };
+    fx.window.hook->Callback(0x205);
+    EXPECT_EQ(fx.mnuPopup.opened, 1);
+    fx.mnuPopup.whileOpen = nullptr;
+    fx.window.hook->Callback(0x205);
+    EXPECT_EQ(fx.mnuPopup.opened, 2);
+}
+
+TEST_F(TrayMenu, RefreshWhileEnabledChecksAndRestartsTheCountdown) {
+    Choose(mnoRefresh);
+    EXPECT_EQ(form.State().MinutesLeft, 5);
+    EXPECT_EQ(fx.log.Count("WSAStartup"), 1);
+    EXPECT_EQ(fx.shell.Icon().hIcon, PictureOf("IIP"));
+    EXPECT_EQ(Tip(), "Connected to the Internet.");
+    EXPECT_EQ(fx.log.Count("Timer"), 0);  // the timer is not touched
+}
+
+TEST_F(TrayMenu, RefreshWhileDisabledOnlyShowsTheMessage) {
+    Choose(mnoDisable);
+    const auto iconBefore = fx.shell.Icon();
+    fx.log.Clear();
+
+    Choose(mnoRefresh);
+
+    ASSERT_EQ(fx.messages.shown.size(), 1U);
+    EXPECT_EQ(
+        fx.messages.shown[0].text,
+        "Netvik is currently set to disabled!\r\rIf you want to enable Netvik, click\ron Enable in the popupmenu.");
+    EXPECT_EQ(fx.messages.shown[0].title, "Netvik disabled");
+    EXPECT_EQ(fx.messages.shown[0].icon, platform::MessageIcon::Exclamation);
+    EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"Menu popup", "MessageBox Netvik disabled"}));
+    EXPECT_EQ(fx.shell.Icon().hIcon, iconBefore.hIcon);
+    EXPECT_EQ(Tip(), kDisabledTip);
+    EXPECT_FALSE(fx.timer.enabled);
+}
+
+TEST_F(TrayMenu, DisableShowsTheDisabledIconStopsTheTimerAndOffersEnable) {
+    fx.timer.enabled = true;
+    Choose(mnoDisable);
+    EXPECT_EQ(fx.shell.Icon().hIcon, PictureOf("d"));
+    EXPECT_EQ(Tip(), kDisabledTip);
+    EXPECT_FALSE(fx.timer.enabled);
+    EXPECT_EQ(fx.mnuPopup.captions[mnoDisable], "Enable");
+    EXPECT_FALSE(form.State().CheckingEnabled);
+    EXPECT_EQ(form.State().CheckingEnabled.Raw(), 0);
+    EXPECT_EQ(fx.log.Count("WSAStartup"), 0);               // no check runs
+    EXPECT_EQ(fx.log.Entries().back(), "TaskList hidden");  // ends in the tray
+    EXPECT_FALSE(fx.window.visible);
+}
+
+TEST_F(TrayMenu, EnableRestartsTheTimerAndChecksAtOnce) {
+    Choose(mnoDisable);
+    fx.log.Clear();
+
+    Choose(mnoDisable);
+
+    EXPECT_TRUE(fx.timer.enabled);
+    EXPECT_EQ(fx.mnuPopup.captions[mnoDisable], "Disable");
+    EXPECT_EQ(form.State().CheckingEnabled.Raw(), -1);
+    EXPECT_EQ(form.State().MinutesLeft, 5);
+    // The timer first, then a full check: "p" with its tip, then the verdict.
+    const int timerOn = fx.log.Find("Timer on");
+    const int checking = fx.log.Find("Shell Modify icon=" + std::to_string(PictureOf("p")));
+    const int verdict = fx.log.Find("Shell Modify icon=" + std::to_string(PictureOf("IIP")) + " tip=Connected");
+    ASSERT_GE(timerOn, 0);
+    EXPECT_LT(timerOn, checking);
+    EXPECT_LT(checking, verdict);
+    EXPECT_GE(fx.log.Find("Shell Modify icon=" + std::to_string(PictureOf("p")) + " tip=Checking"), 0);
+    EXPECT_EQ(Tip(), "Connected to the Internet.");
+    EXPECT_EQ(fx.shell.icons.size(), 1U);
+}
+
+TEST_F(TrayMenu, HideAndADismissedMenuChangeNothing) {
+    const auto before = fx.shell.Icon();
+    Choose(mnoHide);
+    fx.window.hook->Callback(0x205);  // the menu closed without a choice
+    EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"Menu popup", "Menu popup"}));
+    EXPECT_EQ(fx.shell.Icon().hIcon, before.hIcon);
+    EXPECT_EQ(form.State().MinutesLeft, 2);
+}
+
+TEST_F(TrayMenu, QuitRemovesTheIconBeforeTheProgramEnds) {
+    EXPECT_THROW(Choose(mnoQuit), ProgramEnded);
+    EXPECT_FALSE(fx.shell.Shown());
+    EXPECT_LT(fx.log.Find("Shell Delete"), fx.log.Find("End"));
+    EXPECT_EQ(fx.log.Count("WSACleanup"), 0);  // nothing else is released
+}
+
+TEST_F(TrayMenu, PanelQuitReleasesTheSocketsAndEnds) {
+    fx.window.hook->Callback(0x203);  // the panel opens, starting the sockets library
+    fx.log.Clear();
+    EXPECT_THROW(form.cmdQuit_Click(), ProgramEnded);
+    EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"WSACleanup", "End"}));
+    EXPECT_EQ(fx.sockets.references, 0);
+}
+
+TEST_F(TrayMenu, PanelQuitWithoutAStartedLibraryEndsSilently) {
+    EXPECT_THROW(form.cmdQuit_Click(), ProgramEnded);
+    EXPECT_TRUE(fx.messages.shown.empty());
+    EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"End"}));
+}
+
+}  // namespace
+}  // namespace netvik
