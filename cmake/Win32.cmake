@@ -5,9 +5,11 @@
 add_library(netvik_win32 STATIC
   src/platform/win32/Win32Application.cpp
   src/platform/win32/Win32Controls.cpp
+  src/platform/win32/Win32HostNames.cpp
   src/platform/win32/Win32Icmp.cpp
   src/platform/win32/Win32MessageBoxes.cpp
   src/platform/win32/Win32Pictures.cpp
+  src/platform/win32/Win32Registry.cpp
   src/platform/win32/Win32ShellNotify.cpp
   src/platform/win32/Win32Sockets.cpp
   src/platform/win32/Win32Timer.cpp

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every test, installing what is missing: the portable logic natively
-# under AddressSanitizer and UBSan, then the 32-bit and the 64-bit Windows
+# under AddressSanitizer and UBSan, the fuzz targets (libFuzzer), then the 32-bit and the 64-bit Windows
 # builds under Wine (the same unit tests, the Win32 layer against Wine's real
 # services, and the shipped program end to end), each test that needs a
 # display with an Xvfb of its own. Each Windows test run gets a
@@ -13,7 +13,7 @@ cd "$top"
 scripts/install-deps.sh
 jobs=$(nproc)
 
-for preset in native mingw32 mingw64; do
+for preset in native fuzz mingw32 mingw64; do
     echo "== $preset"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j"$jobs"

@@ -7,6 +7,7 @@
 #include "monitor/frmNetvikmain.h"
 #include "net/modWinSock.h"
 #include "platform/win32/Win32Application.h"
+#include "platform/win32/Win32HostNames.h"
 #include "platform/win32/Win32Icmp.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32ShellNotify.h"
@@ -23,9 +24,10 @@ int Run(HINSTANCE instance) {
     win32::Win32Application application;
     win32::Win32MessageBoxes messages;
     win32::Win32Sockets sockets;
+    win32::Win32HostNames hostNames;
     win32::Win32Icmp icmp;
     win32::Win32ShellNotify shell;
-    modWinSock winsock(sockets, icmp, messages, application);
+    modWinSock winsock(sockets, icmp, hostNames, messages, application);
 
     app::MainWindow window(instance);
     messages.SetOwner(window.Hwnd());

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "monitor/Bool16.h"
+#include "platform/Bool16.h"
 
 namespace netvik {
 

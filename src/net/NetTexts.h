@@ -10,5 +10,6 @@ inline constexpr char kWinsockDllError[] = "Winsock.dll error.";
 inline constexpr char kVersionPrefix[] = "Windows Sockets version ";
 inline constexpr char kCleanupPrefix[] = "Socket Error ";
 inline constexpr char kCleanupSuffix[] = " occurred In Cleanup ";
+inline constexpr char kHostNameErrorPrefix[] = "Windows Socket Error ";
 
 }  // namespace netvik::net_texts

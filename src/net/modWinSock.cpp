@@ -1,7 +1,9 @@
 #include "net/modWinSock.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
 
 #include "net/NetTexts.h"
 
@@ -21,11 +23,25 @@ constexpr std::uint32_t kReplyBufferSize = 28 + kReplyDataArea;
 // status of its own.
 constexpr std::int16_t kGeneralFailure = 11050;
 
+constexpr std::int32_t kHostNameBufferLength = 64;
+constexpr std::int16_t kIpv4Length = 4;
+
+// A number as its text, with a leading blank when it is not negative.
+std::string SignedNumber(std::int32_t number) { return (number < 0 ? "" : " ") + std::to_string(number); }
+
+std::string TrimBlanks(std::string text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    const std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
 }  // namespace
 
-modWinSock::modWinSock(platform::SocketsLibrary& sockets, platform::IcmpService& icmp, platform::MessageBoxes& messages,
+modWinSock::modWinSock(platform::SocketsLibrary& sockets, platform::IcmpService& icmp,
+                       platform::HostNames& hostNames, platform::MessageBoxes& messages,
                        platform::Application& application)
-    : sockets_(sockets), icmp_(icmp), messages_(messages), application_(application) {}
+    : sockets_(sockets), icmp_(icmp), hostNames_(hostNames), messages_(messages), application_(application) {}
 
 std::int32_t modWinSock::LoByte(std::uint16_t word) { return word & 255; }
 
@@ -90,6 +106,38 @@ std::int16_t modWinSock::PingAddress(const std::int32_t& address, const std::int
 
     icmp_.Close(handle);
     return status;
+}
+
+std::string modWinSock::GetLocalHostName(const Bool16& secondAddress) {
+    char buffer[kHostNameBufferLength] = {};
+    if (hostNames_.GetHostName(buffer, kHostNameBufferLength) == -1) {
+        messages_.Show(net_texts::kHostNameErrorPrefix + SignedNumber(hostNames_.LastError()),
+                       net_texts::kApplicationTitle, platform::MessageIcon::None);
+        return {};
+    }
+    // The name is what stands before the first NUL, within the buffer.
+    const std::string name(buffer, std::find(buffer, buffer + sizeof buffer, '\0'));
+    return ResolveHostName(TrimBlanks(name), secondAddress.Raw() == -1 ? 1 : 0);
+}
+
+std::string modWinSock::ResolveHostName(const std::string& hostName, std::uint8_t index) {
+    const platform::HostEnt* entry = hostNames_.GetHostByName(hostName);
+    if (entry == nullptr) return kUnresolved;
+    // Only IPv4 addresses have a dotted form; the list ends with a null.
+    if (entry->h_length != kIpv4Length || entry->h_addr_list == nullptr) return kNoAddress;
+    for (std::size_t position = 0; position < index; ++position) {
+        if (entry->h_addr_list[position] == nullptr) return kNoAddress;
+    }
+    const char* address = entry->h_addr_list[index];
+    if (address == nullptr) return kNoAddress;
+
+    std::string text;
+    for (int i = 0; i < kIpv4Length; ++i) {
+        text += std::to_string(static_cast<unsigned char>(address[i]));
+        text += '.';
+    }
+    text.pop_back();
+    return text;
 }
 
 }  // namespace netvik

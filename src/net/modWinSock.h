@@ -2,23 +2,25 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Bool16.h"
 #include "platform/Application.h"
+#include "platform/HostNames.h"
 #include "platform/Icmp.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Sockets.h"
 
 namespace netvik {
 
-// The program's sockets module: starting and releasing the sockets library
-// and the ICMP echo probe.
+// The program's sockets module: starting and releasing the sockets library,
+// the ICMP echo probe, and the host-name lookups.
 //
 // The only state kept between calls is the number of start-ups that have not
 // been released yet, so that a release without a matching start-up succeeds
 // silently instead of failing in the platform.
 class modWinSock {
 public:
-    modWinSock(platform::SocketsLibrary& sockets, platform::IcmpService& icmp, platform::MessageBoxes& messages,
-               platform::Application& application);
+    modWinSock(platform::SocketsLibrary& sockets, platform::IcmpService& icmp, platform::HostNames& hostNames,
+               platform::MessageBoxes& messages, platform::Application& application);
 
     // Starts the sockets library, version 1.1 at least. Any failure is
     // reported and ends the program, so this returns only 0.
@@ -35,11 +37,28 @@ public:
     static std::int32_t LoByte(std::uint16_t word);
     static std::int32_t HiByte(std::uint16_t word);
 
+    // The failure marker of ResolveHostName; no dotted address equals it.
+    static constexpr char kUnresolved[] = "1";
+    // What ResolveHostName gives when the name has no IPv4 address at the
+    // position asked for.
+    static constexpr char kNoAddress[] = "0.0.0.0";
+
+    // This PC's address, from its own host name: the second one of its list
+    // when secondAddress is true, else the first. "" (after a message) when
+    // the host name cannot be read.
+    std::string GetLocalHostName(const Bool16& secondAddress);
+
+    // The dotted address at position index of the name's address list;
+    // kUnresolved when the name cannot be resolved, kNoAddress when the list
+    // has no IPv4 address at that position.
+    std::string ResolveHostName(const std::string& hostName, std::uint8_t index);
+
     int PendingStartups() const { return startups_; }
 
 private:
     platform::SocketsLibrary& sockets_;
     platform::IcmpService& icmp_;
+    platform::HostNames& hostNames_;
     platform::MessageBoxes& messages_;
     platform::Application& application_;
     int startups_ = 0;

@@ -3,6 +3,7 @@
 #include "fakes/CallLog.h"
 #include "fakes/FakeApplication.h"
 #include "fakes/FakeControls.h"
+#include "fakes/FakeHostNames.h"
 #include "fakes/FakeIcmp.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeShell.h"
@@ -19,11 +20,12 @@ struct FakeSystem {
     FakeMessageBoxes messages{log};
     FakeSockets sockets{log};
     FakeIcmp icmp{log};
+    FakeHostNames hostNames;
     FakeShell shell{log};
     FakeWindow window{log};
     FakeTimer timer{log};
     FakePictures pictures;
-    modWinSock winsock{sockets, icmp, messages, application};
+    modWinSock winsock{sockets, icmp, hostNames, messages, application};
 
     // The panel as it is designed.
     FakeTextBox txtIIP{"1.1.1.1", 15};

@@ -141,3 +141,101 @@ TEST_F(EchoProbe, NeverTurnsAFailureIntoAnAnswer) {
 
 }  // namespace
 }  // namespace netvik
+
+namespace netvik {
+namespace {
+
+using fakes::FakeSystem;
+
+TEST(AddressPacking, WorkedValues) {
+    EXPECT_EQ(AddressToLong("192.168.0.1"), 16820416);
+    EXPECT_EQ(AddressToLong("1.2.3.4"), 67305985);
+    EXPECT_EQ(AddressToLong("255.255.255.255"), -1);
+    EXPECT_EQ(AddressToLong("127.0.0.1"), 0x0100007F);
+    EXPECT_EQ(AddressToLong("010.001.000.001"), AddressToLong("10.1.0.1"));
+    EXPECT_EQ(AddressToLong("0.0.0.1"), 0x01000000);
+}
+
+TEST(AddressPacking, EveryMalformedTextIsZero) {
+    for (const char* text :
+         {"", "0.0.0.0", "000.000.000.000", "1.2.3", "1.2.3.4.5", "256.1.1.1", "1.2.3.256", "1.256.3.4", "1..2.3",
+          ".1.2.3", "1.2.3.", "1.2.3.4.", " 1.2.3.4", "1.2.3.4 ", "1.2 .3.4", "0010.1.1.1", "1.1.1.0010", "1.1.0010.1",
+          "a.b.c.d", "1.2.3.-4", "+1.2.3.4", "1,2,3,4", "1.2.3.4\n", "....", "1", "1234", "999.999.999.999",
+          "1.2.3.4/24", "1.2.3.4:80", "0x7f.0.0.1"}) {
+        EXPECT_EQ(AddressToLong(text), 0) << '"' << text << '"';
+    }
+    EXPECT_EQ(AddressToLong(std::string("1.2.3.4\0", 8)), 0);
+}
+
+class HostLookup : public ::testing::Test {
+protected:
+    FakeSystem fx;
+};
+
+TEST_F(HostLookup, DottedAddressResolvesToItself) {
+    EXPECT_EQ(fx.winsock.ResolveHostName("1.2.3.4", 0), "1.2.3.4");
+    EXPECT_EQ(fx.winsock.ResolveHostName("10.0.221.5", 0), "10.0.221.5");
+}
+
+TEST_F(HostLookup, UnknownNameIsTheFailureMarkerWithoutAMessage) {
+    EXPECT_EQ(fx.winsock.ResolveHostName("no.such.host", 0), "1");
+    EXPECT_TRUE(fx.messages.shown.empty());
+}
+
+TEST_F(HostLookup, IndexPicksFromTheListAndPastItsEndGivesNoAddress) {
+    fx.hostNames.Add("multi", {std::string("\x0a\x00\x00\x01", 4), std::string("\xc0\xa8\x00\xfe", 4)});
+    EXPECT_EQ(fx.winsock.ResolveHostName("multi", 0), "10.0.0.1");
+    EXPECT_EQ(fx.winsock.ResolveHostName("multi", 1), "192.168.0.254");
+    EXPECT_EQ(fx.winsock.ResolveHostName("multi", 2), "0.0.0.0");
+    EXPECT_EQ(fx.winsock.ResolveHostName("multi", 255), "0.0.0.0");
+    fx.hostNames.Add("none", {});
+    EXPECT_EQ(fx.winsock.ResolveHostName("none", 0), "0.0.0.0");
+}
+
+TEST_F(HostLookup, AddressesThatAreNotFourBytesLongAreNeverRead) {
+    // An address length other than four: nothing is copied out of the list.
+    fx.hostNames.Add("short", {std::string("\x0a\x00", 2)}, 2);
+    fx.hostNames.Add("long", {std::string(16, '\x01')}, 16);
+    fx.hostNames.Add("lying", {std::string("\x0a\x00\x00\x01", 4)}, 4000);
+    EXPECT_EQ(fx.winsock.ResolveHostName("short", 0), "0.0.0.0");
+    EXPECT_EQ(fx.winsock.ResolveHostName("long", 0), "0.0.0.0");
+    EXPECT_EQ(fx.winsock.ResolveHostName("lying", 0), "0.0.0.0");
+}
+
+TEST_F(HostLookup, LocalHostNameResolvesTheFirstOrSecondAddress) {
+    fx.hostNames.hostName = "  netvik-pc ";
+    fx.hostNames.Add("netvik-pc", {std::string("\xc0\xa8\x00\x02", 4), std::string("\x51\x02\x03\x04", 4)});
+    EXPECT_EQ(fx.winsock.GetLocalHostName(false), "192.168.0.2");
+    EXPECT_EQ(fx.winsock.GetLocalHostName(true), "81.2.3.4");
+    EXPECT_EQ(fx.hostNames.lookups.back(), "netvik-pc");  // blanks at either end removed
+}
+
+TEST_F(HostLookup, OnlyMinusOneAsksForTheSecondAddress) {
+    fx.hostNames.Add("netvik-pc", {std::string("\xc0\xa8\x00\x02", 4), std::string("\x51\x02\x03\x04", 4)});
+    EXPECT_EQ(fx.winsock.GetLocalHostName(Bool16(false)), "192.168.0.2");
+}
+
+TEST_F(HostLookup, ASingleAddressPcHasNoSecondAddress) {
+    fx.hostNames.Add("netvik-pc", {std::string("\xc0\xa8\x00\x02", 4)});
+    EXPECT_EQ(fx.winsock.GetLocalHostName(true), "0.0.0.0");
+}
+
+TEST_F(HostLookup, HostNameFailureShowsTheErrorNumberAfterTwoBlanks) {
+    fx.hostNames.hostNameError = 10093;  // WSANOTINITIALISED
+    EXPECT_EQ(fx.winsock.GetLocalHostName(false), "");
+    ASSERT_EQ(fx.messages.shown.size(), 1U);
+    EXPECT_EQ(fx.messages.shown[0].text, "Windows Socket Error  10093");
+    EXPECT_EQ(fx.messages.shown[0].title, "Netvik");
+    EXPECT_EQ(fx.messages.shown[0].icon, platform::MessageIcon::None);
+    EXPECT_TRUE(fx.hostNames.lookups.empty());
+}
+
+TEST_F(HostLookup, HostNameFillingTheWholeBufferIsReadWithinIt) {
+    fx.hostNames.hostName = std::string(80, 'h');  // no NUL within the 64 characters
+    fx.winsock.GetLocalHostName(false);
+    ASSERT_EQ(fx.hostNames.lookups.size(), 1U);
+    EXPECT_EQ(fx.hostNames.lookups[0], std::string(64, 'h'));
+}
+
+}  // namespace
+}  // namespace netvik

@@ -7,6 +7,7 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "net/AddressText.h"
 #include "net/modWinSock.h"
+#include "platform/win32/Win32HostNames.h"
 #include "platform/win32/Win32Icmp.h"
 #include "platform/win32/Win32Sockets.h"
 
@@ -32,7 +33,8 @@ protected:
     fakes::FakeMessageBoxes messages{log};
     win32::Win32Sockets sockets;
     win32::Win32Icmp icmp;
-    modWinSock winsock{sockets, icmp, messages, application};
+    win32::Win32HostNames hostNames;
+    modWinSock winsock{sockets, icmp, hostNames, messages, application};
 };
 
 TEST_F(RealProbe, TheIcmpLibraryLoads) { EXPECT_TRUE(icmp.Loaded()); }
@@ -73,7 +75,7 @@ TEST_F(RealProbe, ASilentHostTimesOutAfterAboutItsTimeout) {
 TEST_F(RealProbe, TheHelperLibraryServesWhenTheIcmpLibraryIsMissing) {
     win32::Win32Icmp fallback({"netvik-missing-icmp.dll", "iphlpapi.dll"});
     ASSERT_TRUE(fallback.Loaded());
-    modWinSock probe(sockets, fallback, messages, application);
+    modWinSock probe(sockets, fallback, hostNames, messages, application);
     probe.StartWinsock();
     EXPECT_EQ(probe.PingAddress(AddressToLong("127.0.0.1"), 1000), 0);
     probe.EndWinsock();
@@ -82,7 +84,7 @@ TEST_F(RealProbe, TheHelperLibraryServesWhenTheIcmpLibraryIsMissing) {
 TEST_F(RealProbe, WithoutAnyIcmpLibraryEveryProbeFailsSafely) {
     win32::Win32Icmp none({"netvik-missing-icmp.dll"});
     EXPECT_FALSE(none.Loaded());
-    modWinSock probe(sockets, none, messages, application);
+    modWinSock probe(sockets, none, hostNames, messages, application);
     probe.StartWinsock();
     EXPECT_NE(probe.PingAddress(AddressToLong("127.0.0.1"), 40), 0);
     probe.EndWinsock();

@@ -1,0 +1,51 @@
+#include "platform/win32/Win32Registry.h"
+
+#include "platform/win32/WinTypes.h"
+
+namespace netvik::win32 {
+
+namespace {
+
+HKEY ToHkey(platform::RegKey key) { return reinterpret_cast<HKEY>(key); }
+
+}  // namespace
+
+static_assert(REG_SZ == platform::kRegSz);
+
+std::int32_t Win32Registry::CreateKey(platform::RegKey root, const std::string& path, platform::RegKey& key) {
+    HKEY opened = nullptr;
+    const LONG result = RegCreateKeyA(ToHkey(root), path.c_str(), &opened);
+    key = reinterpret_cast<platform::RegKey>(opened);
+    return result;
+}
+
+std::int32_t Win32Registry::OpenKey(platform::RegKey root, const std::string& path, platform::RegKey& key) {
+    HKEY opened = nullptr;
+    const LONG result = RegOpenKeyA(ToHkey(root), path.c_str(), &opened);
+    key = reinterpret_cast<platform::RegKey>(opened);
+    return result;
+}
+
+std::int32_t Win32Registry::QueryValue(platform::RegKey key, const std::string& name, std::uint32_t& type, char* data,
+                                       std::uint32_t& size) {
+    DWORD valueType = 0;
+    DWORD bytes = size;
+    const LONG result = RegQueryValueExA(ToHkey(key), name.c_str(), nullptr, &valueType,
+                                         size == 0 ? nullptr : reinterpret_cast<BYTE*>(data), &bytes);
+    type = valueType;
+    size = bytes;
+    return result;
+}
+
+std::int32_t Win32Registry::SetValue(platform::RegKey key, const std::string& name, std::uint32_t type,
+                                     const char* data, std::uint32_t size) {
+    return RegSetValueExA(ToHkey(key), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data), size);
+}
+
+std::int32_t Win32Registry::DeleteValue(platform::RegKey key, const std::string& name) {
+    return RegDeleteValueA(ToHkey(key), name.c_str());
+}
+
+std::int32_t Win32Registry::CloseKey(platform::RegKey key) { return RegCloseKey(ToHkey(key)); }
+
+}  // namespace netvik::win32

@@ -1,0 +1,135 @@
+#pragma once
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Registry.h"
+
+namespace netvik::fakes {
+
+// An in-memory registry with the system's rules: key paths and value names
+// compare without regard to case, a missing key or value gives 2, a size
+// query answers 234 (more data) for a non-empty value, and REG_SZ data is
+// kept as the bytes written, with or without a NUL.
+class FakeRegistry : public platform::Registry {
+public:
+    struct Value {
+        std::uint32_t type;
+        std::string bytes;
+    };
+
+    // Writes and creations under any path starting with this prefix are
+    // refused with access denied (5), as for a user without rights.
+    void DenyWritesUnder(const std::string& path) { denied_.insert(Fold(path)); }
+
+    // Direct access for tests, by "root-less" key path (e.g. "Software\Netvik").
+    void Put(const std::string& path, const std::string& name, std::uint32_t type, const std::string& bytes) {
+        keys_[Fold(path)][Fold(name)] = {type, bytes};
+    }
+    const Value* Find(const std::string& path, const std::string& name) const {
+        const auto key = keys_.find(Fold(path));
+        if (key == keys_.end()) return nullptr;
+        const auto value = key->second.find(Fold(name));
+        return value == key->second.end() ? nullptr : &value->second;
+    }
+    bool HasKey(const std::string& path) const { return keys_.count(Fold(path)) != 0; }
+    void RemoveKey(const std::string& path) { keys_.erase(Fold(path)); }
+    int OpenHandles() const { return static_cast<int>(open_.size()); }
+    int writes = 0;
+
+    std::int32_t CreateKey(platform::RegKey root, const std::string& path, platform::RegKey& key) override {
+        if (root != platform::kLocalMachine) return 6;
+        if (Denied(path)) return 5;
+        std::string walked;
+        for (const std::string& part : Split(path)) {
+            walked += (walked.empty() ? "" : "\\") + part;
+            keys_[Fold(walked)];
+        }
+        return Open(path, key);
+    }
+    std::int32_t OpenKey(platform::RegKey root, const std::string& path, platform::RegKey& key) override {
+        if (root != platform::kLocalMachine) return 6;
+        if (keys_.count(Fold(path)) == 0) return 2;
+        return Open(path, key);
+    }
+    std::int32_t QueryValue(platform::RegKey key, const std::string& name, std::uint32_t& type, char* data,
+                            std::uint32_t& size) override {
+        const auto handle = open_.find(key);
+        if (handle == open_.end()) return 6;
+        const Value* value = Find(handle->second, name);
+        if (value == nullptr) return 2;
+        type = value->type;
+        const auto needed = static_cast<std::uint32_t>(value->bytes.size());
+        if (data == nullptr || size == 0) {
+            size = needed;
+            return needed == 0 ? 0 : 234;
+        }
+        if (size < needed) {
+            size = needed;
+            return 234;
+        }
+        std::memcpy(data, value->bytes.data(), needed);
+        size = needed;
+        return 0;
+    }
+    std::int32_t SetValue(platform::RegKey key, const std::string& name, std::uint32_t type, const char* data,
+                          std::uint32_t size) override {
+        const auto handle = open_.find(key);
+        if (handle == open_.end()) return 6;
+        if (Denied(handle->second)) return 5;
+        ++writes;
+        keys_[Fold(handle->second)][Fold(name)] = {type, std::string(data, size)};
+        return 0;
+    }
+    std::int32_t DeleteValue(platform::RegKey key, const std::string& name) override {
+        const auto handle = open_.find(key);
+        if (handle == open_.end()) return 6;
+        if (Denied(handle->second)) return 5;
+        auto& values = keys_[Fold(handle->second)];
+        return values.erase(Fold(name)) == 0 ? 2 : 0;
+    }
+    std::int32_t CloseKey(platform::RegKey key) override { return open_.erase(key) == 0 ? 6 : 0; }
+
+private:
+    static std::string Fold(const std::string& text) {
+        std::string folded = text;
+        std::transform(folded.begin(), folded.end(), folded.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return folded;
+    }
+    static std::vector<std::string> Split(const std::string& path) {
+        std::vector<std::string> parts;
+        std::string part;
+        for (const char c : path) {
+            if (c == '\\') {
+                if (!part.empty()) parts.push_back(part);
+                part.clear();
+            } else {
+                part.push_back(c);
+            }
+        }
+        if (!part.empty()) parts.push_back(part);
+        return parts;
+    }
+    bool Denied(const std::string& path) const {
+        const std::string folded = Fold(path);
+        return std::any_of(denied_.begin(), denied_.end(),
+                           [&](const std::string& prefix) { return folded.rfind(prefix, 0) == 0; });
+    }
+    std::int32_t Open(const std::string& path, platform::RegKey& key) {
+        key = nextHandle_++;
+        open_[key] = Fold(path);
+        return 0;
+    }
+
+    std::map<std::string, std::map<std::string, Value>> keys_;
+    std::map<platform::RegKey, std::string> open_;
+    std::set<std::string> denied_;
+    platform::RegKey nextHandle_ = 0x500;
+};
+
+}  // namespace netvik::fakes
