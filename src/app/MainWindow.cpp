@@ -102,7 +102,7 @@ INT_PTR CALLBACK MainWindow::DialogProc(HWND window, UINT message, WPARAM wParam
     return self->Route(message, wParam, lParam) ? TRUE : FALSE;
 }
 
-bool MainWindow::Route(UINT message, WPARAM wParam, LPARAM) {
+bool MainWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
             if (wParam != kTimerId) return false;
@@ -117,14 +117,22 @@ bool MainWindow::Route(UINT message, WPARAM wParam, LPARAM) {
             if (HIWORD(wParam) != BN_CLICKED) return false;
             RouteCommand(LOWORD(wParam));
             return true;
+        case WM_HSCROLL:
+            if (reinterpret_cast<HWND>(lParam) != Item(IDC_SLDREFRESH)) return false;
+            form_->sldRefresh_Scroll();
+            return true;
         default: return false;
     }
 }
 
 void MainWindow::RouteCommand(int control) {
     switch (control) {
+        case IDC_CMDSAVE: form_->cmdSave_Click(); break;
+        case IDC_CMDRESTORE: form_->cmdRestore_Click(); break;
+        case IDC_CMDOK: form_->cmdOK_Click(); break;
+        case IDC_CMDCANCEL: form_->cmdCancel_Click(); break;
         case IDC_CMDQUIT: form_->cmdQuit_Click(); break;
-        default: break;  // buttons whose work comes later
+        default: break;  // Get, Name and Retrieve: their work comes later
     }
 }
 

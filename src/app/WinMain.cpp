@@ -10,6 +10,7 @@
 #include "platform/win32/Win32HostNames.h"
 #include "platform/win32/Win32Icmp.h"
 #include "platform/win32/Win32MessageBoxes.h"
+#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellNotify.h"
 #include "platform/win32/Win32Sockets.h"
 
@@ -28,10 +29,12 @@ int Run(HINSTANCE instance) {
     win32::Win32Icmp icmp;
     win32::Win32ShellNotify shell;
     modWinSock winsock(sockets, icmp, hostNames, messages, application);
+    win32::Win32Registry registryCalls;
+    modWinReg registry(registryCalls);
 
     app::MainWindow window(instance);
     messages.SetOwner(window.Hwnd());
-    frmNetvikmain form(MainServices{application, messages, shell, winsock}, window.Controls());
+    frmNetvikmain form(MainServices{application, messages, shell, winsock, registry}, window.Controls());
     window.Attach(form);
     form.Form_Load();
 

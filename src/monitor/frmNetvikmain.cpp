@@ -1,14 +1,25 @@
 #include "monitor/frmNetvikmain.h"
 
 #include "monitor/MonitorTexts.h"
-#include "net/AddressText.h"
 
 namespace netvik {
 
 frmNetvikmain::frmNetvikmain(const MainServices& services, const MainControls& controls)
-    : services_(services), controls_(controls), ImageList_(controls.pictures) {}
+    : services_(services), controls_(controls), ImageList_(controls.pictures) {
+    controls_.txtIIP.KeyPress = [this](std::int16_t& key) { txtIIP_KeyPress(key); };
+    controls_.txtHIP.KeyPress = [this](std::int16_t& key) { txtHIP_KeyPress(key); };
+    controls_.txtCIP.KeyPress = [this](std::int16_t& key) { txtCIP_KeyPress(key); };
+}
+
+frmNetvikmain::~frmNetvikmain() {
+    controls_.txtIIP.KeyPress = nullptr;
+    controls_.txtHIP.KeyPress = nullptr;
+    controls_.txtCIP.KeyPress = nullptr;
+}
 
 void frmNetvikmain::Form_Load() {
+    if (services_.application.PreviousInstance()) services_.application.End();
+
     gSysTray = std::make_unique<clsSysTray>(services_.shell, services_.application, services_.winsock);
     gSysTray->SourceWindow({controls_.form, controls_.Timer});
     gSysTray->RButtonUp = [this] { gSysTray_RButtonUP(); };
@@ -17,19 +28,25 @@ void frmNetvikmain::Form_Load() {
                           monitor_texts::kComputerAnsweredTip};
     state_.CheckingEnabled = true;
 
-    // Until settings can be stored, the panel's design addresses and refresh
-    // rate are the ones in force.
-    const std::array<const platform::TextBox*, kChainLength> boxes = {&controls_.txtIIP, &controls_.txtHIP,
-                                                                      &controls_.txtCIP};
-    for (std::size_t p = 0; p < kChainLength; ++p) {
-        state_.AddressTexts[p] = boxes[p]->Text();
-        state_.ProbeAddresses[p] = AddressToLong(state_.AddressTexts[p]);
+    // Before the settings are loaded: the design address, which Restore
+    // puts back when nothing is stored.
+    state_.AddressTexts[Internet] = controls_.txtIIP.Text();
+    cmdRestore_Click();
+    state_.AddressTexts[Host] = controls_.txtHIP.Text();
+    state_.AddressTexts[Computer] = controls_.txtCIP.Text();
+    state_.LoadAtStartup = static_cast<std::uint8_t>(controls_.chkStartup.Value() == 1 ? 1 : 0);
+
+    if (services_.registry.LastRegError == 2) {
+        // First run: the user enters the addresses; nothing is checked until
+        // the panel is confirmed, cancelled or minimised, or checking enabled.
+        controls_.Timer.SetEnabled(false);
+        state_.RefreshMinutes = 1;
+        controls_.form.Show();
+    } else {
+        state_.RefreshMinutes = static_cast<std::uint8_t>(controls_.sldRefresh.Value());
+        state_.MinutesLeft = state_.RefreshMinutes;
+        cmdOK_Click();
     }
-    state_.RefreshMinutes = static_cast<std::uint8_t>(controls_.sldRefresh.Value());
-    state_.MinutesLeft = state_.RefreshMinutes;
-    controls_.form.Hide();
-    CheckCycle();
-    controls_.Timer.SetEnabled(true);
 }
 
 void frmNetvikmain::Form_Resize() {

@@ -11,6 +11,7 @@
 #include "platform/ShellNotify.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
+#include "settings/modWinReg.h"
 #include "tray/clsSysTray.h"
 
 namespace netvik {
@@ -21,6 +22,7 @@ struct MainServices {
     platform::MessageBoxes& messages;
     platform::ShellNotify& shell;
     modWinSock& winsock;
+    modWinReg& registry;
 };
 
 // The main window's controls, real or in memory: those its logic reads or
@@ -59,12 +61,27 @@ public:
     static constexpr std::uint32_t kCountdownInterval = 60000;
 
     frmNetvikmain(const MainServices& services, const MainControls& controls);
+    ~frmNetvikmain();
+    frmNetvikmain(const frmNetvikmain&) = delete;
+    frmNetvikmain& operator=(const frmNetvikmain&) = delete;
 
     void Form_Load();
     void Form_Resize();
     void Form_QueryUnload();
     void Timer_Timer();
     void cmdQuit_Click();
+
+    // The address boxes and the refresh-rate slider.
+    void txtIIP_KeyPress(std::int16_t& KeyAscii);
+    void txtHIP_KeyPress(std::int16_t& KeyAscii);
+    void txtCIP_KeyPress(std::int16_t& KeyAscii);
+    void sldRefresh_Scroll();
+
+    // The settings: registry, controls and the state in force.
+    void cmdRestore_Click();
+    void cmdSave_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click();
 
     // The tray menu.
     void gSysTray_RButtonUP();
@@ -78,6 +95,14 @@ public:
 
 private:
     void CheckCycle();
+    void ReportInvalidAddresses();
+    void ShowRefreshRate();
+    // Runs a check (which puts the program into the tray) and restarts the
+    // countdown when checking is enabled; else only goes to the tray.
+    void BackToTray();
+    void StoreSettings();
+    std::string ReadSetting(const char* name);
+    bool WriteSetting(const char* name, const std::string& data);
 
     MainServices services_;
     MainControls controls_;

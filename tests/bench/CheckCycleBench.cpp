@@ -11,8 +11,10 @@
 #include "app/MainWindow.h"
 #include "net/AddressText.h"
 #include "platform/win32/Win32Application.h"
+#include "platform/win32/Win32HostNames.h"
 #include "platform/win32/Win32Icmp.h"
 #include "platform/win32/Win32MessageBoxes.h"
+#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellNotify.h"
 #include "platform/win32/Win32Sockets.h"
 
@@ -90,14 +92,26 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     win32::Win32Application application;
     win32::Win32MessageBoxes messages;
     win32::Win32Sockets sockets;
+    win32::Win32HostNames hostNames;
     win32::Win32Icmp realIcmp;
     TimedIcmp icmp(realIcmp);
     win32::Win32ShellNotify realShell;
     TimedShell shell(realShell);
-    modWinSock winsock(sockets, icmp, messages, application);
+    modWinSock winsock(sockets, icmp, hostNames, messages, application);
+    win32::Win32Registry registryCalls;
+    modWinReg registry(registryCalls);
     app::MainWindow window(instance);
-    frmNetvikmain form(MainServices{application, messages, shell, winsock}, window.Controls());
+    frmNetvikmain form(MainServices{application, messages, shell, winsock, registry}, window.Controls());
     window.Attach(form);
+    // Stored settings, so that the start goes straight to the tray.
+    for (const auto& [name, value] : {std::pair<const char*, const char*>{"Internet", "127.0.0.1"},
+                                      {"Host", "127.0.0.2"},
+                                      {"Computer", "127.0.0.3"},
+                                      {"RefreshRate", "1"},
+                                      {"HostName", "localhost"},
+                                      {"LoadatStartup", "0"}}) {
+        registry.SaveRegValue(platform::kLocalMachine, "Software", "Netvik", name, value);
+    }
     form.Form_Load();
 
     struct Cycle {

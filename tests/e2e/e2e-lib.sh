@@ -48,6 +48,19 @@ net_reset() {
 }
 
 # --- the program
+# Stores settings as an earlier run would have (HKLM\Software\Netvik), so
+# that the program starts in the tray: netvik_store_settings INTERNET HOST
+# COMPUTER [REFRESH [HOSTNAME [STARTUP]]].
+netvik_store_settings() {
+    local key='HKLM\Software\Netvik'
+    trayctl reg-set "$key" Internet "$1" >/dev/null
+    trayctl reg-set "$key" Host "$2" >/dev/null
+    trayctl reg-set "$key" Computer "$3" >/dev/null
+    trayctl reg-set "$key" RefreshRate "${4:-1}" >/dev/null
+    trayctl reg-set "$key" HostName "${5:-www.example.org}" >/dev/null
+    trayctl reg-set "$key" LoadatStartup "${6:-0}" >/dev/null
+}
+
 # Starts Netvik.exe; its stderr (with WINEDEBUG's systray trace) goes to
 # $E2E_OUT/NAME.log.
 netvik_start() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# End to end: the real Netvik.exe under Wine and Xvfb shows in the tray the
-# verdict of real echo requests, and answers the tray's double-click. Runs in
+# End to end: the real Netvik.exe under Wine and Xvfb, started with stored
+# settings, shows in the tray the verdict of real echo requests, and answers
+# the tray's double-click. Runs in
 # a sandbox network of its own, where the program's addresses are made to
 # answer or stay silent, one verdict after another.
 #
@@ -25,10 +26,12 @@ cp -a "$source_prefix" "$WINEPREFIX"
 WINE_ENV_PREFIXES+=("$WINEPREFIX")
 WINE_ENV_SHELL_DEBUG=-all,+systray wine_env_start_shell "$TRAYCTL_EXE" "$E2E_OUT/shell.log"
 
-# The addresses the program probes until settings are stored.
-INTERNET=1.1.1.1
-HOST=192.168.0.1
-COMPUTER=192.168.0.2
+# The chain, from addresses reserved for documentation: inside the sandbox
+# they answer or stay silent as each case sets them up.
+INTERNET=203.0.113.10
+HOST=192.0.2.1
+COMPUTER=198.51.100.2
+netvik_store_settings "$INTERNET" "$HOST" "$COMPUTER"
 
 CONNECTED='Connected to the Internet.'
 HOST_ANSWERED='No Internet connection,\rcheck the internetsettings.'

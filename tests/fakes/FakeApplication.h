@@ -20,6 +20,8 @@ public:
         shown_ = shown;
         log_.Add(shown ? "TaskList shown" : "TaskList hidden");
     }
+    bool PreviousInstance() override { return anotherInstance; }
+    std::string ExecutablePath() const override { return executablePath; }
     [[noreturn]] void End() override {
         ended = true;
         log_.Add("End");
@@ -27,6 +29,8 @@ public:
     }
 
     bool ended = false;
+    bool anotherInstance = false;
+    std::string executablePath = "C:\\Program Files\\Netvik\\Netvik.exe";
 
 private:
     CallLog& log_;

@@ -6,11 +6,13 @@
 #include "fakes/FakeHostNames.h"
 #include "fakes/FakeIcmp.h"
 #include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeSockets.h"
 #include "fakes/FakeWindow.h"
 #include "monitor/frmNetvikmain.h"
 #include "net/modWinSock.h"
+#include "settings/modWinReg.h"
 
 namespace netvik::fakes {
 
@@ -26,6 +28,8 @@ struct FakeSystem {
     FakeTimer timer{log};
     FakePictures pictures;
     modWinSock winsock{sockets, icmp, hostNames, messages, application};
+    FakeRegistry registryStore;
+    modWinReg registry{registryStore};
 
     // The panel as it is designed.
     FakeTextBox txtIIP{"1.1.1.1", 15};
@@ -46,7 +50,26 @@ struct FakeSystem {
     FakeButton cmdQuit{"&Quit"};
     FakePopupMenu mnuPopup{log, {"&Refresh", "&Disable", "-", "&Hide", "&Quit"}};
 
-    MainServices Services() { return {application, messages, shell, winsock}; }
+    MainServices Services() { return {application, messages, shell, winsock, registry}; }
+
+    // Settings as an earlier run stored them (REG_SZ, without a NUL).
+    void StoreSetting(const std::string& name, const std::string& text) {
+        registryStore.Put("Software\\Netvik", name, platform::kRegSz, text);
+    }
+    void StoreSettings(const std::string& internet, const std::string& host, const std::string& computer,
+                       const std::string& refreshRate = "1", const std::string& hostName = "www.example.org",
+                       const std::string& loadAtStartup = "0") {
+        StoreSetting("Internet", internet);
+        StoreSetting("Host", host);
+        StoreSetting("Computer", computer);
+        StoreSetting("RefreshRate", refreshRate);
+        StoreSetting("HostName", hostName);
+        StoreSetting("LoadatStartup", loadAtStartup);
+    }
+    std::string Stored(const std::string& name) const {
+        const auto* value = registryStore.Find("Software\\Netvik", name);
+        return value == nullptr ? "<missing>" : value->bytes;
+    }
     MainControls Controls() {
         return {window,  timer,      pictures,       txtIIP,     txtHIP,    txtCIP,      cmdIname,
                 cmdGetH, cmdGetC,    lblRefreshRate, sldRefresh, lblRealIP, cmdRetrieve, chkStartup,

@@ -15,6 +15,7 @@ constexpr char kNetworkErrorTip[] = "Network error. Check networkcard,\rcable, h
 class CheckCycleTest : public ::testing::Test {
 protected:
     CheckCycleTest() {
+        fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3");
         form.Form_Load();
         auto& state = form.State();
         state.ProbeAddresses = {internet, host, computer};

@@ -16,12 +16,11 @@ constexpr char kDisabledTip[] = "Internet connection\rchecking disabled.";
 class TrayMenu : public ::testing::Test {
 protected:
     TrayMenu() {
+        fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3", "5");
+        internet = AddressToLong("127.0.0.1");
+        fx.icmp.AlwaysAnswer(static_cast<std::uint32_t>(internet));
         form.Form_Load();
         auto& state = form.State();
-        internet = AddressToLong("127.0.0.1");
-        state.ProbeAddresses = {internet, AddressToLong("127.0.0.2"), AddressToLong("127.0.0.3")};
-        fx.icmp.AlwaysAnswer(static_cast<std::uint32_t>(internet));
-        state.RefreshMinutes = 5;
         state.MinutesLeft = 2;
         fx.log.Clear();
     }

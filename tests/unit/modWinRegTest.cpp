@@ -11,8 +11,8 @@ namespace {
 
 TEST(RegistryErrors, ExactlyTheEightCodesStopAnOperation) {
     for (std::int32_t code = -1; code < 1000; ++code) {
-        const bool expected = code == 2 || code == 3 || code == 4 || code == 5 || code == 6 || code == 7 ||
-                              code == 87 || code == 259;
+        const bool expected =
+            code == 2 || code == 3 || code == 4 || code == 5 || code == 6 || code == 7 || code == 87 || code == 259;
         EXPECT_EQ(modWinReg::IsRegError(code), expected) << code;
     }
 }
@@ -22,6 +22,14 @@ protected:
     fakes::FakeRegistry registry;
     modWinReg reg{registry};
 };
+
+TEST_F(RegistryFailures, TextIsHandedOverWithoutATerminatingNul) {
+    reg.SaveRegValue(platform::kLocalMachine, "Software", "Netvik", "Internet", "1.1.1.1");
+    const auto* stored = registry.Find("Software\\Netvik", "Internet");
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->type, platform::kRegSz);
+    EXPECT_EQ(stored->bytes, "1.1.1.1");
+}
 
 TEST_F(RegistryFailures, RefusedWriteLeavesAccessDeniedAndNothingStored) {
     registry.DenyWritesUnder("Software\\Netvik");

@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace netvik {
+
+// The keystroke filter of the address boxes: digits, "." and Backspace pass;
+// every other typed character is swallowed (its code set to 0), the
+// clipboard shortcuts' control characters included.
+void FilterAddressKey(std::int16_t& keyAscii);
+
+// The caption of the refresh-rate label for a slider value.
+std::string RefreshRateCaption(std::int32_t minutes);
+
+namespace address_texts {
+
+inline constexpr char kRefreshRatePrefix[] = "Refreshrate (minutes): ";
+inline constexpr char kInvalidTitle[] = "Error";
+inline constexpr char kInvalidAddresses[] =
+    "One or more IP-addresses are invalid!\rIP-addresses should be of the following form:\r\rx.x.x.x (with x "
+    "ranging from 0 to 255)";
+
+}  // namespace address_texts
+}  // namespace netvik

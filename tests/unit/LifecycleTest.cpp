@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "fakes/FakeSystem.h"
+#include "net/AddressText.h"
+
+namespace netvik {
+namespace {
+
+using fakes::FakeShell;
+using fakes::FakeSystem;
+using fakes::PictureOf;
+using fakes::ProgramEnded;
+
+class Lifecycle : public ::testing::Test {
+protected:
+    FakeSystem fx;
+    frmNetvikmain form{fx.Services(), fx.Controls()};
+};
+
+TEST_F(Lifecycle, ASecondInstanceEndsAtOnceAndSilently) {
+    fx.application.anotherInstance = true;
+    fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3");
+    EXPECT_THROW(form.Form_Load(), ProgramEnded);
+    EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"End"}));
+    EXPECT_TRUE(fx.shell.calls.empty());
+    EXPECT_EQ(fx.window.hook, nullptr);
+}
+
+TEST_F(Lifecycle, FirstStartOpensThePanelWithTheDefaultsAndNoIcon) {
+    form.Form_Load();
+    ASSERT_EQ(fx.messages.shown.size(), 1U);
+    EXPECT_EQ(fx.messages.shown[0].text, "Using default settings.");
+    EXPECT_EQ(fx.messages.shown[0].title, "No IP-addresses found");
+    EXPECT_TRUE(fx.window.visible);
+    EXPECT_FALSE(fx.timer.enabled);
+    EXPECT_TRUE(fx.shell.calls.empty());
+    EXPECT_EQ(fx.log.Count("WSAStartup"), 0);
+    const auto& state = form.State();
+    EXPECT_EQ(state.AddressTexts[Internet], "1.1.1.1");
+    EXPECT_EQ(state.AddressTexts[Host], "192.168.0.1");
+    EXPECT_EQ(state.AddressTexts[Computer], "192.168.0.2");
+    EXPECT_EQ(state.RefreshMinutes, 1);
+    EXPECT_EQ(state.MinutesLeft, 0);
+    EXPECT_EQ(state.SiteHostName, "www.wikipedia.org");
+    EXPECT_EQ(state.CheckingEnabled.Raw(), -1);
+    EXPECT_EQ(state.VerdictTips[Host], "No Internet connection,\rcheck the internetsettings.");
+}
+
+TEST_F(Lifecycle, FirstRunThenOkGoesToTheTrayAndItsReleaseIsSilent) {
+    form.Form_Load();
+    fx.messages.shown.clear();
+    fx.txtIIP.SetText("127.0.0.1");
+    form.cmdOK_Click();
+    EXPECT_TRUE(fx.shell.Shown());
+    EXPECT_FALSE(fx.window.visible);
+    EXPECT_TRUE(fx.messages.shown.empty());
+    EXPECT_FALSE(fx.application.ended);
+}
+
+TEST_F(Lifecycle, NormalStartChecksFromTheTrayAndWritesNothing) {
+    fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3", "6");
+    fx.icmp.AlwaysAnswer(static_cast<std::uint32_t>(AddressToLong("127.0.0.2")));
+    fx.window.visible = true;
+    form.Form_Load();
+    EXPECT_FALSE(fx.window.visible);
+    EXPECT_TRUE(fx.timer.enabled);
+    EXPECT_EQ(fx.registryStore.writes, 0);
+    EXPECT_TRUE(fx.messages.shown.empty());
+    // The icon went up with "checking" first, then the verdict.
+    EXPECT_EQ(fx.shell.calls.front().message, platform::NotifyMessage::Modify);
+    EXPECT_EQ(fx.shell.calls[1].message, platform::NotifyMessage::Add);
+    EXPECT_EQ(fx.shell.calls[1].record.hIcon, PictureOf("p"));
+    EXPECT_EQ(fx.shell.Icon().hIcon, PictureOf("HIP"));
+    EXPECT_EQ(FakeShell::TipOf(fx.shell.Icon()), "No Internet connection,\rcheck the internetsettings.");
+    EXPECT_EQ(form.State().RefreshMinutes, 6);
+    EXPECT_EQ(form.State().MinutesLeft, 6);
+    EXPECT_EQ(fx.lblRefreshRate.caption, "Refreshrate (minutes): 6");
+}
+
+TEST_F(Lifecycle, MissingStartupChoiceTakesTheFirstRunPathWithoutAMessage) {
+    fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3", "6");
+    fx.registryStore.Put("Software\\Netvik", "LoadatStartup", 0, "");
+    fx.registryStore.RemoveKey("Software\\Netvik");
+    fx.StoreSetting("Internet", "127.0.0.1");
+    form.Form_Load();
+    EXPECT_TRUE(fx.messages.shown.empty());
+    EXPECT_TRUE(fx.window.visible);
+    EXPECT_FALSE(fx.timer.enabled);
+}
+
+TEST_F(Lifecycle, AnInvalidStoredAddressBringsTheErrorAndThePanel) {
+    fx.StoreSettings("127.0.0.1", "not an address", "127.0.0.3");
+    form.Form_Load();
+    ASSERT_EQ(fx.messages.shown.size(), 1U);
+    EXPECT_EQ(fx.messages.shown[0].title, "Error");
+    EXPECT_TRUE(fx.window.visible);
+    EXPECT_FALSE(fx.timer.enabled);
+    EXPECT_FALSE(fx.shell.Shown());
+}
+
+TEST_F(Lifecycle, GarbageInEveryValueStillStartsTheProgram) {
+    fx.StoreSettings(std::string(5000, '.'), "\x01\x02", "", "-99999999999999999999", std::string(70000, 'x'), "maybe");
+    EXPECT_NO_THROW(form.Form_Load());
+    EXPECT_TRUE(fx.window.visible);  // the addresses are refused; the panel shows them
+    EXPECT_EQ(fx.sldRefresh.value, 1);
+    EXPECT_EQ(fx.chkStartup.value, 0);
+}
+
+class OpenPanel : public Lifecycle {
+protected:
+    OpenPanel() {
+        fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3");
+        form.Form_Load();
+        fx.window.hook->Callback(0x203);
+        fx.log.Clear();
+    }
+};
+
+TEST_F(OpenPanel, MinimisingSendsItToTheTrayAndLeavesTheCountdownStopped) {
+    fx.window.state = platform::WindowState::Minimized;
+    form.Form_Resize();
+    EXPECT_TRUE(fx.shell.Shown());
+    EXPECT_FALSE(fx.window.visible);
+    EXPECT_FALSE(fx.application.ShownInTaskList());
+    EXPECT_FALSE(fx.timer.enabled);
+}
+
+TEST_F(OpenPanel, AnyOtherSizeChangeShowsTheWindow) {
+    fx.window.visible = false;
+    fx.window.state = platform::WindowState::Normal;
+    form.Form_Resize();
+    EXPECT_TRUE(fx.window.visible);
+}
+
+TEST_F(OpenPanel, TheCloseBoxReleasesTheSocketsAndEnds) {
+    EXPECT_THROW(form.Form_QueryUnload(), ProgramEnded);
+    EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"WSACleanup", "End"}));
+}
+
+TEST_F(Lifecycle, ClosingWhileHiddenEndsWithoutARelease) {
+    fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3");
+    form.Form_Load();
+    fx.log.Clear();
+    EXPECT_THROW(form.Form_QueryUnload(), ProgramEnded);
+    EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"End"}));
+}
+
+}  // namespace
+}  // namespace netvik
