@@ -1,5 +1,7 @@
 #include "tray_driver.h"
 
+#include "remote_process.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -15,7 +17,6 @@ const char kShellTrayClass[] = "Shell_TrayWnd";
 const char kTooltipClass[] = "tooltips_class32";
 const char kX11WindowProp[] = "__wine_x11_whole_window";
 
-const UINT kSendTimeoutMs = 2000;
 // Tips are at most 127 characters (V1: 63), but the shell writes the text
 // with its own idea of the limit (Wine: up to 1024 WCHARs for TTM_GETTEXTW);
 // leave ample room and insist on a terminator.
@@ -30,24 +31,6 @@ static_assert(sizeof(TTTOOLINFOA) == 72, "64-bit TTTOOLINFOA layout");
 #else
 static_assert(sizeof(TTTOOLINFOA) == 48, "32-bit TTTOOLINFOA layout");
 #endif
-
-std::string class_of(HWND hwnd) {
-    char buf[256];
-    int n = GetClassNameA(hwnd, buf, sizeof buf);
-    return std::string(buf, n > 0 ? n : 0);
-}
-
-bool class_is(HWND hwnd, const char* cls) { return lstrcmpiA(class_of(hwnd).c_str(), cls) == 0; }
-
-DWORD pid_of(HWND hwnd) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    return pid;
-}
-
-std::string last_error(const char* what) {
-    return std::string(what) + " failed (error " + std::to_string(GetLastError()) + ")";
-}
 
 BOOL CALLBACK collect_window(HWND h, LPARAM lp) {
     reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
@@ -65,52 +48,6 @@ std::vector<HWND> child_windows(HWND parent) {
     EnumChildWindows(parent, collect_window, reinterpret_cast<LPARAM>(&out));
     return out;
 }
-
-bool send_timeout(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, DWORD_PTR* result) {
-    return SendMessageTimeoutA(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG | SMTO_BLOCK, kSendTimeoutMs, result) != 0;
-}
-
-// A block of memory inside another process, freed on scope exit.
-class RemoteBlock {
-public:
-    RemoteBlock(HANDLE proc, size_t size)
-        : proc_(proc),
-          base_(static_cast<char*>(VirtualAllocEx(proc, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))) {}
-    ~RemoteBlock() {
-        if (base_) VirtualFreeEx(proc_, base_, 0, MEM_RELEASE);
-    }
-    RemoteBlock(const RemoteBlock&) = delete;
-    RemoteBlock& operator=(const RemoteBlock&) = delete;
-
-    bool ok() const { return base_ != nullptr; }
-    char* at(size_t offset) const { return base_ + offset; }
-    bool write(size_t offset, const void* data, size_t n) {
-        SIZE_T done = 0;
-        return WriteProcessMemory(proc_, base_ + offset, data, n, &done) && done == n;
-    }
-    bool read(size_t offset, void* data, size_t n) {
-        SIZE_T done = 0;
-        return ReadProcessMemory(proc_, base_ + offset, data, n, &done) && done == n;
-    }
-
-private:
-    HANDLE proc_;
-    char* base_;
-};
-
-class Handle {
-public:
-    explicit Handle(HANDLE h) : h_(h) {}
-    ~Handle() {
-        if (h_) CloseHandle(h_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
 
 // Fetches the text of the tool described by `ti` into the remote buffer
 // (zeroed first, so the terminator is ours if the shell writes none) and
@@ -196,6 +133,7 @@ bool read_tooltip(HWND tooltip, RemoteBlock& mem, std::vector<RemoteTip>& out, s
         tip.tool_hwnd = ti.hwnd;
         tip.tool_id = ti.uId;
         tip.tool_rect = ti.rect;
+        tip.flags = ti.uFlags;
         if (!get_text(tooltip, mem, ti, false, tip.text, err)) return gone();
         if (tip.text.size() >= kAnsiCap) {
             std::string full;
@@ -211,11 +149,6 @@ bool read_tooltip(HWND tooltip, RemoteBlock& mem, std::vector<RemoteTip>& out, s
         out.push_back(tip);
     }
     return true;
-}
-
-bool is_wow64(HANDLE proc) {
-    BOOL wow = FALSE;
-    return IsWow64Process(proc, &wow) && wow;
 }
 
 HWND find_shell_window(const char* cls) {
@@ -282,7 +215,7 @@ std::vector<HWND> find_windows(const char* cls, const char* title, DWORD pid, HW
     for (HWND h : parent ? child_windows(parent) : top_level_windows()) {
         if (cls && !class_is(h, cls)) continue;
         if (title && window_text(h) != title) continue;
-        if (pid && pid_of(h) != pid) continue;
+        if (pid && window_pid(h) != pid) continue;
         out.push_back(h);
     }
     return out;
@@ -290,18 +223,8 @@ std::vector<HWND> find_windows(const char* cls, const char* title, DWORD pid, HW
 
 bool read_remote_tips(DWORD pid, std::vector<RemoteTip>& out, std::string& err) {
     out.clear();
-    Handle proc(OpenProcess(
-        PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
-    if (!proc.get()) {
-        err = last_error("OpenProcess");
-        return false;
-    }
-    if (is_wow64(proc.get()) != is_wow64(GetCurrentProcess())) {
-        err = "process " + std::to_string(pid) +
-              " has another bitness than this tool; "
-              "build the driver for the shell's architecture";
-        return false;
-    }
+    Handle proc;
+    if (!open_same_bitness(pid, 0, proc, err)) return false;
     RemoteBlock mem(proc.get(), 256 + kTextBytes);
     if (!mem.ok()) {
         err = last_error("VirtualAllocEx");
@@ -320,7 +243,7 @@ bool read_tray(Tray& out, std::string& err) {
         err = "no shell tray window (" + std::string(kShellTrayClass) + ") found";
         return false;
     }
-    out.shell_pid = pid_of(standalone ? standalone : taskbar);
+    out.shell_pid = window_pid(standalone ? standalone : taskbar);
     out.host = standalone ? standalone : IsWindowVisible(taskbar) ? taskbar : nullptr;
     if (out.host) out.host_info = describe_window(out.host);
 
@@ -328,7 +251,7 @@ bool read_tray(Tray& out, std::string& err) {
     // tray manager they are top-level windows of the shell instead.
     std::vector<HWND> icons;
     for (HWND h : top_level_windows()) {
-        if (pid_of(h) != out.shell_pid) continue;
+        if (window_pid(h) != out.shell_pid) continue;
         if (class_is(h, kTrayIconClass)) icons.push_back(h);
         for (HWND c : child_windows(h))
             if (class_is(c, kTrayIconClass)) icons.push_back(c);

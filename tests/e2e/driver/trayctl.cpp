@@ -1,9 +1,12 @@
 // trayctl: command-line access to the e2e tray driver for shell scripts.
 // Texts are printed and accepted in escaped form (\r, \n, \t, \\, \", \xHH).
 // Exit status: 0 success, 1 not found / timed out / failed, 2 usage error.
+#include "registry_driver.h"
 #include "text_escape.h"
 #include "tray_driver.h"
+#include "window_driver.h"
 
+#include <commctrl.h>
 #include <fcntl.h>
 #include <io.h>
 
@@ -11,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <set>
 #include <string>
 
 using namespace e2e;
@@ -34,10 +39,72 @@ const char kUsage[] =
     "  post HWND MSG WPARAM LPARAM   PostMessage; numbers are decimal or 0x hex\n"
     "  hold [MS]                     start the shell if needed, print \"ready\", keep the\n"
     "                                desktop open for MS (default: until killed)\n"
-    "ICON is #INDEX (left to right, from 0) or an exact tip text.\n";
+    "The program's windows:\n"
+    "  children HWND                 every descendant of HWND, z-order, depth first: one line each\n"
+    "  item HWND ID                  the descendant with control id ID, as children shows it\n"
+    "  text HWND                     the window's text (WM_GETTEXT)\n"
+    "  settext HWND TEXT             WM_SETTEXT\n"
+    "  click-button HWND [-wait MS] [-force]\n"
+    "                                BM_CLICK; waits up to MS (default 2000) for the handler and\n"
+    "                                prints \"done\", \"modal HWND\" (it opened a menu or dialog)\n"
+    "                                or \"running\"\n"
+    "  type HWND TEXT [-delay MS] [-force]\n"
+    "                                post WM_CHAR for each byte of TEXT, in order\n"
+    "  key HWND VK [down|up|press] [-force]\n"
+    "                                post WM_KEYDOWN and/or WM_KEYUP (default press: both); VK is\n"
+    "                                a number or VK_RETURN, VK_ESCAPE, VK_TAB, VK_BACK, VK_DELETE,\n"
+    "                                VK_UP, VK_DOWN, VK_HOME, VK_F1, VK_A, VK_0, ...\n"
+    "  tips-of PID                   every tooltip tool of process PID\n"
+    "  hover HWND                    move the mouse pointer to the centre of HWND; prints X,Y\n"
+    "  tooltip-visible PID [-text T] [-timeout MS]\n"
+    "                                wait for a visible tooltip of process PID (with text T)\n"
+    "  menu [-pid P] [-timeout MS]   wait for visible popup menus: their windows, innermost first\n"
+    "  menu-items HWND               the items of the menu that menu window HWND shows\n"
+    "  menu-choose HWND INDEX [-timeout MS]\n"
+    "                                choose item INDEX (from 0, separators counted) with the\n"
+    "                                keyboard; waits for the menu to close (a submenu: to open,\n"
+    "                                then prints \"submenu HWND\")\n"
+    "  menu-close HWND [-timeout MS] VK_ESCAPE; waits for that menu to close\n"
+    "  msgbox [-pid P] [-title T] [-timeout MS]\n"
+    "                                wait for a message box; prints hwnd, icon, buttons, title, text\n"
+    "  msgbox-ok HWND [ID] [-timeout MS]\n"
+    "                                press OK (else Cancel, or the button ID); waits until the box\n"
+    "                                is gone, i.e. the program's MessageBox returned\n"
+    "The registry (KEY as written, not escaped: HKLM\\Software\\Netvik, HKCU\\..., HKCR\\...,\n"
+    "HKU\\...; -32/-64: that registry view, default this tool's own):\n"
+    "  reg-get [-32|-64] KEY VALUE   type, size, nul (ended with a NUL) and data\n"
+    "  reg-set [-32|-64] KEY VALUE TEXT\n"
+    "                                TEXT as REG_SZ, stored without a terminating NUL\n"
+    "  reg-set-raw [-32|-64] KEY VALUE TYPE HEXBYTES\n"
+    "                                bytes as they are, of any TYPE (REG_DWORD, REG_BINARY, 4, ...;\n"
+    "                                string types take UTF-16LE bytes)\n"
+    "  reg-delete [-32|-64] KEY [VALUE]\n"
+    "                                the value, or the key with all below it\n"
+    "  reg-list [-32|-64] KEY        subkeys and values\n"
+    "ICON is #INDEX (left to right, from 0) or an exact tip text.  HWND, PID, ID and MS are\n"
+    "decimal or 0x hex.  Waits default to 10000 ms.  \"--\" ends the options.\n";
+
+std::string g_command;  // the command being run, for its own usage lines
 
 int usage() {
-    std::fputs(kUsage, stderr);
+    // The command's lines of kUsage (its first line and the indented ones
+    // after it), or all of them.
+    std::string lines;
+    const std::string head = "  " + g_command + " ";
+    const std::string more(32, ' ');
+    bool in = false;
+    for (const char* p = kUsage; *p;) {
+        const char* end = std::strchr(p, '\n');
+        const std::string line(p, end ? end + 1 : p + std::strlen(p));
+        p += line.size();
+        in = (!g_command.empty() && line.compare(0, head.size(), head) == 0) ||
+             (in && line.compare(0, more.size(), more) == 0);
+        if (in) lines += line;
+    }
+    if (lines.empty())
+        std::fputs(kUsage, stderr);
+    else
+        std::fprintf(stderr, "usage:\n%s", lines.c_str());
     return 2;
 }
 
@@ -295,6 +362,407 @@ int cmd_hold(int argc, char** argv) {
     return 0;
 }
 
+// ---- the program's windows and settings
+
+// Positional arguments and the options a command knows; "--" ends options.
+struct Args {
+    std::vector<std::string> pos;
+    std::map<std::string, std::string> value;
+    std::set<std::string> flag;
+};
+
+bool split_args(int argc, char** argv, const std::set<std::string>& value_opts, const std::set<std::string>& flag_opts,
+                Args& out) {
+    bool options = true;
+    for (int i = 2; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (options && a == "--") {
+            options = false;
+        } else if (options && value_opts.count(a)) {
+            if (i + 1 >= argc) return false;
+            out.value[a] = argv[++i];
+        } else if (options && flag_opts.count(a)) {
+            out.flag.insert(a);
+        } else {
+            out.pos.push_back(a);
+        }
+    }
+    return true;
+}
+
+bool parse_ms(const std::string& s, DWORD& ms) {
+    unsigned long long v;
+    if (!parse_number(s.c_str(), v) || v > 0x7fffffff) return false;
+    ms = static_cast<DWORD>(v);
+    return true;
+}
+
+// The option's value in milliseconds, or `fallback` when absent.
+bool ms_option(const Args& a, const char* name, DWORD fallback, DWORD& ms) {
+    auto it = a.value.find(name);
+    if (it == a.value.end()) {
+        ms = fallback;
+        return true;
+    }
+    return parse_ms(it->second, ms);
+}
+
+bool parse_pid(const std::string& s, DWORD& pid) {
+    unsigned long long v;
+    if (!parse_number(s.c_str(), v) || v > 0xffffffffULL) return false;
+    pid = static_cast<DWORD>(v);
+    return true;
+}
+
+// -pid P, or 0 (any process) when absent.
+bool pid_option(const Args& a, DWORD& pid) {
+    pid = 0;
+    auto it = a.value.find("-pid");
+    return it == a.value.end() || parse_pid(it->second, pid);
+}
+
+const DWORD kDefaultWaitMs = 10000;
+const DWORD kWindowWaitMs = 5000;  // for a menu to react to keys
+
+// Input a user could not give (to a hidden or disabled window) is refused
+// unless -force says the test means it.
+int unreachable(HWND h, const Args& a) {
+    std::string why;
+    if (a.flag.count("-force") || reachable(h, why)) return 0;
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "0x%llx", hv(h));
+    return fail(std::string(buf) + ": " + why + " (a user could not reach it; -force sends anyway)");
+}
+
+void print_control(const ControlInfo& c) {
+    std::printf(
+        "hwnd=0x%llx parent=0x%llx depth=%d id=%u class=\"%s\" visible=%d disabled=%d tabstop=%d group=%d "
+        "style=0x%08lx rect=%s",
+        hv(c.hwnd), hv(c.parent), c.depth, c.id, escape_text(c.cls).c_str(), (c.style & WS_VISIBLE) ? 1 : 0,
+        (c.style & WS_DISABLED) ? 1 : 0, (c.style & WS_TABSTOP) ? 1 : 0, (c.style & WS_GROUP) ? 1 : 0,
+        static_cast<unsigned long>(c.style), rect_text(c.rect).c_str());
+    if (c.button) std::printf(" button=%s", c.button);
+    if (c.check >= 0) std::printf(" check=%d", c.check);
+    if (c.limit >= 0) std::printf(" limit=%lld", c.limit);
+    if (c.trackbar)
+        std::printf(" min=%ld max=%ld pos=%ld line=%ld page=%ld tics=%ld", c.tb_min, c.tb_max, c.tb_pos, c.tb_line,
+                    c.tb_page, c.tb_tics);
+    std::printf(" text=\"%s\"\n", escape_text(c.text).c_str());
+}
+
+int cmd_children(int argc, char** argv) {
+    HWND h;
+    if (argc != 3 || !parse_hwnd(argv[2], h)) return usage();
+    std::vector<ControlInfo> all;
+    std::string err;
+    if (!list_controls(h, all, err)) return fail(err);
+    for (const ControlInfo& c : all) print_control(c);
+    return 0;
+}
+
+int cmd_item(int argc, char** argv) {
+    HWND h;
+    unsigned long long id;
+    if (argc != 4 || !parse_hwnd(argv[2], h) || !parse_number(argv[3], id) || id > 0xffffffffULL) return usage();
+    if (!IsWindow(h)) return fail("not a window");
+    int depth = 0;
+    HWND c = find_control(h, static_cast<unsigned>(id), &depth);
+    if (!c) return fail("no control with id " + std::to_string(id));
+    ControlInfo info;
+    std::string err;
+    if (!describe_control(c, info, err)) return fail(err);
+    info.depth = depth;
+    print_control(info);
+    return 0;
+}
+
+int cmd_text(int argc, char** argv) {
+    HWND h;
+    if (argc != 3 || !parse_hwnd(argv[2], h)) return usage();
+    std::string text, err;
+    if (!read_text(h, text, err)) return fail(err);
+    std::printf("%s\n", escape_text(text).c_str());
+    return 0;
+}
+
+int cmd_settext(int argc, char** argv) {
+    HWND h;
+    std::string text, err;
+    if (argc != 4 || !parse_hwnd(argv[2], h) || !unescape_text(argv[3], text)) return usage();
+    if (!write_text(h, text, err)) return fail(err);
+    return 0;
+}
+
+int cmd_click_button(int argc, char** argv) {
+    Args a;
+    HWND h;
+    DWORD wait = 0;
+    if (!split_args(argc, argv, {"-wait"}, {"-force"}, a) || a.pos.size() != 1 || !parse_hwnd(a.pos[0].c_str(), h) ||
+        !ms_option(a, "-wait", 2000, wait))
+        return usage();
+    if (int rc = unreachable(h, a)) return rc;
+    ClickOutcome outcome;
+    HWND modal;
+    std::string err;
+    if (!click_button(h, wait, outcome, modal, err)) return fail(err);
+    if (outcome == ClickOutcome::Done)
+        std::printf("done\n");
+    else if (outcome == ClickOutcome::Modal)
+        std::printf("modal 0x%llx\n", hv(modal));
+    else
+        std::printf("running\n");
+    return 0;
+}
+
+int cmd_type(int argc, char** argv) {
+    Args a;
+    HWND h;
+    DWORD delay = 0;
+    std::string text, err;
+    if (!split_args(argc, argv, {"-delay"}, {"-force"}, a) || a.pos.size() != 2 || !parse_hwnd(a.pos[0].c_str(), h) ||
+        !unescape_text(a.pos[1], text) || !ms_option(a, "-delay", 0, delay))
+        return usage();
+    if (int rc = unreachable(h, a)) return rc;
+    if (!post_chars(h, text, delay, err)) return fail(err);
+    return 0;
+}
+
+int cmd_key(int argc, char** argv) {
+    Args a;
+    HWND h;
+    unsigned vk;
+    if (!split_args(argc, argv, {}, {"-force"}, a) || a.pos.size() < 2 || a.pos.size() > 3 ||
+        !parse_hwnd(a.pos[0].c_str(), h) || !parse_vk(a.pos[1], vk))
+        return usage();
+    KeyAction action = KeyAction::Press;
+    if (a.pos.size() == 3) {
+        if (a.pos[2] == "down")
+            action = KeyAction::Down;
+        else if (a.pos[2] == "up")
+            action = KeyAction::Up;
+        else if (a.pos[2] != "press")
+            return usage();
+    }
+    if (int rc = unreachable(h, a)) return rc;
+    std::string err;
+    if (!post_key(h, vk, action, err)) return fail(err);
+    return 0;
+}
+
+int cmd_tips_of(int argc, char** argv) {
+    DWORD pid = 0;
+    if (argc != 3 || !parse_pid(argv[2], pid)) return usage();
+    std::vector<RemoteTip> tips;
+    std::string err;
+    if (!read_remote_tips(pid, tips, err)) return fail(err);
+    for (const RemoteTip& t : tips) {
+        const bool is_hwnd = (t.flags & TTF_IDISHWND) != 0;
+        HWND control = is_hwnd ? reinterpret_cast<HWND>(t.tool_id) : t.tool_hwnd;
+        std::printf("tip tooltip=0x%llx control=0x%llx id=%u uid=0x%llx flags=0x%x rect=%s text=\"%s\"\n",
+                    hv(t.tooltip), hv(control), unsigned(GetDlgCtrlID(control)), (unsigned long long)t.tool_id, t.flags,
+                    rect_text(t.tool_rect).c_str(), escape_text(t.text).c_str());
+    }
+    return 0;
+}
+
+int cmd_hover(int argc, char** argv) {
+    HWND h;
+    if (argc != 3 || !parse_hwnd(argv[2], h)) return usage();
+    POINT at;
+    std::string err;
+    if (!hover(h, at, err)) return fail(err);
+    std::printf("%ld,%ld\n", at.x, at.y);
+    return 0;
+}
+
+int cmd_tooltip_visible(int argc, char** argv) {
+    Args a;
+    DWORD pid = 0, ms = 0;
+    std::string text;
+    if (!split_args(argc, argv, {"-text", "-timeout"}, {}, a) || a.pos.size() != 1 || !parse_pid(a.pos[0], pid) ||
+        !ms_option(a, "-timeout", kDefaultWaitMs, ms))
+        return usage();
+    const bool want_text = a.value.count("-text") != 0;
+    if (want_text && !unescape_text(a.value["-text"], text)) return usage();
+    ShownTip tip;
+    std::string err;
+    const ULONGLONG deadline = GetTickCount64() + ms;
+    while (!find_shown_tip(pid, want_text ? &text : nullptr, tip, err)) {
+        if (!err.empty()) return fail(err);
+        if (GetTickCount64() >= deadline) return fail("no visible tooltip of process " + std::to_string(pid));
+        Sleep(50);
+    }
+    std::printf("tooltip hwnd=0x%llx control=0x%llx id=%u rect=%s text=\"%s\"\n", hv(tip.tooltip), hv(tip.tool),
+                tip.tool_id, rect_text(tip.rect).c_str(), escape_text(tip.text).c_str());
+    return 0;
+}
+
+int cmd_menu(int argc, char** argv) {
+    Args a;
+    DWORD pid = 0, ms = 0;
+    if (!split_args(argc, argv, {"-pid", "-timeout"}, {}, a) || !a.pos.empty() || !pid_option(a, pid) ||
+        !ms_option(a, "-timeout", kDefaultWaitMs, ms))
+        return usage();
+    const ULONGLONG deadline = GetTickCount64() + ms;
+    for (;;) {
+        std::vector<HWND> menus = find_menus(pid);
+        for (HWND h : menus) std::printf("0x%llx\n", hv(h));
+        if (!menus.empty()) return 0;
+        if (GetTickCount64() >= deadline) return fail("no popup menu open");
+        Sleep(50);
+    }
+}
+
+int cmd_menu_items(int argc, char** argv) {
+    HWND h;
+    if (argc != 3 || !parse_hwnd(argv[2], h)) return usage();
+    std::vector<MenuItem> items;
+    std::string how, err;
+    if (!read_menu(h, items, how, err)) return fail(err);
+    for (size_t i = 0; i < items.size(); ++i) {
+        const MenuItem& m = items[i];
+        std::printf("item index=%u id=%u separator=%d disabled=%d checked=%d popup=%d default=%d text=\"%s\"\n",
+                    unsigned(i), m.id, m.separator, m.disabled, m.checked, m.popup, m.is_default,
+                    escape_text(m.text).c_str());
+    }
+    return 0;
+}
+
+int cmd_menu_choose(int argc, char** argv) {
+    Args a;
+    HWND h;
+    unsigned long long index;
+    DWORD ms = 0;
+    if (!split_args(argc, argv, {"-timeout"}, {}, a) || a.pos.size() != 2 || !parse_hwnd(a.pos[0].c_str(), h) ||
+        !parse_number(a.pos[1].c_str(), index) || !ms_option(a, "-timeout", kWindowWaitMs, ms))
+        return usage();
+    HWND submenu;
+    std::string err;
+    if (!choose_menu_item(h, static_cast<size_t>(index), ms, submenu, err)) return fail(err);
+    if (submenu) std::printf("submenu 0x%llx\n", hv(submenu));
+    return 0;
+}
+
+int cmd_menu_close(int argc, char** argv) {
+    Args a;
+    HWND h;
+    DWORD ms = 0;
+    if (!split_args(argc, argv, {"-timeout"}, {}, a) || a.pos.size() != 1 || !parse_hwnd(a.pos[0].c_str(), h) ||
+        !ms_option(a, "-timeout", kWindowWaitMs, ms))
+        return usage();
+    std::string err;
+    if (!close_menu(h, ms, err)) return fail(err);
+    return 0;
+}
+
+int cmd_msgbox(int argc, char** argv) {
+    Args a;
+    DWORD pid = 0, ms = 0;
+    std::string title;
+    if (!split_args(argc, argv, {"-pid", "-title", "-timeout"}, {}, a) || !a.pos.empty() || !pid_option(a, pid) ||
+        !ms_option(a, "-timeout", kDefaultWaitMs, ms))
+        return usage();
+    const bool want_title = a.value.count("-title") != 0;
+    if (want_title && !unescape_text(a.value["-title"], title)) return usage();
+    const ULONGLONG deadline = GetTickCount64() + ms;
+    std::vector<HWND> boxes;
+    while ((boxes = find_message_boxes(pid, want_title ? &title : nullptr)).empty()) {
+        if (GetTickCount64() >= deadline) return fail("no message box");
+        Sleep(50);
+    }
+    MessageBoxInfo box;
+    std::string err;
+    if (!read_message_box(boxes.front(), box, err)) return fail(err);
+    std::string buttons;
+    for (const auto& b : box.buttons)
+        buttons += (buttons.empty() ? "" : ",") + std::to_string(b.first) + ":\"" + escape_text(b.second) + "\"";
+    std::printf("msgbox hwnd=0x%llx pid=%lu icon=%s icon_size=%ldx%ld buttons=%s title=\"%s\" text=\"%s\"\n",
+                hv(box.hwnd), box.pid, box.icon.c_str(), box.icon_size.cx, box.icon_size.cy, buttons.c_str(),
+                escape_text(box.title).c_str(), escape_text(box.text).c_str());
+    return 0;
+}
+
+int cmd_msgbox_ok(int argc, char** argv) {
+    Args a;
+    HWND h;
+    unsigned long long id = 0;
+    DWORD ms = 0;
+    if (!split_args(argc, argv, {"-timeout"}, {}, a) || a.pos.empty() || a.pos.size() > 2 ||
+        !parse_hwnd(a.pos[0].c_str(), h) ||
+        (a.pos.size() == 2 && (!parse_number(a.pos[1].c_str(), id) || !id || id > 0xffffULL)) ||
+        !ms_option(a, "-timeout", kDefaultWaitMs, ms))
+        return usage();
+    std::string err;
+    if (!press_message_box(h, static_cast<unsigned>(id), ms, err)) return fail(err);
+    return 0;
+}
+
+// Registry commands: [-32|-64] KEY and `n` more arguments.
+bool reg_args(int argc, char** argv, size_t min_more, size_t max_more, Args& a, RegPath& key, RegView& view,
+              std::string& err) {
+    if (!split_args(argc, argv, {}, {"-32", "-64"}, a) || a.flag.size() > 1 || a.pos.size() < 1 + min_more ||
+        a.pos.size() > 1 + max_more)
+        return false;
+    view = a.flag.count("-32") ? RegView::Bits32 : a.flag.count("-64") ? RegView::Bits64 : RegView::Native;
+    if (!parse_reg_path(a.pos[0], key, err)) {
+        std::fprintf(stderr, "trayctl: %s\n", err.c_str());
+        return false;
+    }
+    return true;
+}
+
+int cmd_reg_get(int argc, char** argv) {
+    Args a;
+    RegPath key;
+    RegView view;
+    std::string name, err;
+    if (!reg_args(argc, argv, 1, 1, a, key, view, err) || !unescape_text(a.pos[1], name)) return usage();
+    RegValue v;
+    if (!reg_get(key, view, name, v, err)) return fail(err);
+    std::printf("%s\n", describe_value(v).c_str());
+    return 0;
+}
+
+int cmd_reg_set(int argc, char** argv, bool raw) {
+    Args a;
+    RegPath key;
+    RegView view;
+    std::string name, bytes, err;
+    DWORD type = REG_SZ;
+    const size_t more = raw ? 3 : 2;
+    if (!reg_args(argc, argv, more, more, a, key, view, err) || !unescape_text(a.pos[1], name)) return usage();
+    if (raw ? !parse_reg_type(a.pos[2], type) || !parse_hex_bytes(a.pos[3], bytes) : !unescape_text(a.pos[2], bytes))
+        return usage();
+    if (!reg_set(key, view, name, type, bytes, raw, err)) return fail(err);
+    return 0;
+}
+
+int cmd_reg_delete(int argc, char** argv) {
+    Args a;
+    RegPath key;
+    RegView view;
+    std::string name, err;
+    if (!reg_args(argc, argv, 0, 1, a, key, view, err) || (a.pos.size() == 2 && !unescape_text(a.pos[1], name)))
+        return usage();
+    const bool ok = a.pos.size() == 2 ? reg_delete_value(key, view, name, err) : reg_delete_key(key, view, err);
+    return ok ? 0 : fail(err);
+}
+
+int cmd_reg_list(int argc, char** argv) {
+    Args a;
+    RegPath key;
+    RegView view;
+    std::string err;
+    if (!reg_args(argc, argv, 0, 0, a, key, view, err)) return usage();
+    std::vector<std::string> subkeys;
+    std::vector<RegValue> values;
+    if (!reg_list(key, view, subkeys, values, err)) return fail(err);
+    for (const std::string& k : subkeys) std::printf("key name=\"%s\"\n", escape_text(k).c_str());
+    for (const RegValue& v : values)
+        std::printf("value name=\"%s\" %s\n", escape_text(v.name).c_str(), describe_value(v).c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -316,6 +784,7 @@ int main(int argc, char** argv) {
     }
     if (argc < 2) return usage();
     const std::string cmd = argv[1];
+    g_command = cmd;
     int rc;
     if (cmd == "tray")
         rc = cmd_tray();
@@ -341,6 +810,48 @@ int main(int argc, char** argv) {
         rc = cmd_post(argc, argv);
     else if (cmd == "hold")
         rc = cmd_hold(argc, argv);
+    else if (cmd == "children")
+        rc = cmd_children(argc, argv);
+    else if (cmd == "item")
+        rc = cmd_item(argc, argv);
+    else if (cmd == "text")
+        rc = cmd_text(argc, argv);
+    else if (cmd == "settext")
+        rc = cmd_settext(argc, argv);
+    else if (cmd == "click-button")
+        rc = cmd_click_button(argc, argv);
+    else if (cmd == "type")
+        rc = cmd_type(argc, argv);
+    else if (cmd == "key")
+        rc = cmd_key(argc, argv);
+    else if (cmd == "tips-of")
+        rc = cmd_tips_of(argc, argv);
+    else if (cmd == "hover")
+        rc = cmd_hover(argc, argv);
+    else if (cmd == "tooltip-visible")
+        rc = cmd_tooltip_visible(argc, argv);
+    else if (cmd == "menu")
+        rc = cmd_menu(argc, argv);
+    else if (cmd == "menu-items")
+        rc = cmd_menu_items(argc, argv);
+    else if (cmd == "menu-choose")
+        rc = cmd_menu_choose(argc, argv);
+    else if (cmd == "menu-close")
+        rc = cmd_menu_close(argc, argv);
+    else if (cmd == "msgbox")
+        rc = cmd_msgbox(argc, argv);
+    else if (cmd == "msgbox-ok")
+        rc = cmd_msgbox_ok(argc, argv);
+    else if (cmd == "reg-get")
+        rc = cmd_reg_get(argc, argv);
+    else if (cmd == "reg-set")
+        rc = cmd_reg_set(argc, argv, false);
+    else if (cmd == "reg-set-raw")
+        rc = cmd_reg_set(argc, argv, true);
+    else if (cmd == "reg-delete")
+        rc = cmd_reg_delete(argc, argv);
+    else if (cmd == "reg-list")
+        rc = cmd_reg_list(argc, argv);
     else
         rc = usage();
     std::fflush(stdout);
