@@ -12,6 +12,6 @@ cmake --preset mingw32 >/dev/null
 cmake --build --preset mingw32 --target netvik_bench -j"$(nproc)" >/dev/null
 
 prefix=$top/build/mingw32/bench-prefix
-WINEARCH=win32 tests/lib/fresh-wineprefix.sh "$prefix" >/dev/null
+WINEARCH=win32 tests/lib/fresh-wineprefix.sh --no-window-manager "$prefix" >/dev/null
 trap 'rm -rf "$prefix"' EXIT
 tests/lib/wine-in-sandbox.sh "$prefix" -- build/mingw32/tests/netvik_bench.exe

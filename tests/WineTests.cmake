@@ -10,7 +10,7 @@ else()
 endif()
 add_test(NAME wineprefix
   COMMAND ${CMAKE_COMMAND} -E env WINEARCH=${NETVIK_WINEARCH}
-          ${CMAKE_CURRENT_SOURCE_DIR}/lib/fresh-wineprefix.sh ${NETVIK_WINEPREFIX})
+          ${CMAKE_CURRENT_SOURCE_DIR}/lib/fresh-wineprefix.sh --no-window-manager ${NETVIK_WINEPREFIX})
 set_tests_properties(wineprefix PROPERTIES FIXTURES_SETUP wineprefix TIMEOUT 300)
 
 function(netvik_wine_test name target)

@@ -28,8 +28,24 @@ e2e_summary() {
     [ "$E2E_FAILED" -eq 0 ]
 }
 
+not() { ! "$@"; }
 now_ms() { date +%s%3N; }
 trayctl() { wine "$TRAYCTL_EXE" "$@"; }
+
+# Sets up a test's world: a private Xvfb, a copy of the booted prefix
+# SOURCE_PREFIX in $E2E_OUT/prefix, and the shell (explorer.exe) with its
+# systray trace in $E2E_OUT/shell.log. Everything goes at exit.
+e2e_begin() {
+    rm -rf "$E2E_OUT"
+    mkdir -p "$E2E_OUT"
+    wine_env_start_xvfb --force
+    export WINEPREFIX=$E2E_OUT/prefix
+    cp -a "$1" "$WINEPREFIX"
+    WINE_ENV_PREFIXES+=("$WINEPREFIX")
+    WINE_ENV_SHELL_DEBUG=-all,+systray wine_env_start_shell "$TRAYCTL_EXE" "$E2E_OUT/shell.log"
+}
+
+ICONS=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../src/app/icons" && pwd)
 
 # --- hosts of the sandbox network
 # An address that answers echo requests: this namespace holds it.
@@ -62,11 +78,14 @@ netvik_store_settings() {
 }
 
 # Starts Netvik.exe; its stderr (with WINEDEBUG's systray trace) goes to
-# $E2E_OUT/NAME.log.
+# $E2E_OUT/NAME.log, and NETVIK_PID is its Windows process id.
 netvik_start() {
     local name=$1
     WINEDEBUG=-all,+systray wine "$NETVIK_EXE" 2>"$E2E_OUT/$name.log" &
-    NETVIK_PID=$!
+    NETVIK_UNIX_PID=$!
+    local main
+    main=$(netvik_main_window)
+    NETVIK_PID=$(trayctl windows | grep "^hwnd=$main " | sed -n 's/.* pid=\([0-9]*\).*/\1/p')
 }
 
 # The main window's handle, waiting for it to exist.
@@ -76,7 +95,7 @@ netvik_main_window() { trayctl find -class NetvikMainWindow -timeout 20000 | hea
 netvik_wait_exit() {
     local i
     for ((i = 0; i < 200; i++)); do
-        kill -0 "$NETVIK_PID" 2>/dev/null || { wait "$NETVIK_PID" 2>/dev/null || true; return 0; }
+        kill -0 "$NETVIK_UNIX_PID" 2>/dev/null || { wait "$NETVIK_UNIX_PID" 2>/dev/null || true; return 0; }
         sleep 0.1
     done
     return 1
@@ -84,6 +103,16 @@ netvik_wait_exit() {
 
 # A window's visibility as trayctl lists it (1 or 0).
 window_visible() { trayctl windows | grep "hwnd=$1 " | sed -n 's/.* visible=\([01]\).*/\1/p'; }
+
+# Waits up to 5 s for a window to be visible.
+wait_visible() {
+    local i
+    for ((i = 0; i < 25; i++)); do
+        [ "$(window_visible "$1")" = 1 ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
 
 # The colour of the tray icon ICON (#INDEX) at its centre, on screen.
 icon_colour_on_screen() {

@@ -14,17 +14,9 @@ fi
 
 export NETVIK_EXE=$1 TRAYCTL_EXE=$2 E2E_OUT=$4
 source_prefix=$3
-icons=$here/../../src/app/icons
 . "$here/../lib/wine-env.sh"
 . "$here/e2e-lib.sh"
-
-rm -rf "$E2E_OUT"
-mkdir -p "$E2E_OUT"
-wine_env_start_xvfb --force
-export WINEPREFIX=$E2E_OUT/prefix
-cp -a "$source_prefix" "$WINEPREFIX"
-WINE_ENV_PREFIXES+=("$WINEPREFIX")
-WINE_ENV_SHELL_DEBUG=-all,+systray wine_env_start_shell "$TRAYCTL_EXE" "$E2E_OUT/shell.log"
+e2e_begin "$source_prefix"
 
 # The chain, from addresses reserved for documentation: inside the sandbox
 # they answer or stay silent as each case sets them up.
@@ -48,7 +40,7 @@ verdict() {
     e2e_check "$name: verdict tip read back exactly" grep -qF "tip=\"$tip\"" <<<"$line"
     e2e_check "$name: one icon in the tray" test "$(trayctl count)" = 1
     colour=$(icon_colour_on_screen "$E2E_OUT/$name.png" '#0')
-    expected=$(icon_colour_in_file "$icons/$icon")
+    expected=$(icon_colour_in_file "$ICONS/$icon")
     e2e_check "$name: the tray shows the picture of $icon ($colour)" test "$colour" = "$expected"
     wine_env_screenshot "$E2E_OUT/tray-$name.png" root "$(trayctl geometry | cut -d' ' -f1)"
 }
@@ -110,7 +102,7 @@ echo "silent: checking shown $((checking - start)) ms after start, network error
 e2e_check "silent: network error after the time-outs (${elapsed} ms)" test "$elapsed" -ge 1500 -a "$elapsed" -le 4500
 e2e_check "silent: network error tip read back exactly" grep -qF "tip=\"$NETWORK_ERROR\"" <<<"$verdict_line"
 colour=$(icon_colour_on_screen "$E2E_OUT/silent.png" '#0')
-e2e_check "silent: the tray shows the error picture" test "$colour" = "$(icon_colour_in_file "$icons/error.ico")"
+e2e_check "silent: the tray shows the error picture" test "$colour" = "$(icon_colour_in_file "$ICONS/error.ico")"
 wine_env_screenshot "$E2E_OUT/tray-silent.png" root "$(trayctl geometry | cut -d' ' -f1)"
 restore_and_close silent
 

@@ -3,7 +3,16 @@
 # earlier one there, so that test runs never share registry or files. The
 # prefix is 32-bit when WINEARCH=win32, else 64-bit.
 set -euo pipefail
-prefix=${1:?usage: fresh-wineprefix.sh DIR}
+# usage: fresh-wineprefix.sh [--no-window-manager] DIR
+#   --no-window-manager: the prefix's windows are not left to a window
+#   manager (test displays have none, and without one a managed window that
+#   hides waits two seconds for it to answer).
+unmanaged=0
+if [ "${1:-}" = --no-window-manager ]; then
+  unmanaged=1
+  shift
+fi
+prefix=${1:?usage: fresh-wineprefix.sh [--no-window-manager] DIR}
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer dialogs: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
@@ -13,5 +22,8 @@ if [ -d "$prefix" ]; then
 fi
 mkdir -p "$(dirname "$prefix")"
 WINEARCH=${WINEARCH:-win64} wineboot -i >/dev/null 2>&1
+if [ "$unmanaged" = 1 ]; then
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+fi
 wineserver -w
 echo "fresh Wine prefix: $prefix"

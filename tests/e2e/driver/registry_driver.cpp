@@ -1,5 +1,7 @@
 #include "registry_driver.h"
 
+#include <aclapi.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -314,6 +316,46 @@ bool reg_list(const RegPath& key, RegView view, std::vector<std::string>& subkey
         v.name = name.substr(0, name_len);
         v.data = data.substr(0, data_len);
         values.push_back(v);
+    }
+    return true;
+}
+
+bool reg_deny_writes(const RegPath& key, RegView view, std::string& err) {
+    Key k;
+    LONG rc = RegCreateKeyExA(key.root, key.subkey.c_str(), 0, nullptr, 0, WRITE_DAC | view_flag(view), nullptr,
+                              k.out(), nullptr);
+    if (rc != ERROR_SUCCESS) {
+        err = "key \"" + escape_text(key.subkey) + "\": " + error_text(rc);
+        return false;
+    }
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone)) {
+        err = "cannot make the Everyone SID";
+        return false;
+    }
+    EXPLICIT_ACCESSA entries[2] = {};
+    entries[0].grfAccessPermissions = KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
+    entries[0].grfAccessMode = DENY_ACCESS;
+    entries[1].grfAccessPermissions = KEY_READ;
+    entries[1].grfAccessMode = GRANT_ACCESS;
+    for (EXPLICIT_ACCESSA& entry : entries) {
+        entry.grfInheritance = SUB_CONTAINERS_AND_OBJECTS_INHERIT;
+        entry.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+        entry.Trustee.ptstrName = static_cast<LPSTR>(everyone);
+    }
+    PACL acl = nullptr;
+    DWORD result = SetEntriesInAclA(2, entries, nullptr, &acl);
+    if (result == ERROR_SUCCESS) {
+        result =
+            SetSecurityInfo(k.get(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                            nullptr, nullptr, acl, nullptr);
+        LocalFree(acl);
+    }
+    FreeSid(everyone);
+    if (result != ERROR_SUCCESS) {
+        err = "key \"" + escape_text(key.subkey) + "\": cannot set its security: error " + std::to_string(result);
+        return false;
     }
     return true;
 }

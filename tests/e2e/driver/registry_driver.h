@@ -50,5 +50,9 @@ bool reg_delete_value(const RegPath& key, RegView view, const std::string& name,
 bool reg_delete_key(const RegPath& key, RegView view, std::string& err);
 bool reg_list(const RegPath& key, RegView view, std::vector<std::string>& subkeys, std::vector<RegValue>& values,
               std::string& err);
+// Creates the key if needed and gives it a security descriptor that lets
+// everybody read it but nobody set or delete its values or add subkeys, as
+// for a user without rights there.
+bool reg_deny_writes(const RegPath& key, RegView view, std::string& err);
 
 }  // namespace e2e

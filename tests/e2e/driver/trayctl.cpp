@@ -81,6 +81,7 @@ const char kUsage[] =
     "  reg-delete [-32|-64] KEY [VALUE]\n"
     "                                the value, or the key with all below it\n"
     "  reg-list [-32|-64] KEY        subkeys and values\n"
+    "  reg-deny [-32|-64] KEY        let nobody set or delete the key's values or add subkeys\n"
     "ICON is #INDEX (left to right, from 0) or an exact tip text.  HWND, PID, ID and MS are\n"
     "decimal or 0x hex.  Waits default to 10000 ms.  \"--\" ends the options.\n";
 
@@ -748,6 +749,15 @@ int cmd_reg_delete(int argc, char** argv) {
     return ok ? 0 : fail(err);
 }
 
+int cmd_reg_deny(int argc, char** argv) {
+    Args a;
+    RegPath key;
+    RegView view;
+    std::string err;
+    if (!reg_args(argc, argv, 0, 0, a, key, view, err)) return usage();
+    return reg_deny_writes(key, view, err) ? 0 : fail(err);
+}
+
 int cmd_reg_list(int argc, char** argv) {
     Args a;
     RegPath key;
@@ -852,6 +862,8 @@ int main(int argc, char** argv) {
         rc = cmd_reg_delete(argc, argv);
     else if (cmd == "reg-list")
         rc = cmd_reg_list(argc, argv);
+    else if (cmd == "reg-deny")
+        rc = cmd_reg_deny(argc, argv);
     else
         rc = usage();
     std::fflush(stdout);

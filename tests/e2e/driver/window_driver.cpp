@@ -368,7 +368,10 @@ std::string identify_icon(HWND icon_static) {
             second = score;
         }
     }
-    return best && best_score >= 0.9 && second < 0.5 ? best : "unknown";
+    // The information and question icons share their round outline (about
+    // four in five opaque pixels), so the winner must lead clearly rather
+    // than stand alone.
+    return best && best_score >= 0.9 && best_score - second >= 0.1 ? best : "unknown";
 }
 
 bool is_message_box(HWND h) {

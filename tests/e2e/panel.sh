@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# End to end: the tray menu and the settings panel of the real Netvik.exe
+# under Wine and Xvfb. A right-click on the icon opens the menu, whose
+# commands change the icon and tip as a user sees them; a double-click opens
+# the panel, whose captions, texts, settings, tab order and tooltips are read
+# back from the real controls.
+#
+# usage: panel.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+if [ "${NETVIK_IN_SANDBOX_NET:-}" != 1 ]; then
+    exec "$here/../lib/sandbox-net.sh" -- "$0" "$@"
+fi
+
+export NETVIK_EXE=$1 TRAYCTL_EXE=$2 E2E_OUT=$4
+. "$here/../lib/wine-env.sh"
+. "$here/e2e-lib.sh"
+e2e_begin "$3"
+
+INTERNET=203.0.113.10
+HOST=192.0.2.1
+COMPUTER=198.51.100.2
+netvik_store_settings "$INTERNET" "$HOST" "$COMPUTER"
+
+CONNECTED='Connected to the Internet.'
+NETWORK_ERROR='Network error. Check networkcard,\rcable, host, networksettings.'
+DISABLED='Internet connection\rchecking disabled.'
+DISABLED_MESSAGE='Netvik is currently set to disabled!\r\rIf you want to enable Netvik, click\ron Enable in the popupmenu.'
+
+# Opens the tray menu with a right-click and prints its window.
+open_menu() {
+    trayctl click '#0' right >/dev/null
+    trayctl menu -pid "$NETVIK_PID" -timeout 5000 | head -n 1 | sed 's/ .*//; s/^hwnd=//'
+}
+menu_texts() { trayctl menu-items "$1" | sed 's/.* text="\(.*\)"$/\1/' | paste -sd'|'; }
+
+# --- the menu
+net_reset
+netvik_start menu
+e2e_check "nothing answers: network error" trayctl wait-tip "$NETWORK_ERROR" 20000
+net_answer "$INTERNET"
+
+menu=$(open_menu)
+e2e_check "right-click opens the menu" test -n "$menu"
+e2e_check "menu items in order" test "$(menu_texts "$menu")" = '&Refresh|&Disable||&Hide|&Quit'
+wine_env_screenshot "$E2E_OUT/menu.png"
+trayctl menu-choose "$menu" 0 >/dev/null
+e2e_check "Refresh checks at once: connected" trayctl wait-tip "$CONNECTED" 10000
+
+menu=$(open_menu)
+trayctl click '#0' right >/dev/null 2>&1 || true  # a second right-click while the menu is open
+e2e_check "a right-click while the menu is open opens no second menu" \
+    test "$(trayctl menu -pid "$NETVIK_PID" -timeout 1000 | wc -l)" = 1
+trayctl menu-choose "$menu" 3 >/dev/null  # Hide
+e2e_check "the dropped right-click does not come back later" \
+    not trayctl menu -pid "$NETVIK_PID" -timeout 1500
+e2e_check "Hide changes nothing" trayctl wait-tip "$CONNECTED" 1000
+
+menu=$(open_menu)
+trayctl menu-choose "$menu" 1 >/dev/null  # Disable
+e2e_check "Disable: the disabled tip" trayctl wait-tip "$DISABLED" 5000
+colour=$(icon_colour_on_screen "$E2E_OUT/disabled.png" '#0')
+e2e_check "Disable: the disabled picture" test "$colour" = "$(icon_colour_in_file "$ICONS/disabled.ico")"
+menu=$(open_menu)
+e2e_check "the item now reads Enable" test "$(menu_texts "$menu")" = '&Refresh|Enable||&Hide|&Quit'
+
+trayctl menu-choose "$menu" 0 >/dev/null  # Refresh while disabled
+box=$(trayctl msgbox -pid "$NETVIK_PID" -title 'Netvik disabled' -timeout 5000) || true
+e2e_check "Refresh while disabled: the message, exact" grep -qF "text=\"$DISABLED_MESSAGE\"" <<<"$box"
+e2e_check "Refresh while disabled: exclamation icon" grep -q "icon=warning" <<<"$box"
+trayctl msgbox-ok "$(sed 's/^msgbox hwnd=\([^ ]*\).*/\1/' <<<"$box")" >/dev/null
+e2e_check "Refresh while disabled: icon and tip stay" trayctl wait-tip "$DISABLED" 1000
+
+menu=$(open_menu)
+trayctl menu-choose "$menu" 1 >/dev/null  # Enable
+e2e_check "Enable: a fresh verdict" trayctl wait-tip "$CONNECTED" 10000
+menu=$(open_menu)
+e2e_check "the item reads Disable again" test "$(menu_texts "$menu")" = '&Refresh|Disable||&Hide|&Quit'
+trayctl menu-choose "$menu" 4 >/dev/null  # Quit
+e2e_check "Quit removes the icon" trayctl wait-count 0 5000
+e2e_check "Quit ends the program" netvik_wait_exit
+
+# --- the panel
+netvik_start panel
+trayctl wait-tip "$CONNECTED" 20000 >/dev/null
+main=$(netvik_main_window)
+trayctl click '#0' double >/dev/null
+e2e_check "double-click opens the panel" wait_visible "$main"
+e2e_check "the panel's caption" test "$(trayctl text "$main")" = Netvik
+
+trayctl children "$main" >"$E2E_OUT/controls.txt"
+control() { grep " id=$1 " "$E2E_OUT/controls.txt"; }
+field_of() { control "$1" | sed -n "s/.* $2=\([^ ]*\).*/\1/p"; }
+text_of() { control "$1" | sed 's/.* text="\(.*\)"$/\1/'; }
+expect_control() {  # ID CLASS TEXT
+    e2e_check "control $1 is a $2 reading \"$3\"" \
+        test "$(field_of "$1" class)|$(text_of "$1")" = "\"$2\"|$3"
+}
+expect_control 1000 Button 'IP-addresses'
+expect_control 1001 Static 'Internet'
+expect_control 1002 Edit "$INTERNET"
+expect_control 1003 Button '&Name'
+expect_control 1004 Static 'Host'
+expect_control 1005 Edit "$HOST"
+expect_control 1006 Button 'Get'
+expect_control 1007 Static 'Computer'
+expect_control 1008 Edit "$COMPUTER"
+expect_control 1009 Button 'Get'
+expect_control 1010 Static 'Refreshrate (minutes): 1'
+expect_control 1011 msctls_trackbar32 ''
+expect_control 1012 Static 'Internet IP-address of this computer:'
+expect_control 1013 Static ''
+expect_control 1014 Button 'R&etrieve'
+expect_control 1015 Button 'Load Netvik at Windows startup'
+expect_control 1016 Button ''
+expect_control 1017 Button '&Save'
+expect_control 1018 Button '&Restore'
+expect_control 1019 Button ''
+expect_control 1020 Button '&Ok'
+expect_control 1021 Button '&Cancel'
+expect_control 1022 Button '&Quit'
+for frame in 1000 1016 1019; do
+    e2e_check "control $frame is a frame" test "$(field_of $frame button)" = groupbox
+done
+e2e_check "the startup box is a check box, unchecked" test "$(field_of 1015 button)|$(field_of 1015 check)" = "autocheckbox|0"
+for box in 1002 1005 1008; do
+    e2e_check "address box $box takes at most 15 characters" test "$(field_of $box limit)" = 15
+done
+e2e_check "slider: 1 to 15, steps 1 and 5, a tick per minute, at 1" \
+    test "$(field_of 1011 min) $(field_of 1011 max) $(field_of 1011 line) $(field_of 1011 page) $(field_of 1011 tics) $(field_of 1011 pos)" = "1 15 1 5 15 1"
+tab_order=$(grep ' tabstop=1 ' "$E2E_OUT/controls.txt" | sed 's/.* id=\([0-9]*\) .*/\1/' | paste -sd' ')
+# txtIIP cmdIname txtHIP cmdGetH txtCIP cmdGetC sldRefresh, then Retrieve,
+# the check box, Save, Restore, Ok, Cancel and Quit.
+e2e_check "tab order ($tab_order)" \
+    test "$tab_order" = "1002 1003 1005 1006 1008 1009 1011 1014 1015 1017 1018 1020 1021 1022"
+
+trayctl tips-of "$NETVIK_PID" >"$E2E_OUT/tips.txt"
+tip_of() { grep " id=$1 " "$E2E_OUT/tips.txt" | sed 's/.* text="\(.*\)"$/\1/'; }
+e2e_check "tooltip of txtIIP" test "$(tip_of 1002)" = 'IP of a fast and reliable internetsite (not your own internet IP!).'
+e2e_check "tooltip of txtHIP" test "$(tip_of 1005)" = 'Network IP of the PC through which you are connected to the internet.'
+e2e_check "tooltip of txtCIP" test "$(tip_of 1008)" = 'Network IP of this PC.'
+e2e_check "tooltip of sldRefresh" test "$(tip_of 1011)" = 'Time to pass before checking the Internet connection.'
+e2e_check "tooltip of cmdRetrieve" test "$(tip_of 1014)" = 'Retrieve the Real IP address.'
+e2e_check "five tooltips" test "$(wc -l <"$E2E_OUT/tips.txt")" = 5
+
+trayctl hover "$(control 1002 | sed 's/^hwnd=\([^ ]*\).*/\1/')" >/dev/null
+shown=$(trayctl tooltip-visible "$NETVIK_PID" -timeout 5000) || true
+e2e_check "hovering over txtIIP shows its tooltip" \
+    grep -qF 'text="IP of a fast and reliable internetsite (not your own internet IP!)."' <<<"$shown"
+wine_env_screenshot "$E2E_OUT/panel.png"
+
+quit=$(control 1022 | sed 's/^hwnd=\([^ ]*\).*/\1/')
+trayctl click-button "$quit" >/dev/null || true
+e2e_check "the panel's Quit ends the program" netvik_wait_exit
+
+echo "screenshots and logs: $E2E_OUT"
+e2e_summary

@@ -1,0 +1,183 @@
+#!/usr/bin/env bash
+# End to end: Netvik's settings on a fresh Wine prefix. The first start shows
+# the defaults in the panel; the user types addresses with real keystrokes,
+# saves and applies them; the next start goes straight to the tray; a second
+# instance ends silently; an invalid address, strange stored values and a
+# registry that refuses the write are all survived and reported.
+#
+# usage: settings.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+if [ "${NETVIK_IN_SANDBOX_NET:-}" != 1 ]; then
+    exec "$here/../lib/sandbox-net.sh" -- "$0" "$@"
+fi
+
+export NETVIK_EXE=$1 TRAYCTL_EXE=$2 E2E_OUT=$4
+. "$here/../lib/wine-env.sh"
+. "$here/e2e-lib.sh"
+e2e_begin "$3"
+
+# The program runs from a folder with a blank in its name, as under
+# C:\Program Files, so that its logon entry must be quoted.
+mkdir -p "$E2E_OUT/Program Files"
+cp "$1" "$E2E_OUT/Program Files/Netvik.exe"
+export NETVIK_EXE="$E2E_OUT/Program Files/Netvik.exe"
+exe_path=$(winepath -w "$NETVIK_EXE")
+
+KEY='HKLM\Software\Netvik'
+RUN='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+INTERNET=203.0.113.10
+HOST=192.0.2.1
+COMPUTER=198.51.100.2
+CONNECTED='Connected to the Internet.'
+INVALID='One or more IP-addresses are invalid!\rIP-addresses should be of the following form:\r\rx.x.x.x (with x ranging from 0 to 255)'
+
+item() { trayctl item "$main" "$1" | sed 's/^hwnd=\([^ ]*\).*/\1/'; }
+text() { trayctl text "$(item "$1")"; }
+field() { trayctl item "$main" "$1" | sed -n "s/.* $2=\([^ ]*\).*/\1/p"; }
+click() { trayctl click-button "$(item "$1")" >/dev/null; }
+stored() { trayctl reg-get "$KEY" "$1" 2>/dev/null | sed -n 's/.* data="\(.*\)"$/\1/p'; }
+# Waits for a message box of the program and prints its line.
+message() { trayctl msgbox -pid "$NETVIK_PID" -timeout 10000 || true; }
+dismiss() { trayctl msgbox-ok "$(sed 's/^msgbox hwnd=\([^ ]*\).*/\1/' <<<"$1")" >/dev/null; }
+# Polls a control's text for up to 3 s.
+text_becomes() {
+    local i
+    for ((i = 0; i < 30; i++)); do
+        [ "$(text "$1")" = "$2" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+tray_menu_quit() {
+    trayctl click '#0' right >/dev/null
+    trayctl menu-choose "$(trayctl menu -pid "$NETVIK_PID" -timeout 5000 | head -n 1 | sed 's/ .*//; s/^hwnd=//')" 4 >/dev/null
+    netvik_wait_exit
+}
+
+net_reset
+net_answer "$INTERNET"
+
+# --- first start: nothing stored
+netvik_start first
+box=$(message)
+e2e_check "first start: \"Using default settings.\"" grep -qF 'text="Using default settings."' <<<"$box"
+e2e_check "first start: titled \"No IP-addresses found\"" grep -qF 'title="No IP-addresses found"' <<<"$box"
+e2e_check "first start: information icon" grep -q 'icon=information' <<<"$box"
+dismiss "$box"
+main=$(netvik_main_window)
+e2e_check "first start: the panel opens" wait_visible "$main"
+e2e_check "first start: no tray icon" test "$(trayctl count 2>/dev/null || echo 0)" = 0
+e2e_check "first start: the default addresses" \
+    test "$(text 1002)|$(text 1005)|$(text 1008)" = "1.1.1.1|192.168.0.1|192.168.0.2"
+
+# --- typing, with the keystroke filter at work
+trayctl settext "$(item 1002)" '' >/dev/null
+trayctl type "$(item 1002)" '20a3.0-. 113,.10' >/dev/null
+e2e_check "only digits and dots are typed" text_becomes 1002 "$INTERNET"
+trayctl type "$(item 1002)" '\x08\x080' >/dev/null
+e2e_check "Backspace works" text_becomes 1002 203.0.113.0
+trayctl type "$(item 1002)" '\x0810' >/dev/null
+text_becomes 1002 "$INTERNET" || true
+trayctl settext "$(item 1005)" '' >/dev/null
+trayctl type "$(item 1005)" '1234567890.1234567' >/dev/null
+e2e_check "a sixteenth character cannot be typed" text_becomes 1005 1234567890.1234
+trayctl settext "$(item 1005)" '' >/dev/null
+trayctl type "$(item 1005)" "$HOST" >/dev/null
+trayctl settext "$(item 1008)" '' >/dev/null
+trayctl type "$(item 1008)" "$COMPUTER" >/dev/null
+text_becomes 1008 "$COMPUTER" || true
+trayctl key "$(item 1011)" VK_RIGHT >/dev/null
+trayctl key "$(item 1011)" VK_RIGHT >/dev/null
+e2e_check "the slider's label follows it" text_becomes 1010 'Refreshrate (minutes): 3'
+click 1015
+e2e_check "the start-up box is checked" test "$(field 1015 check)" = 1
+
+# --- Save, then Ok
+click 1017
+click 1020
+e2e_check "Ok: the verdict in the tray" trayctl wait-tip "$CONNECTED" 20000
+e2e_check "Ok: the panel is hidden" test "$(window_visible "$main")" = 0
+e2e_check "stored: Internet" test "$(stored Internet)" = "$INTERNET"
+e2e_check "stored: Host" test "$(stored Host)" = "$HOST"
+e2e_check "stored: Computer" test "$(stored Computer)" = "$COMPUTER"
+e2e_check "stored: RefreshRate" test "$(stored RefreshRate)" = 3
+e2e_check "stored: HostName" test "$(stored HostName)" = www.wikipedia.org
+e2e_check "stored: LoadatStartup" test "$(stored LoadatStartup)" = 1
+run_entry=$(trayctl reg-get "$RUN" Netvik | sed -n 's/.* data="\(.*\)"$/\1/p') || true
+e2e_check "the logon entry is the program's full path, quoted ($run_entry)" \
+    test "$run_entry" = "\\\"${exe_path//\\/\\\\}\\\""
+tray_menu_quit
+
+# --- the next start goes straight to the tray
+netvik_start second
+e2e_check "restart: straight to the tray with a verdict" trayctl wait-tip "$CONNECTED" 20000
+main=$(netvik_main_window)
+e2e_check "restart: no panel" test "$(window_visible "$main")" = 0
+e2e_check "restart: no message" not trayctl msgbox -pid "$NETVIK_PID" -timeout 500
+
+# --- a second instance ends at once, silently
+first_pid=$NETVIK_UNIX_PID
+WINEDEBUG=-all wine "$NETVIK_EXE" 2>/dev/null &
+second=$!
+ended=no
+for ((i = 0; i < 100; i++)); do
+    kill -0 "$second" 2>/dev/null || { ended=yes; break; }
+    sleep 0.1
+done
+e2e_check "a second instance ends by itself" test "$ended" = yes
+e2e_check "still one icon" test "$(trayctl count)" = 1
+NETVIK_UNIX_PID=$first_pid
+
+# --- an invalid address brings the error and the panel back
+trayctl click '#0' double >/dev/null
+wait_visible "$main" || true
+trayctl settext "$(item 1005)" 300.1.1.1 >/dev/null
+click 1020
+box=$(message)
+e2e_check "invalid address: the message, exact" grep -qF "text=\"$INVALID\"" <<<"$box"
+e2e_check "invalid address: error icon, titled Error" grep -q 'icon=error.* title="Error"' <<<"$box"
+dismiss "$box"
+e2e_check "invalid address: the panel is back" wait_visible "$main"
+e2e_check "invalid address: Save is disabled" test "$(field 1017 disabled)" = 1
+click 1021
+e2e_check "Cancel: back in the tray" trayctl wait-tip "$CONNECTED" 20000
+e2e_check "Cancel: the address in force is back in its box" test "$(text 1005)" = "$HOST"
+tray_menu_quit
+
+# --- strange stored values still start the program
+trayctl reg-set "$KEY" RefreshRate 'lots' >/dev/null
+trayctl reg-set "$KEY" LoadatStartup 'maybe' >/dev/null
+trayctl reg-set "$KEY" Host "$(printf '9%.0s' {1..5000})" >/dev/null
+trayctl reg-set-raw "$KEY" Computer REG_DWORD 2a000000 >/dev/null
+trayctl reg-set-raw "$KEY" HostName REG_BINARY 00ff10 >/dev/null
+netvik_start garbage
+box=$(message)
+e2e_check "garbage: the program starts and reports the addresses" grep -qF "text=\"$INVALID\"" <<<"$box"
+dismiss "$box"
+main=$(netvik_main_window)
+e2e_check "garbage: the panel shows" wait_visible "$main"
+e2e_check "garbage: the slider at 1, the box unchecked" \
+    test "$(field 1011 pos)|$(field 1015 check)" = "1|0"
+trayctl settext "$(item 1005)" "$HOST" >/dev/null
+trayctl settext "$(item 1008)" "$COMPUTER" >/dev/null
+click 1020
+e2e_check "garbage: corrected, Ok goes to the tray" trayctl wait-tip "$CONNECTED" 20000
+
+# --- a write the registry refuses
+trayctl click '#0' double >/dev/null
+wait_visible "$main" || true
+trayctl reg-deny "$KEY" >/dev/null
+click 1017
+click 1020
+box=$(message)
+e2e_check "refused write: reported" \
+    grep -qF 'text="The settings could not be saved: the registry refused the change (error 5).\rThey stay in force until Netvik ends."' <<<"$box"
+e2e_check "refused write: error icon" grep -q 'icon=error' <<<"$box"
+dismiss "$box"
+e2e_check "refused write: the program goes on in the tray" trayctl wait-tip "$CONNECTED" 20000
+e2e_check "refused write: the stored value is unchanged" test "$(stored LoadatStartup)" = maybe
+tray_menu_quit
+
+echo "screenshots and logs: $E2E_OUT"
+e2e_summary
