@@ -48,7 +48,10 @@ fi
 export WINEPREFIX=$run/prefix WINEARCH=win32
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "making the Wine prefix $WINEPREFIX (once)"
-    "$top/tests/lib/fresh-wineprefix.sh" "$WINEPREFIX" >/dev/null
+    window_manager=()
+    # Xvfb has no window manager: Wine then draws the frames itself.
+    [ "$headless" = 1 ] && window_manager=(--no-window-manager)
+    "$top/tests/lib/fresh-wineprefix.sh" "${window_manager[@]+"${window_manager[@]}"}" "$WINEPREFIX" >/dev/null
 fi
 # Its wineserver, which sends the echo requests, must start where Netvik runs.
 wineserver -k 2>/dev/null || true

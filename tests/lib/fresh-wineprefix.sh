@@ -22,6 +22,11 @@ if [ -d "$prefix" ]; then
 fi
 mkdir -p "$(dirname "$prefix")"
 WINEARCH=${WINEARCH:-win64} wineboot -i >/dev/null 2>&1
+# This Wine finds its own fonts (Tahoma for dialogs, Marlett for the caption
+# buttons) only in the prefix's Fonts folder.
+if [ -d /usr/share/wine/fonts ]; then
+  cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
 if [ "$unmanaged" = 1 ]; then
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fi
