@@ -32,23 +32,6 @@ static_assert(sizeof(TTTOOLINFOA) == 72, "64-bit TTTOOLINFOA layout");
 static_assert(sizeof(TTTOOLINFOA) == 48, "32-bit TTTOOLINFOA layout");
 #endif
 
-BOOL CALLBACK collect_window(HWND h, LPARAM lp) {
-    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
-    return TRUE;
-}
-
-std::vector<HWND> top_level_windows() {
-    std::vector<HWND> out;
-    EnumWindows(collect_window, reinterpret_cast<LPARAM>(&out));
-    return out;
-}
-
-std::vector<HWND> child_windows(HWND parent) {
-    std::vector<HWND> out;
-    EnumChildWindows(parent, collect_window, reinterpret_cast<LPARAM>(&out));
-    return out;
-}
-
 // Fetches the text of the tool described by `ti` into the remote buffer
 // (zeroed first, so the terminator is ours if the shell writes none) and
 // returns it as ANSI bytes.  The WCHAR form is converted with this process's
@@ -341,6 +324,23 @@ bool post_message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, std::string& err) {
         return false;
     }
     return true;
+}
+
+BOOL CALLBACK collect_window(HWND h, LPARAM lp) {
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
+    return TRUE;
+}
+
+std::vector<HWND> top_level_windows() {
+    std::vector<HWND> out;
+    EnumWindows(collect_window, reinterpret_cast<LPARAM>(&out));
+    return out;
+}
+
+std::vector<HWND> child_windows(HWND parent) {
+    std::vector<HWND> out;
+    EnumChildWindows(parent, collect_window, reinterpret_cast<LPARAM>(&out));
+    return out;
 }
 
 }  // namespace e2e

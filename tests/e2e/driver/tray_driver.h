@@ -41,6 +41,13 @@ struct WindowInfo {
 };
 
 WindowInfo describe_window(HWND hwnd);
+
+// EnumWindows-style callback that appends each window to the
+// std::vector<HWND> whose address is lp.
+BOOL CALLBACK collect_window(HWND h, LPARAM lp);
+std::vector<HWND> top_level_windows();
+// Every descendant, as EnumChildWindows gives them.
+std::vector<HWND> child_windows(HWND parent);
 std::string window_text(HWND hwnd);
 
 // Top-level windows (and, with children, all their descendants), in

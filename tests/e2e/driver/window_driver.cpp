@@ -1,5 +1,7 @@
 #include "window_driver.h"
 
+#include "tray_driver.h"
+
 #include <commctrl.h>
 #include <tlhelp32.h>
 
@@ -27,17 +29,6 @@ const DWORD kPollMs = 20;
 const DWORD kKeyHoldMs = 30;
 const size_t kMaxText = size_t(1) << 20;
 const unsigned kMessageTextId = 0xFFFF;  // the text static of a message box
-
-BOOL CALLBACK collect_window(HWND h, LPARAM lp) {
-    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
-    return TRUE;
-}
-
-std::vector<HWND> top_level_windows() {
-    std::vector<HWND> out;
-    EnumWindows(collect_window, reinterpret_cast<LPARAM>(&out));
-    return out;
-}
 
 std::vector<HWND> thread_windows(DWORD tid) {
     std::vector<HWND> out;
