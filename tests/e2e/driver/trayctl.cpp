@@ -158,20 +158,20 @@ bool timeout_arg(int argc, char** argv, int i, DWORD& ms) {
 }
 
 // Resolves "#N" or an escaped tip text to an icon of the current tray.
-bool resolve_icon(const char* spec, TrayIcon& out, std::string& err) {
+bool resolve_icon(const char* which, TrayIcon& out, std::string& err) {
     Tray tray;
     if (!read_tray(tray, err)) return false;
-    if (spec[0] == '#') {
+    if (which[0] == '#') {
         unsigned long long i;
-        if (!parse_number(spec + 1, i) || i >= tray.icons.size()) {
-            err = "no icon " + std::string(spec) + " (" + std::to_string(tray.icons.size()) + " icons)";
+        if (!parse_number(which + 1, i) || i >= tray.icons.size()) {
+            err = "no icon " + std::string(which) + " (" + std::to_string(tray.icons.size()) + " icons)";
             return false;
         }
         out = tray.icons[i];
         return true;
     }
     std::string tip;
-    if (!unescape_text(spec, tip)) {
+    if (!unescape_text(which, tip)) {
         err = "bad escape in tip text";
         return false;
     }
