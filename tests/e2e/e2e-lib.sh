@@ -1,10 +1,14 @@
 # shellcheck shell=bash
 # Shared steps of the end-to-end tests: checks, the sandbox network's hosts,
-# and starting, reading and ending the real Netvik.exe. Source it after
-# tests/lib/wine-env.sh, inside a sandbox network (tests/lib/sandbox-net.sh).
-#
-# Expects: NETVIK_EXE, TRAYCTL_EXE, E2E_OUT (a directory for logs and
+# and starting, reading and ending the real Netvik.exe. A test script starts
+#   . "$here/e2e-lib.sh"
+#   e2e_test "$0" "$@"     # NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
+# which runs it inside a sandbox network of its own (tests/lib/sandbox-net.sh)
+# and sets NETVIK_EXE, TRAYCTL_EXE and E2E_OUT (a directory for logs and
 # screenshots).
+
+E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$E2E_LIB_DIR/../lib/wine-env.sh"
 
 E2E_PASSED=0
 E2E_FAILED=0
@@ -32,6 +36,19 @@ not() { ! "$@"; }
 now_ms() { date +%s%3N; }
 trayctl() { wine "$TRAYCTL_EXE" "$@"; }
 
+# The common start of a test script: e2e_test SCRIPT NETVIK.exe TRAYCTL.exe
+# PREFIX OUTDIR. Outside a sandbox network it runs SCRIPT again inside one;
+# inside, it sets up the test's world (e2e_begin) from the booted PREFIX.
+e2e_test() {
+    local script=$1
+    shift
+    if [ "${NETVIK_IN_SANDBOX_NET:-}" != 1 ]; then
+        exec "$E2E_LIB_DIR/../lib/sandbox-net.sh" -- "$script" "$@"
+    fi
+    export NETVIK_EXE=$1 TRAYCTL_EXE=$2 E2E_OUT=$4
+    e2e_begin "$3"
+}
+
 # Sets up a test's world: a private Xvfb, a copy of the booted prefix
 # SOURCE_PREFIX in $E2E_OUT/prefix, and the shell (explorer.exe) with its
 # systray trace in $E2E_OUT/shell.log. Everything goes at exit.
@@ -45,7 +62,7 @@ e2e_begin() {
     WINE_ENV_SHELL_DEBUG=-all,+systray wine_env_start_shell "$TRAYCTL_EXE" "$E2E_OUT/shell.log"
 }
 
-ICONS=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../src/app/icons" && pwd)
+ICONS=$(cd "$E2E_LIB_DIR/../../src/app/icons" && pwd)
 
 # --- hosts of the sandbox network
 # An address that answers echo requests: this namespace holds it.

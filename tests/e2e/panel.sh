@@ -8,14 +8,8 @@
 # usage: panel.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-if [ "${NETVIK_IN_SANDBOX_NET:-}" != 1 ]; then
-    exec "$here/../lib/sandbox-net.sh" -- "$0" "$@"
-fi
-
-export NETVIK_EXE=$1 TRAYCTL_EXE=$2 E2E_OUT=$4
-. "$here/../lib/wine-env.sh"
 . "$here/e2e-lib.sh"
-e2e_begin "$3"
+e2e_test "$0" "$@"
 
 INTERNET=203.0.113.10
 HOST=192.0.2.1

@@ -17,7 +17,6 @@ out=$(cd "$4" && pwd)
 work=$(mktemp -d)
 WINE_ENV_NO_TRAP=1
 trap 'wine_env_cleanup; rm -rf "$work"' EXIT
-. "$here/../lib/wine-env.sh"
 . "$here/e2e-lib.sh"
 
 

@@ -8,15 +8,8 @@
 # usage: tray.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-if [ "${NETVIK_IN_SANDBOX_NET:-}" != 1 ]; then
-    exec "$here/../lib/sandbox-net.sh" -- "$0" "$@"
-fi
-
-export NETVIK_EXE=$1 TRAYCTL_EXE=$2 E2E_OUT=$4
-source_prefix=$3
-. "$here/../lib/wine-env.sh"
 . "$here/e2e-lib.sh"
-e2e_begin "$source_prefix"
+e2e_test "$0" "$@"
 
 # The chain, from addresses reserved for documentation: inside the sandbox
 # they answer or stay silent as each case sets them up.
