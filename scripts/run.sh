@@ -2,8 +2,10 @@
 # Builds Netvik.exe and starts it under Wine, installing what is missing.
 # Without a display it starts Xvfb and takes a screenshot of the screen.
 #
-# usage: scripts/run.sh [--real-network] [--answer ADDRESS]... [--seconds N]
+# usage: scripts/run.sh [--arch i686|x86_64] [--real-network] [--answer ADDRESS]... [--seconds N]
 #
+# --arch chooses the build: by default the 32-bit one, or the 64-bit one on a
+# machine whose kernel runs no 32-bit programs (or with NETVIK_WINE64_ONLY=1).
 # By default Netvik runs inside a network namespace of its own, so that its
 # echo requests cannot leave this machine: there, the addresses given with
 # --answer answer (default: 192.168.0.1 and 192.168.0.2, the host and this PC
@@ -15,26 +17,29 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 
 real_network=0
+arch=""
 seconds=""
 answers=()
 while [ $# -gt 0 ]; do
     case "$1" in
+        --arch) arch=$2; shift 2 ;;
         --real-network) real_network=1; shift ;;
         --answer) answers+=("$2"); shift 2 ;;
         --seconds) seconds=$2; shift 2 ;;
-        *) echo "usage: scripts/run.sh [--real-network] [--answer ADDRESS]... [--seconds N]" >&2; exit 2 ;;
+        *) echo "usage: scripts/run.sh [--arch i686|x86_64] [--real-network] [--answer ADDRESS]... [--seconds N]" >&2; exit 2 ;;
     esac
 done
 [ ${#answers[@]} -gt 0 ] || answers=(192.168.0.1 192.168.0.2)
 
 "$top/scripts/install-deps.sh"
-cmake --preset mingw32 >/dev/null
-cmake --build --preset mingw32 --target Netvik -j"$(nproc)" >/dev/null
-exe=$top/build/mingw32/Netvik.exe
+. "$top/tests/lib/wine-env.sh"
+netvik_wine_choose_arch "$arch" || exit
+cmake --preset "$NETVIK_PRESET" >/dev/null
+cmake --build --preset "$NETVIK_PRESET" --target Netvik -j"$(nproc)" >/dev/null
+exe=$top/build/$NETVIK_PRESET/Netvik.exe
 run=$top/build/run
 mkdir -p "$run"
 
-. "$top/tests/lib/wine-env.sh"
 WINE_ENV_NO_TRAP=1
 trap 'wineserver -k 2>/dev/null || true; wine_env_cleanup' EXIT
 headless=0
@@ -44,8 +49,8 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "no display: started Xvfb on $DISPLAY"
 fi
 
-# One prefix for every run, so that stored settings last between runs.
-export WINEPREFIX=$run/prefix WINEARCH=win32
+# One prefix per build for every run, so that stored settings last between runs.
+export WINEPREFIX=$run/prefix-$NETVIK_ARCH WINEARCH=$NETVIK_WINEARCH
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "making the Wine prefix $WINEPREFIX (once)"
     window_manager=()

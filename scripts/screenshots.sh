@@ -5,9 +5,13 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 scripts/install-deps.sh
-cmake --preset mingw32 >/dev/null
-cmake --build --preset mingw32 --target Netvik trayctl -j"$(nproc)" >/dev/null
-prefix=$top/build/mingw32/screenshots-prefix
-WINEARCH=win32 tests/lib/fresh-wineprefix.sh --no-window-manager "$prefix" >/dev/null
+. tests/lib/wine-arch.sh
+netvik_wine_use_shims
+netvik_wine_choose_arch "" || exit
+tree=build/$NETVIK_PRESET
+cmake --preset "$NETVIK_PRESET" >/dev/null
+cmake --build --preset "$NETVIK_PRESET" --target Netvik trayctl -j"$(nproc)" >/dev/null
+prefix=$top/$tree/screenshots-prefix
+WINEARCH=$NETVIK_WINEARCH tests/lib/fresh-wineprefix.sh --no-window-manager "$prefix" >/dev/null
 trap 'rm -rf "$prefix"' EXIT
-tests/e2e/screenshots.sh build/mingw32/Netvik.exe build/mingw32/tests/e2e/driver/trayctl.exe "$prefix" docs/screenshots
+tests/e2e/screenshots.sh "$tree/Netvik.exe" "$tree/tests/e2e/driver/trayctl.exe" "$prefix" docs/screenshots

@@ -13,6 +13,12 @@ if [ "${1:-}" = --no-window-manager ]; then
   shift
 fi
 prefix=${1:?usage: fresh-wineprefix.sh [--no-window-manager] DIR}
+. "$(dirname "$0")/wine-arch.sh"
+netvik_wine_use_shims
+if [ "${WINEARCH:-win64}" = win32 ] && ! netvik_wine_runs win32; then
+  echo "fresh-wineprefix.sh: no win32 prefix: $NETVIK_WINE_WHY" >&2
+  exit 1
+fi
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer dialogs: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"

@@ -21,6 +21,11 @@
 
 export WINEDEBUG="${WINEDEBUG:--all}"
 
+# Every wine, wineboot, winepath and wineserver below runs as this machine
+# can run it (wine-arch.sh).
+. "$(dirname "${BASH_SOURCE[0]}")/wine-arch.sh"
+netvik_wine_use_shims
+
 WINE_ENV_XVFB_PID=""
 WINE_ENV_SHELL_PID=""
 WINE_ENV_PREFIXES=()
