@@ -24,6 +24,7 @@ have import || need+=(imagemagick)
 have ip || need+=(iproute2)
 have unshare || need+=(util-linux)
 have clang++ || need+=(clang)
+have clang-format || need+=(clang-format)
 have python3 || need+=(python3)
 [ -n "$(ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a 2>/dev/null)" ] || need+=(libclang-rt-dev)
 

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Runs every test, installing what is missing: the portable logic natively
-# under AddressSanitizer and UBSan, the fuzz targets (libFuzzer), then the
-# 32-bit and the 64-bit Windows builds: each checked as a file, and run under
-# Wine (the same unit tests, the Win32 layer against Wine's real services,
-# and the shipped program end to end), each test that needs a display with
-# an Xvfb of its own. Each Windows test run gets a fresh Wine prefix inside
-# its build tree; every test that sends a packet does so inside a network
-# namespace of its own.
+# Runs every test, installing what is missing: the format of the sources,
+# the portable logic natively under AddressSanitizer and UBSan, the fuzz
+# targets (libFuzzer), then the 32-bit and the 64-bit Windows builds: each
+# checked as a file, and run under Wine (the same unit tests, the Win32 layer
+# against Wine's real services, and the shipped program end to end), each
+# test that needs a display with an Xvfb of its own. Each Windows test run
+# gets a fresh Wine prefix inside its build tree; every test that sends a
+# packet does so inside a network namespace of its own.
 #
 # Where this machine runs no 32-bit programs (or NETVIK_WINE64_ONLY=1), the
 # 32-bit build is built and checked but its Wine tests are skipped, and
@@ -62,6 +62,12 @@ preset() {
 mingw32_options=()
 netvik_wine_runs win32 || mingw32_options=(--verbose)
 
+# Every C++ source of the project keeps the project's format (.clang-format).
+format() {
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+}
+
+stage format format
 stage native preset native
 stage fuzz preset fuzz
 stage mingw32 preset mingw32 "${mingw32_options[@]+"${mingw32_options[@]}"}"

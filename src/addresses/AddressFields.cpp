@@ -1,8 +1,6 @@
-// The address boxes, the refresh-rate slider's label, and the report of an
-// invalid address set.
+// The address boxes' keystroke filter, the refresh-rate label, and the
+// report of an invalid address set.
 #include "addresses/AddressFields.h"
-
-#include "monitor/frmNetvikmain.h"
 
 namespace netvik {
 
@@ -22,23 +20,8 @@ std::string RefreshRateCaption(std::int32_t minutes) {
     return address_texts::kRefreshRatePrefix + std::to_string(minutes);
 }
 
-void frmNetvikmain::txtIIP_KeyPress(std::int16_t& KeyAscii) { FilterAddressKey(KeyAscii); }
-void frmNetvikmain::txtHIP_KeyPress(std::int16_t& KeyAscii) { FilterAddressKey(KeyAscii); }
-void frmNetvikmain::txtCIP_KeyPress(std::int16_t& KeyAscii) { FilterAddressKey(KeyAscii); }
-
-void frmNetvikmain::sldRefresh_Scroll() { ShowRefreshRate(); }
-
-void frmNetvikmain::ShowRefreshRate() {
-    controls_.lblRefreshRate.SetCaption(RefreshRateCaption(controls_.sldRefresh.Value()));
-}
-
-void frmNetvikmain::ReportInvalidAddresses() {
-    services_.messages.Show(address_texts::kInvalidAddresses, address_texts::kInvalidTitle,
-                            platform::MessageIcon::Error);
-    state_.SaveRequested = false;
-    controls_.cmdSave.SetEnabled(false);
-    controls_.Timer.SetEnabled(false);
-    controls_.form.Show();
+void ShowInvalidAddressesMessage(platform::MessageBoxes& messages) {
+    messages.Show(address_texts::kInvalidAddresses, address_texts::kInvalidTitle, platform::MessageIcon::Error);
 }
 
 }  // namespace netvik

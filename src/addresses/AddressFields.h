@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/MessageBoxes.h"
+
 namespace netvik {
 
 // The keystroke filter of the address boxes: digits, "." and Backspace pass;
@@ -11,6 +13,10 @@ void FilterAddressKey(std::int16_t& keyAscii);
 
 // The caption of the refresh-rate label for a slider value.
 std::string RefreshRateCaption(std::int32_t minutes);
+
+// Tells the user that one or more of the address boxes hold no valid
+// address, and what a valid one looks like (not which box is at fault).
+void ShowInvalidAddressesMessage(platform::MessageBoxes& messages);
 
 namespace address_texts {
 

@@ -1,9 +1,12 @@
 #include "app/MainWindow.h"
 
+#include <array>
+#include <functional>
 #include <stdexcept>
 
 #include "app/resource.h"
-#include "monitor/PanelDesign.h"
+#include "common/PanelDesign.h"
+#include "monitor/frmNetvikmain.h"
 
 namespace netvik::app {
 
@@ -37,12 +40,12 @@ std::string LoadText(HINSTANCE instance, int id) {
 
 MainWindow::MainWindow(HINSTANCE instance) {
     RegisterMainClass(instance);
-    window_ = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, &MainWindow::DialogProc,
-                                 reinterpret_cast<LPARAM>(this));
+    window_.reset(CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, &MainWindow::DialogProc,
+                                     reinterpret_cast<LPARAM>(this)));
     if (window_ == nullptr) throw std::runtime_error("cannot create the main window");
 
-    form_window_ = std::make_unique<win32::Win32Window>(window_);
-    timer_ = std::make_unique<win32::Win32Timer>(window_, kTimerId, frmNetvikmain::kCountdownInterval, true);
+    form_ = std::make_unique<win32::Win32Window>(Hwnd());
+    timer_ = std::make_unique<win32::Win32Timer>(Hwnd(), kTimerId, frmNetvikmain::kCountdownInterval, true);
     pictures_ = std::make_unique<win32::Win32Pictures>(
         instance, std::array<int, 6>{IDI_TRAY_CHECKING, IDI_TRAY_DISABLED, IDI_TRAY_ERROR, IDI_TRAY_COMPUTER,
                                      IDI_TRAY_HOST, IDI_TRAY_INTERNET});
@@ -50,46 +53,31 @@ MainWindow::MainWindow(HINSTANCE instance) {
     txtIIP_ = std::make_unique<win32::Win32TextBox>(Item(IDC_TXTIIP), panel_design::kAddressMaxLength);
     txtHIP_ = std::make_unique<win32::Win32TextBox>(Item(IDC_TXTHIP), panel_design::kAddressMaxLength);
     txtCIP_ = std::make_unique<win32::Win32TextBox>(Item(IDC_TXTCIP), panel_design::kAddressMaxLength);
-    cmdIname_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDINAME));
-    cmdGetH_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDGETH));
-    cmdGetC_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDGETC));
     lblRefreshRate_ = std::make_unique<win32::Win32Label>(Item(IDC_LBLREFRESHRATE));
     sldRefresh_ = std::make_unique<win32::Win32Slider>(
         Item(IDC_SLDREFRESH),
         win32::Win32Slider::Settings{panel_design::kRefreshMin, panel_design::kRefreshMax,
                                      panel_design::kRefreshSmallChange, panel_design::kRefreshLargeChange, 1,
                                      panel_design::kRefreshDesignValue});
-    lblRealIP_ = std::make_unique<win32::Win32Label>(Item(IDC_LBLREALIP));
-    cmdRetrieve_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDRETRIEVE));
     chkStartup_ = std::make_unique<win32::Win32CheckBox>(Item(IDC_CHKSTARTUP));
     cmdSave_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDSAVE));
     cmdRestore_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDRESTORE));
     cmdOK_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDOK));
     cmdCancel_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDCANCEL));
     cmdQuit_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDQUIT));
-    mnuPopup_ = std::make_unique<win32::Win32PopupMenu>(instance, IDM_POPUP, window_);
+    mnuPopup_ = std::make_unique<win32::Win32PopupMenu>(instance, IDM_POPUP, Hwnd());
 
-    tooltips_ = std::make_unique<win32::Win32Tooltips>(window_);
+    tooltips_ = std::make_unique<win32::Win32Tooltips>(Hwnd());
     for (const int id : {IDC_TXTIIP, IDC_TXTHIP, IDC_TXTCIP, IDC_SLDREFRESH, IDC_CMDRETRIEVE}) {
         tooltips_->Add(Item(id), LoadText(instance, id));
     }
 }
 
-MainWindow::~MainWindow() {
-    form_ = nullptr;
-    timer_.reset();
-    txtIIP_.reset();
-    txtHIP_.reset();
-    txtCIP_.reset();
-    tooltips_.reset();
-    if (window_ != nullptr) DestroyWindow(window_);
-}
+MainWindow::~MainWindow() = default;
 
-MainControls MainWindow::Controls() {
-    return MainControls{*form_window_, *timer_,     *pictures_,    *txtIIP_,     *txtHIP_,
-                        *txtCIP_,      *cmdIname_,  *cmdGetH_,     *cmdGetC_,    *lblRefreshRate_,
-                        *sldRefresh_,  *lblRealIP_, *cmdRetrieve_, *chkStartup_, *cmdSave_,
-                        *cmdRestore_,  *cmdOK_,     *cmdCancel_,   *cmdQuit_,    *mnuPopup_};
+void MainWindow::Destroyer::operator()(HWND window) const {
+    SetWindowLongPtrA(window, DWLP_USER, 0);  // no message reaches the wrappers any more
+    DestroyWindow(window);
 }
 
 INT_PTR CALLBACK MainWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -102,37 +90,26 @@ INT_PTR CALLBACK MainWindow::DialogProc(HWND window, UINT message, WPARAM wParam
     return self->Route(message, wParam, lParam) ? TRUE : FALSE;
 }
 
+namespace {
+
+void Run(const std::function<void()>& handler) {
+    if (handler) handler();
+}
+
+}  // namespace
+
 bool MainWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
-            if (wParam != kTimerId) return false;
-            form_->Timer_Timer();
+            if (wParam != timer_->Id()) return false;
+            Run(timer_->Tick);
             return true;
-        case WM_SIZE:
-            if (IsWindowVisible(window_) || wParam == SIZE_MINIMIZED) form_->Form_Resize();
-            return true;
-        case WM_CLOSE: form_->Form_QueryUnload(); return true;
-        case WM_QUERYENDSESSION: form_->Form_QueryUnload(); return true;
+        case WM_SIZE: Run(form_->Resize); return true;
+        case WM_CLOSE:
+        case WM_QUERYENDSESSION: Run(form_->QueryUnload); return true;
         case WM_COMMAND:
-            if (HIWORD(wParam) != BN_CLICKED) return false;
-            RouteCommand(LOWORD(wParam));
-            return true;
-        case WM_HSCROLL:
-            if (reinterpret_cast<HWND>(lParam) != Item(IDC_SLDREFRESH)) return false;
-            form_->sldRefresh_Scroll();
-            return true;
+        case WM_HSCROLL: return win32::RunControlEvent(message, wParam, lParam);
         default: return false;
-    }
-}
-
-void MainWindow::RouteCommand(int control) {
-    switch (control) {
-        case IDC_CMDSAVE: form_->cmdSave_Click(); break;
-        case IDC_CMDRESTORE: form_->cmdRestore_Click(); break;
-        case IDC_CMDOK: form_->cmdOK_Click(); break;
-        case IDC_CMDCANCEL: form_->cmdCancel_Click(); break;
-        case IDC_CMDQUIT: form_->cmdQuit_Click(); break;
-        default: break;  // Get, Name and Retrieve: their work comes later
     }
 }
 

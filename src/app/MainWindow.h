@@ -1,7 +1,8 @@
 #pragma once
 #include <memory>
+#include <type_traits>
 
-#include "monitor/frmNetvikmain.h"
+#include "monitor/MainControls.h"
 #include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32Pictures.h"
 #include "platform/win32/Win32Timer.h"
@@ -11,39 +12,54 @@ namespace netvik::app {
 
 // The main window on Win32: the settings panel, a modeless dialog from the
 // resources, with its controls, timer, tray menu and tooltips. Its dialog
-// procedure routes each message to the main window's handler.
-class MainWindow {
+// procedure only routes each message to the event of the window or control
+// it concerns.
+class MainWindow : public MainControls {
 public:
     static constexpr char kClassName[] = "NetvikMainWindow";
 
     explicit MainWindow(HINSTANCE instance);
-    ~MainWindow();
+    ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    HWND Hwnd() const { return window_; }
-    MainControls Controls();
-    // From now on events reach the handlers of form.
-    void Attach(frmNetvikmain& form) { form_ = &form; }
+    HWND Hwnd() const { return window_.get(); }
+
+    platform::Window& form() override { return *form_; }
+    platform::Timer& Timer() override { return *timer_; }
+    const platform::Pictures& ImageList() override { return *pictures_; }
+    platform::TextBox& txtIIP() override { return *txtIIP_; }
+    platform::TextBox& txtHIP() override { return *txtHIP_; }
+    platform::TextBox& txtCIP() override { return *txtCIP_; }
+    platform::Label& lblRefreshRate() override { return *lblRefreshRate_; }
+    platform::Slider& sldRefresh() override { return *sldRefresh_; }
+    platform::CheckBox& chkStartup() override { return *chkStartup_; }
+    platform::Button& cmdSave() override { return *cmdSave_; }
+    platform::Button& cmdRestore() override { return *cmdRestore_; }
+    platform::Button& cmdOK() override { return *cmdOK_; }
+    platform::Button& cmdCancel() override { return *cmdCancel_; }
+    platform::Button& cmdQuit() override { return *cmdQuit_; }
+    platform::PopupMenu& mnuPopup() override { return *mnuPopup_; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool Route(UINT message, WPARAM wParam, LPARAM lParam);
-    void RouteCommand(int control);
-    HWND Item(int id) const { return GetDlgItem(window_, id); }
+    HWND Item(int id) const { return GetDlgItem(window_.get(), id); }
 
-    HWND window_ = nullptr;
-    frmNetvikmain* form_ = nullptr;
-
-    std::unique_ptr<win32::Win32Window> form_window_;
+    // Declared first, so that the dialog goes only after every wrapper of its
+    // controls has let go of its window.
+    struct Destroyer {
+        void operator()(HWND window) const;
+    };
+    std::unique_ptr<std::remove_pointer_t<HWND>, Destroyer> window_;
+    std::unique_ptr<win32::Win32Window> form_;
     std::unique_ptr<win32::Win32Timer> timer_;
     std::unique_ptr<win32::Win32Pictures> pictures_;
     std::unique_ptr<win32::Win32TextBox> txtIIP_, txtHIP_, txtCIP_;
-    std::unique_ptr<win32::Win32Button> cmdIname_, cmdGetH_, cmdGetC_, cmdRetrieve_;
-    std::unique_ptr<win32::Win32Button> cmdSave_, cmdRestore_, cmdOK_, cmdCancel_, cmdQuit_;
-    std::unique_ptr<win32::Win32Label> lblRefreshRate_, lblRealIP_;
+    std::unique_ptr<win32::Win32Label> lblRefreshRate_;
     std::unique_ptr<win32::Win32Slider> sldRefresh_;
     std::unique_ptr<win32::Win32CheckBox> chkStartup_;
+    std::unique_ptr<win32::Win32Button> cmdSave_, cmdRestore_, cmdOK_, cmdCancel_, cmdQuit_;
     std::unique_ptr<win32::Win32PopupMenu> mnuPopup_;
     std::unique_ptr<win32::Win32Tooltips> tooltips_;
 };

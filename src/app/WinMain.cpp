@@ -31,11 +31,11 @@ int Run(HINSTANCE instance) {
     modWinSock winsock(sockets, icmp, hostNames, messages, application);
     win32::Win32Registry registryCalls;
     modWinReg registry(registryCalls);
+    SettingsStore settings(registry);
 
     app::MainWindow window(instance);
     messages.SetOwner(window.Hwnd());
-    frmNetvikmain form(MainServices{application, messages, shell, winsock, registry}, window.Controls());
-    window.Attach(form);
+    frmNetvikmain form(MainServices{application, messages, shell, winsock, settings}, window);
     form.Form_Load();
 
     MSG message;

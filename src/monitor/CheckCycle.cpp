@@ -38,7 +38,7 @@ void frmNetvikmain::CheckCycle() {
 }
 
 void frmNetvikmain::Timer_Timer() {
-    if (services_.application.ShownInTaskList()) {
+    if (ShownInTaskList) {
         // The panel is open: the tick is the time-out of an external-address
         // retrieval, never a countdown step.
         return;

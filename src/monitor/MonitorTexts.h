@@ -20,4 +20,11 @@ inline constexpr char kDisabledTitle[] = "Netvik disabled";
 inline constexpr char kDisabledMessage[] =
     "Netvik is currently set to disabled!\r\rIf you want to enable Netvik, click\ron Enable in the popupmenu.";
 
+// The panel's messages about the stored settings.
+inline constexpr char kNoAddressesTitle[] = "No IP-addresses found";
+inline constexpr char kUsingDefaults[] = "Using default settings.";
+inline constexpr char kSaveFailedTitle[] = "Error";
+inline constexpr char kSaveFailedPrefix[] = "The settings could not be saved: the registry refused the change (error ";
+inline constexpr char kSaveFailedSuffix[] = ").\rThey stay in force until Netvik ends.";
+
 }  // namespace netvik::monitor_texts

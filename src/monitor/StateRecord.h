@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Bool16.h"
+#include "common/Bool16.h"
 
 namespace netvik {
 

@@ -5,7 +5,7 @@
 namespace netvik {
 
 void frmNetvikmain::gSysTray_RButtonUP() {
-    switch (controls_.mnuPopup.Popup()) {
+    switch (mnuPopup.Popup()) {
         case mnoRefresh: mnoRefresh_Click(); break;
         case mnoDisable: mnoDisable_Click(); break;
         case mnoQuit: mnoQuit_Click(); break;
@@ -27,12 +27,12 @@ void frmNetvikmain::mnoDisable_Click() {
     if (state_.CheckingEnabled) {
         gSysTray->ChangeIcon(ImageList_.ListImage("d"));
         gSysTray->ChangeToolTip(monitor_texts::kDisabledTip);
-        controls_.Timer.SetEnabled(false);
-        controls_.mnuPopup.SetItemCaption(mnoDisable, monitor_texts::kEnableCaption);
+        Timer.SetEnabled(false);
+        mnuPopup.SetItemCaption(mnoDisable, monitor_texts::kEnableCaption);
         state_.CheckingEnabled = false;
     } else {
-        controls_.Timer.SetEnabled(true);
-        controls_.mnuPopup.SetItemCaption(mnoDisable, monitor_texts::kDisableCaption);
+        Timer.SetEnabled(true);
+        mnuPopup.SetItemCaption(mnoDisable, monitor_texts::kDisableCaption);
         state_.CheckingEnabled = true;
         state_.MinutesLeft = state_.RefreshMinutes;
         CheckCycle();

@@ -1,17 +1,15 @@
 #pragma once
 #include <memory>
 
+#include "common/Bool16.h"
 #include "monitor/ImageList.h"
+#include "monitor/MainControls.h"
 #include "monitor/StateRecord.h"
 #include "net/modWinSock.h"
 #include "platform/Application.h"
-#include "platform/Controls.h"
 #include "platform/MessageBoxes.h"
-#include "platform/Pictures.h"
 #include "platform/ShellNotify.h"
-#include "platform/Timer.h"
-#include "platform/Window.h"
-#include "settings/modWinReg.h"
+#include "settings/SettingsStore.h"
 #include "tray/clsSysTray.h"
 
 namespace netvik {
@@ -22,54 +20,32 @@ struct MainServices {
     platform::MessageBoxes& messages;
     platform::ShellNotify& shell;
     modWinSock& winsock;
-    modWinReg& registry;
+    SettingsStore& settings;
 };
-
-// The main window's controls, real or in memory: those its logic reads or
-// changes.
-struct MainControls {
-    platform::Window& form;
-    platform::Timer& Timer;
-    const platform::Pictures& pictures;  // the image list's six tray icons
-    platform::TextBox& txtIIP;
-    platform::TextBox& txtHIP;
-    platform::TextBox& txtCIP;
-    platform::Button& cmdIname;
-    platform::Button& cmdGetH;
-    platform::Button& cmdGetC;
-    platform::Label& lblRefreshRate;
-    platform::Slider& sldRefresh;
-    platform::Label& lblRealIP;
-    platform::Button& cmdRetrieve;
-    platform::CheckBox& chkStartup;
-    platform::Button& cmdSave;
-    platform::Button& cmdRestore;
-    platform::Button& cmdOK;
-    platform::Button& cmdCancel;
-    platform::Button& cmdQuit;
-    platform::PopupMenu& mnuPopup;
-};
-
-// Positions of the tray menu's items.
-enum TrayMenuItem : int { mnoRefresh = 0, mnoDisable = 1, mnoSeperate = 2, mnoHide = 3, mnoQuit = 4 };
 
 // The main window: the program's one long-lived object. It owns the state
 // record, the tray icon and the timer, and its handlers carry the program's
-// behaviour; the platform's window procedure only routes events to them.
+// behaviour; it sets them as its controls' events, which the platform runs.
+//
+// The handlers live in files named for what they hold: Lifecycle.cpp,
+// CheckCycle.cpp, TrayMenu.cpp, PanelFields.cpp and PanelButtons.cpp.
 class frmNetvikmain {
 public:
     static constexpr std::uint32_t kCountdownInterval = 60000;
 
-    frmNetvikmain(const MainServices& services, const MainControls& controls);
+    frmNetvikmain(const MainServices& services, MainControls& controls);
     ~frmNetvikmain();
     frmNetvikmain(const frmNetvikmain&) = delete;
     frmNetvikmain& operator=(const frmNetvikmain&) = delete;
 
+    // Start-up, the window's two states, and the ends of the program.
     void Form_Load();
     void Form_Resize();
     void Form_QueryUnload();
-    void Timer_Timer();
     void cmdQuit_Click();
+
+    // The minute countdown that drives the check cycle.
+    void Timer_Timer();
 
     // The address boxes and the refresh-rate slider.
     void txtIIP_KeyPress(std::int16_t& KeyAscii);
@@ -91,23 +67,49 @@ public:
 
     StateRecord& State() { return state_; }
     const StateRecord& State() const { return state_; }
+    // The application-wide flag: the program shows in the task list, which
+    // it does exactly while the settings panel is open.
+    bool IsShownInTaskList() const { return ShownInTaskList; }
     clsSysTray& SysTray() { return *gSysTray; }
 
 private:
+    void SetEvents();
+    void ClearEvents();
+
     void CheckCycle();
     void ReportInvalidAddresses();
     void ShowRefreshRate();
     // Runs a check (which puts the program into the tray) and restarts the
     // countdown when checking is enabled; else only goes to the tray.
     void BackToTray();
+    // Stores the settings in force and follows the start-at-logon choice;
+    // reports a refused write.
     void StoreSettings();
-    std::string ReadSetting(const char* name);
-    bool WriteSetting(const char* name, const std::string& data);
 
     MainServices services_;
-    MainControls controls_;
+
+    // The controls, by name.
+    platform::Window& form;
+    platform::Timer& Timer;
+    platform::TextBox& txtIIP;
+    platform::TextBox& txtHIP;
+    platform::TextBox& txtCIP;
+    platform::Label& lblRefreshRate;
+    platform::Slider& sldRefresh;
+    platform::CheckBox& chkStartup;
+    platform::Button& cmdSave;
+    platform::Button& cmdRestore;
+    platform::Button& cmdOK;
+    platform::Button& cmdCancel;
+    platform::Button& cmdQuit;
+    platform::PopupMenu& mnuPopup;
     ImageList ImageList_;
+
     StateRecord state_;
+    Bool16 ShownInTaskList{true};  // a program shows in the task list until it says otherwise
+    // The last value the restore step read was missing: nothing is stored,
+    // or the settings lack the start-up choice. Start-up then opens the panel.
+    bool lastRestoreMissedValue_ = false;
     std::unique_ptr<clsSysTray> gSysTray;
 };
 

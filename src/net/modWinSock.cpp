@@ -38,9 +38,8 @@ std::string TrimBlanks(std::string text) {
 
 }  // namespace
 
-modWinSock::modWinSock(platform::SocketsLibrary& sockets, platform::IcmpService& icmp,
-                       platform::HostNames& hostNames, platform::MessageBoxes& messages,
-                       platform::Application& application)
+modWinSock::modWinSock(platform::SocketsLibrary& sockets, platform::IcmpService& icmp, platform::HostNames& hostNames,
+                       platform::MessageBoxes& messages, platform::Application& application)
     : sockets_(sockets), icmp_(icmp), hostNames_(hostNames), messages_(messages), application_(application) {}
 
 std::int32_t modWinSock::LoByte(std::uint16_t word) { return word & 255; }

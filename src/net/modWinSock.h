@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Bool16.h"
+#include "common/Bool16.h"
 #include "platform/Application.h"
 #include "platform/HostNames.h"
 #include "platform/Icmp.h"

@@ -5,7 +5,9 @@
 
 namespace netvik::platform {
 
-// The controls of the program's windows, as its logic sees them.
+// The controls of the program's windows, as its logic sees them. Their
+// events are handler members that the owning window's logic sets; the
+// platform runs them as the user acts (an empty handler: nothing happens).
 
 class Control {
 public:
@@ -35,6 +37,8 @@ class Button : public Control {
 public:
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
+
+    std::function<void()> Click;
 };
 
 // Value: 0 unchecked, 1 checked, 2 greyed.
@@ -52,6 +56,9 @@ public:
     virtual void SetValue(std::int32_t value) = 0;
     virtual std::int32_t Min() const = 0;
     virtual std::int32_t Max() const = 0;
+
+    // Runs while the user moves the slider.
+    std::function<void()> Scroll;
 };
 
 // A pop-up menu whose items are addressed by their position, separators

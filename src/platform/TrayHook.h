@@ -5,6 +5,10 @@
 
 namespace netvik::platform {
 
+// The message with which the shell reports what the mouse did over the icon
+// (the value of WM_MOUSEMOVE): the icon record names it, the hook receives it.
+inline constexpr std::uint32_t kTrayCallbackMessage = 0x200;
+
 // Receives the shell's callbacks for the tray icon: the mouse message that
 // happened over the icon (0x203 left double-click, 0x205 right button up...).
 class TrayCallbackSink {

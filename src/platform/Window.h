@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,8 @@ public:
     virtual void Hide() = 0;
     virtual bool Visible() const = 0;
 
+    // A state set while the window is hidden is its state from then on, and
+    // takes effect when the window is next shown.
     virtual WindowState State() const = 0;
     virtual void SetState(WindowState state) = 0;
 
@@ -26,6 +29,12 @@ public:
     // Creates the invisible tray-icon owner as a child of this window; the
     // sink receives the shell's callbacks until the hook is destroyed.
     virtual std::unique_ptr<TrayHook> CreateTrayHook(TrayCallbackSink& sink) = 0;
+
+    // Runs whenever the window's size or state changes, hidden or shown.
+    std::function<void()> Resize;
+    // Runs when the window is asked to close (its close box, the system
+    // shutting down); the close is never refused.
+    std::function<void()> QueryUnload;
 };
 
 }  // namespace netvik::platform

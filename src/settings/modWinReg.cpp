@@ -15,8 +15,7 @@ bool modWinReg::IsRegError(std::int32_t code) {
         case 87:   // ERROR_INVALID_PARAMETER
         case 259:  // ERROR_NO_MORE_ITEMS
             return true;
-        default:
-            return false;
+        default: return false;
     }
 }
 
@@ -39,8 +38,8 @@ void modWinReg::SaveRegValue(platform::RegKey root, const std::string& key, cons
         return;
     }
     // The text's characters only: no terminating NUL is stored.
-    const std::int32_t written = registry_.SetValue(openKey, valueName, platform::kRegSz, data.data(),
-                                                    static_cast<std::uint32_t>(data.size()));
+    const std::int32_t written =
+        registry_.SetValue(openKey, valueName, platform::kRegSz, data.data(), static_cast<std::uint32_t>(data.size()));
     if (IsRegError(written)) return Fail(openKey, written);
     registry_.CloseKey(openKey);
 }

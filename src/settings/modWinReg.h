@@ -25,8 +25,12 @@ public:
     // The result codes that stop an operation once its key is open.
     static bool IsRegError(std::int32_t code);
 
-    // 0, or the code of the failing registry call; 2 when a key or value was
-    // not found. Reset by SaveRegValue and GetRegValue; callers may reset it.
+    // What LastRegError holds when a key or value was not found
+    // (ERROR_FILE_NOT_FOUND).
+    static constexpr std::int32_t kNotFound = 2;
+
+    // 0, or the code of the failing registry call; kNotFound when a key or
+    // value was not found. Reset by SaveRegValue and GetRegValue.
     std::int32_t LastRegError = 0;
 
 private:

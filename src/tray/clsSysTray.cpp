@@ -21,12 +21,12 @@ private:
 
 }  // namespace
 
-clsSysTray::clsSysTray(platform::ShellNotify& shell, platform::Application& application, modWinSock& winsock)
-    : shell_(shell), application_(application), winsock_(winsock) {
+clsSysTray::clsSysTray(platform::ShellNotify& shell, modWinSock& winsock, Bool16& ShownInTaskList)
+    : shell_(shell), winsock_(winsock), ShownInTaskList_(ShownInTaskList) {
     record_.cbSize = sizeof(platform::NotifyIconData);
     record_.uID = kIconId;
     record_.uFlags = kFlags;
-    record_.uCallbackMessage = kCallbackMessage;
+    record_.uCallbackMessage = platform::kTrayCallbackMessage;
 }
 
 clsSysTray::~clsSysTray() = default;
@@ -41,7 +41,7 @@ void clsSysTray::SourceWindow(const TraySource& vData) {
 void clsSysTray::MinToSysTray() {
     Notify(platform::NotifyMessage::Add);
     if (sourceWindow_ != nullptr) sourceWindow_->Hide();
-    application_.SetShownInTaskList(false);
+    ShownInTaskList_ = false;
 }
 
 void clsSysTray::RemoveFromSysTray() {
@@ -91,7 +91,7 @@ void clsSysTray::OnTrayCallback(std::int32_t mouseMessage) {
 void clsSysTray::RestoreFromSysTray() {
     if (checkTimer_ != nullptr) checkTimer_->SetEnabled(false);
     if (sourceWindow_ != nullptr) sourceWindow_->SetState(platform::WindowState::Normal);
-    application_.SetShownInTaskList(true);
+    ShownInTaskList_ = true;
     RemoveFromSysTray();
     if (sourceWindow_ != nullptr) sourceWindow_->Show();
     winsock_.StartWinsock();

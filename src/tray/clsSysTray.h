@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "common/Bool16.h"
 #include "net/modWinSock.h"
-#include "platform/Application.h"
 #include "platform/ShellNotify.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
@@ -26,11 +26,12 @@ class clsSysTray : private platform::TrayCallbackSink {
 public:
     static constexpr std::uint32_t kIconId = 1;
     static constexpr std::uint32_t kFlags = 7;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
-    static constexpr std::uint32_t kCallbackMessage = 0x200;
     static constexpr std::int32_t kLeftDoubleClick = 0x203;
     static constexpr std::int32_t kRightButtonUp = 0x205;
 
-    clsSysTray(platform::ShellNotify& shell, platform::Application& application, modWinSock& winsock);
+    // ShownInTaskList is the application-wide flag that the icon clears when
+    // the program goes into the tray and sets when the panel comes back.
+    clsSysTray(platform::ShellNotify& shell, modWinSock& winsock, Bool16& ShownInTaskList);
     ~clsSysTray() override;
     clsSysTray(const clsSysTray&) = delete;
     clsSysTray& operator=(const clsSysTray&) = delete;
@@ -54,8 +55,8 @@ private:
     bool Notify(platform::NotifyMessage message);
 
     platform::ShellNotify& shell_;
-    platform::Application& application_;
     modWinSock& winsock_;
+    Bool16& ShownInTaskList_;
     platform::Window* sourceWindow_ = nullptr;
     platform::Timer* checkTimer_ = nullptr;
     std::unique_ptr<platform::TrayHook> pichook_;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
+#include "monitor/frmNetvikmain.h"
 #include "net/AddressText.h"
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/Win32HostNames.h"
@@ -100,9 +101,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     modWinSock winsock(sockets, icmp, hostNames, messages, application);
     win32::Win32Registry registryCalls;
     modWinReg registry(registryCalls);
+    SettingsStore settings(registry);
     app::MainWindow window(instance);
-    frmNetvikmain form(MainServices{application, messages, shell, winsock, registry}, window.Controls());
-    window.Attach(form);
+    frmNetvikmain form(MainServices{application, messages, shell, winsock, settings}, window);
     // Stored settings, so that the start goes straight to the tray.
     for (const auto& [name, value] : {std::pair<const char*, const char*>{"Internet", "127.0.0.1"},
                                       {"Host", "127.0.0.2"},

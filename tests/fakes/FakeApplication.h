@@ -15,11 +15,6 @@ class FakeApplication : public platform::Application {
 public:
     explicit FakeApplication(CallLog& log) : log_(log) {}
 
-    bool ShownInTaskList() const override { return shown_; }
-    void SetShownInTaskList(bool shown) override {
-        shown_ = shown;
-        log_.Add(shown ? "TaskList shown" : "TaskList hidden");
-    }
     bool PreviousInstance() override { return anotherInstance; }
     std::string ExecutablePath() const override { return executablePath; }
     [[noreturn]] void End() override {
@@ -34,7 +29,6 @@ public:
 
 private:
     CallLog& log_;
-    bool shown_ = true;  // a program shows in the task list until it says otherwise
 };
 
 }  // namespace netvik::fakes

@@ -12,6 +12,7 @@
 #include "fakes/FakeWindow.h"
 #include "monitor/frmNetvikmain.h"
 #include "net/modWinSock.h"
+#include "settings/SettingsStore.h"
 #include "settings/modWinReg.h"
 
 namespace netvik::fakes {
@@ -30,18 +31,14 @@ struct FakeSystem {
     modWinSock winsock{sockets, icmp, hostNames, messages, application};
     FakeRegistry registryStore;
     modWinReg registry{registryStore};
+    SettingsStore settings{registry};
 
     // The panel as it is designed.
     FakeTextBox txtIIP{"1.1.1.1", 15};
     FakeTextBox txtHIP{"192.168.0.1", 15};
     FakeTextBox txtCIP{"192.168.0.2", 15};
-    FakeButton cmdIname{"&Name"};
-    FakeButton cmdGetH{"Get"};
-    FakeButton cmdGetC{"Get"};
     FakeLabel lblRefreshRate{"Refreshrate (minutes):"};
     FakeSlider sldRefresh{1, 15, 1};
-    FakeLabel lblRealIP;
-    FakeButton cmdRetrieve{"R&etrieve"};
     FakeCheckBox chkStartup;
     FakeButton cmdSave{"&Save"};
     FakeButton cmdRestore{"&Restore"};
@@ -50,7 +47,29 @@ struct FakeSystem {
     FakeButton cmdQuit{"&Quit"};
     FakePopupMenu mnuPopup{log, {"&Refresh", "&Disable", "-", "&Hide", "&Quit"}};
 
-    MainServices Services() { return {application, messages, shell, winsock, registry}; }
+    MainServices Services() { return {application, messages, shell, winsock, settings}; }
+
+    // The fakes above as the main window's controls, by name.
+    struct Panel : MainControls {
+        explicit Panel(FakeSystem& fx) : fx(fx) {}
+        platform::Window& form() override { return fx.window; }
+        platform::Timer& Timer() override { return fx.timer; }
+        const platform::Pictures& ImageList() override { return fx.pictures; }
+        platform::TextBox& txtIIP() override { return fx.txtIIP; }
+        platform::TextBox& txtHIP() override { return fx.txtHIP; }
+        platform::TextBox& txtCIP() override { return fx.txtCIP; }
+        platform::Label& lblRefreshRate() override { return fx.lblRefreshRate; }
+        platform::Slider& sldRefresh() override { return fx.sldRefresh; }
+        platform::CheckBox& chkStartup() override { return fx.chkStartup; }
+        platform::Button& cmdSave() override { return fx.cmdSave; }
+        platform::Button& cmdRestore() override { return fx.cmdRestore; }
+        platform::Button& cmdOK() override { return fx.cmdOK; }
+        platform::Button& cmdCancel() override { return fx.cmdCancel; }
+        platform::Button& cmdQuit() override { return fx.cmdQuit; }
+        platform::PopupMenu& mnuPopup() override { return fx.mnuPopup; }
+        FakeSystem& fx;
+    } panel{*this};
+    MainControls& Controls() { return panel; }
 
     // Settings as an earlier run stored them (REG_SZ, without a NUL).
     void StoreSetting(const std::string& name, const std::string& text) {
@@ -69,11 +88,6 @@ struct FakeSystem {
     std::string Stored(const std::string& name) const {
         const auto* value = registryStore.Find("Software\\Netvik", name);
         return value == nullptr ? "<missing>" : value->bytes;
-    }
-    MainControls Controls() {
-        return {window,  timer,      pictures,       txtIIP,     txtHIP,    txtCIP,      cmdIname,
-                cmdGetH, cmdGetC,    lblRefreshRate, sldRefresh, lblRealIP, cmdRetrieve, chkStartup,
-                cmdSave, cmdRestore, cmdOK,          cmdCancel,  cmdQuit,   mnuPopup};
     }
 };
 

@@ -101,13 +101,13 @@ TEST_F(CheckCycleTest, ShowsCheckingInTheTrayBeforeTheFirstProbe) {
     fx.window.visible = true;
     RunCycle();
     const auto& log = fx.log.Entries();
-    ASSERT_GE(log.size(), 6U);
+    ASSERT_GE(log.size(), 5U);
     EXPECT_EQ(log[0].rfind("Shell Modify icon=" + std::to_string(PictureOf("p")) + " tip=", 0), 0U);
     EXPECT_EQ(log[1], "Shell Add");
     EXPECT_EQ(log[2], "Hide form");
-    EXPECT_EQ(log[3], "TaskList hidden");
-    EXPECT_EQ(log[4], "Shell Modify icon=" + std::to_string(PictureOf("p")) + " tip=Checking internet connection...");
-    EXPECT_EQ(log[5], "WSAStartup");
+    EXPECT_FALSE(form.IsShownInTaskList());
+    EXPECT_EQ(log[3], "Shell Modify icon=" + std::to_string(PictureOf("p")) + " tip=Checking internet connection...");
+    EXPECT_EQ(log[4], "WSAStartup");
     EXPECT_EQ(fx.shell.calls[1].record.hIcon, PictureOf("p"));  // the add carried the checking picture
 }
 
@@ -144,7 +144,6 @@ TEST_F(CheckCycleTest, EveryCycleReleasesWhatItStarted) {
 }
 
 TEST_F(CheckCycleTest, RefreshOfOneChecksOnEveryTick) {
-    fx.application.SetShownInTaskList(false);
     for (int tick = 0; tick < 3; ++tick) {
         form.Timer_Timer();
         EXPECT_EQ(form.State().MinutesLeft, 1);
@@ -153,7 +152,6 @@ TEST_F(CheckCycleTest, RefreshOfOneChecksOnEveryTick) {
 }
 
 TEST_F(CheckCycleTest, RefreshOfNChecksOnEveryNthTickAfterReloading) {
-    fx.application.SetShownInTaskList(false);
     auto& state = form.State();
     state.RefreshMinutes = 4;
     state.MinutesLeft = 4;
@@ -170,7 +168,6 @@ TEST_F(CheckCycleTest, RefreshOfNChecksOnEveryNthTickAfterReloading) {
 }
 
 TEST_F(CheckCycleTest, ACountdownFoundAtZeroIsDueAndNeverUnderflows) {
-    fx.application.SetShownInTaskList(false);
     auto& state = form.State();
     state.RefreshMinutes = 5;
     state.MinutesLeft = 0;
@@ -180,7 +177,7 @@ TEST_F(CheckCycleTest, ACountdownFoundAtZeroIsDueAndNeverUnderflows) {
 }
 
 TEST_F(CheckCycleTest, TicksWhileThePanelIsOpenChangeNothing) {
-    fx.application.SetShownInTaskList(true);
+    fx.window.hook->Callback(0x203);  // the panel is open
     auto& state = form.State();
     state.RefreshMinutes = 3;
     for (const std::uint8_t left : {1, 2, 0}) {

@@ -121,15 +121,57 @@ TEST_F(OpenPanel, MinimisingSendsItToTheTrayAndLeavesTheCountdownStopped) {
     form.Form_Resize();
     EXPECT_TRUE(fx.shell.Shown());
     EXPECT_FALSE(fx.window.visible);
-    EXPECT_FALSE(fx.application.ShownInTaskList());
+    EXPECT_FALSE(form.IsShownInTaskList());
     EXPECT_FALSE(fx.timer.enabled);
 }
 
-TEST_F(OpenPanel, AnyOtherSizeChangeShowsTheWindow) {
-    fx.window.visible = false;
-    fx.window.state = platform::WindowState::Normal;
+TEST_F(OpenPanel, OtherSizeChangesKeepThePanelShownAndAHiddenWindowHidden) {
+    fx.window.state = platform::WindowState::Maximized;
     form.Form_Resize();
     EXPECT_TRUE(fx.window.visible);
+    EXPECT_FALSE(fx.shell.Shown());
+    form.cmdCancel_Click();  // back to the tray
+    fx.window.state = platform::WindowState::Normal;
+    form.Form_Resize();
+    EXPECT_FALSE(fx.window.visible);
+}
+
+TEST_F(OpenPanel, EveryEventOfTheControlsReachesItsHandler) {
+    std::int16_t key = 'a';
+    for (fakes::FakeTextBox* box : {&fx.txtIIP, &fx.txtHIP, &fx.txtCIP}) {
+        box->KeyPress(key);
+        EXPECT_EQ(key, 0);
+    }
+    fx.sldRefresh.value = 7;
+    fx.sldRefresh.Scroll();
+    EXPECT_EQ(fx.lblRefreshRate.caption, "Refreshrate (minutes): 7");
+    fx.cmdSave.Click();
+    EXPECT_TRUE(form.State().SaveRequested);
+    fx.cmdRestore.Click();
+    EXPECT_FALSE(form.State().SaveRequested);
+    EXPECT_EQ(fx.sldRefresh.value, 1);
+    fx.cmdCancel.Click();
+    EXPECT_FALSE(fx.window.visible);
+    form.State().MinutesLeft = 3;
+    fx.timer.Tick();
+    EXPECT_EQ(form.State().MinutesLeft, 2);
+    fx.window.hook->Callback(0x203);
+    fx.cmdOK.Click();
+    EXPECT_FALSE(fx.window.visible);
+    fx.window.hook->Callback(0x203);
+    fx.window.state = platform::WindowState::Minimized;
+    fx.window.Resize();
+    EXPECT_TRUE(fx.shell.Shown());
+    EXPECT_THROW(fx.window.QueryUnload(), ProgramEnded);
+    EXPECT_THROW(fx.cmdQuit.Click(), ProgramEnded);
+}
+
+TEST_F(Lifecycle, NoEventReachesTheWindowAfterItIsGone) {
+    { frmNetvikmain other{fx.Services(), fx.Controls()}; }
+    EXPECT_FALSE(fx.cmdOK.Click);
+    EXPECT_FALSE(fx.timer.Tick);
+    EXPECT_FALSE(fx.txtIIP.KeyPress);
+    EXPECT_FALSE(fx.window.QueryUnload);
 }
 
 TEST_F(OpenPanel, TheCloseBoxReleasesTheSocketsAndEnds) {

@@ -2,7 +2,7 @@
 
 #include "fakes/FakeSystem.h"
 #include "net/AddressText.h"
-#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
 
 namespace netvik {
 namespace {
@@ -251,6 +251,16 @@ TEST_F(Persistence, ARefusedOkThenCancelProbesTheRefusedNumbers) {
     EXPECT_EQ(form.State().ProbeAddresses[Host], 0);
     EXPECT_EQ(form.State().ProbeAddresses[Internet], AddressToLong("127.0.0.1"));
     EXPECT_FALSE(fx.cmdSave.enabled);  // until an Ok succeeds
+}
+
+TEST_F(Persistence, AGoodOkAfterARefusedOneEnablesSaveAgain) {
+    fx.txtHIP.SetText("300.1.1.1");
+    fx.cmdOK.Click();
+    ASSERT_FALSE(fx.cmdSave.enabled);
+    fx.txtHIP.SetText("127.0.0.2");
+    fx.cmdOK.Click();
+    EXPECT_TRUE(fx.cmdSave.enabled);
+    EXPECT_FALSE(fx.window.visible);
 }
 
 TEST_F(Persistence, OkAppliesTheAddressesAndTheRate) {

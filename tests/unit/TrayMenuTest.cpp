@@ -83,8 +83,9 @@ TEST_F(TrayMenu, DisableShowsTheDisabledIconStopsTheTimerAndOffersEnable) {
     EXPECT_EQ(fx.mnuPopup.captions[mnoDisable], "Enable");
     EXPECT_FALSE(form.State().CheckingEnabled);
     EXPECT_EQ(form.State().CheckingEnabled.Raw(), 0);
-    EXPECT_EQ(fx.log.Count("WSAStartup"), 0);               // no check runs
-    EXPECT_EQ(fx.log.Entries().back(), "TaskList hidden");  // ends in the tray
+    EXPECT_EQ(fx.log.Count("WSAStartup"), 0);         // no check runs
+    EXPECT_EQ(fx.log.Entries().back(), "Hide form");  // ends in the tray
+    EXPECT_FALSE(form.IsShownInTaskList());
     EXPECT_FALSE(fx.window.visible);
 }
 

@@ -20,7 +20,8 @@ protected:
     void Callback(std::int32_t code) { fx.window.hook->Callback(code); }
 
     FakeSystem fx;
-    clsSysTray tray{fx.shell, fx.application, fx.winsock};
+    Bool16 shownInTaskList{true};
+    clsSysTray tray{fx.shell, fx.winsock, shownInTaskList};
 };
 
 // The record exactly as the shell receives it.
@@ -59,7 +60,8 @@ TEST_F(SysTray, RecordHoldsTheFieldsAtTheirOffsets) {
 
 TEST_F(SysTray, TipIsEmptyAndIconZeroAtCreation) {
     FakeSystem other;
-    clsSysTray fresh(other.shell, other.application, other.winsock);
+    Bool16 flag;
+    clsSysTray fresh(other.shell, other.winsock, flag);
     const auto& record = fresh.Record();
     EXPECT_EQ(record.hIcon, 0U);
     for (const char c : record.szTip) EXPECT_EQ(c, '\0');
@@ -109,7 +111,7 @@ TEST_F(SysTray, MinimizingTwiceLeavesOneIconAndTheWindowHidden) {
     tray.MinToSysTray();
     EXPECT_EQ(fx.shell.icons.size(), 1U);
     EXPECT_FALSE(fx.window.visible);
-    EXPECT_FALSE(fx.application.ShownInTaskList());
+    EXPECT_FALSE(shownInTaskList);
     EXPECT_EQ(fx.shell.calls[1].message, NotifyMessage::Add);
     EXPECT_FALSE(fx.shell.calls[1].accepted);
 }
@@ -179,12 +181,12 @@ TEST_F(SysTray, DoubleClickRestoresThePanelInSixSteps) {
 
     EXPECT_FALSE(fx.timer.enabled);
     EXPECT_EQ(fx.window.state, WindowState::Normal);
-    EXPECT_TRUE(fx.application.ShownInTaskList());
+    EXPECT_TRUE(shownInTaskList);
     EXPECT_FALSE(fx.shell.Shown());
     EXPECT_TRUE(fx.window.visible);
     EXPECT_EQ(fx.winsock.PendingStartups(), 1);
-    EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"Timer off", "State form 0", "TaskList shown", "Shell Delete",
-                                                          "Show form", "WSAStartup"}));
+    EXPECT_EQ(fx.log.Entries(),
+              (std::vector<std::string>{"Timer off", "State form 0", "Shell Delete", "Show form", "WSAStartup"}));
 }
 
 }  // namespace

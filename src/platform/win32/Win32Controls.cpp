@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -9,9 +10,37 @@ namespace netvik::win32 {
 
 namespace {
 
+// Each wrapper is found from its window through a property of that window.
 constexpr char kTextBoxProperty[] = "NetvikTextBox";
+constexpr char kButtonProperty[] = "NetvikButton";
+constexpr char kSliderProperty[] = "NetvikSlider";
+
+template <typename Wrapper>
+Wrapper* WrapperOf(HWND window, const char* property) {
+    return window == nullptr ? nullptr : static_cast<Wrapper*>(GetPropA(window, property));
+}
+
+void Run(const std::function<void()>& handler) {
+    if (handler) handler();
+}
 
 }  // namespace
+
+bool RunControlEvent(UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto control = reinterpret_cast<HWND>(lParam);
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        if (auto* button = WrapperOf<Win32Button>(control, kButtonProperty)) {
+            Run(button->Click);
+            return true;
+        }
+    } else if (message == WM_HSCROLL) {
+        if (auto* slider = WrapperOf<Win32Slider>(control, kSliderProperty)) {
+            Run(slider->Scroll);
+            return true;
+        }
+    }
+    return false;
+}
 
 template <typename Base>
 std::string Win32Control<Base>::ReadText() const {
@@ -44,7 +73,7 @@ std::size_t Win32TextBox::MaxLength() const {
 }
 
 LRESULT CALLBACK Win32TextBox::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<Win32TextBox*>(GetPropA(window, kTextBoxProperty));
+    auto* self = WrapperOf<Win32TextBox>(window, kTextBoxProperty);
     if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     if (message == WM_CHAR && self->KeyPress) {
         auto keyAscii = static_cast<std::int16_t>(wParam & 0xFF);
@@ -54,6 +83,10 @@ LRESULT CALLBACK Win32TextBox::SubclassProc(HWND window, UINT message, WPARAM wP
     }
     return CallWindowProcA(self->original_, window, message, wParam, lParam);
 }
+
+Win32Button::Win32Button(HWND window) : Win32Control(window) { SetPropA(window_, kButtonProperty, this); }
+
+Win32Button::~Win32Button() { RemovePropA(window_, kButtonProperty); }
 
 std::int16_t Win32CheckBox::Value() const {
     switch (SendMessageA(window_, BM_GETCHECK, 0, 0)) {
@@ -75,7 +108,10 @@ Win32Slider::Win32Slider(HWND window, const Settings& settings) : Win32Control(w
     SendMessageA(window_, TBM_SETPAGESIZE, 0, settings.largeChange);
     SendMessageA(window_, TBM_SETTICFREQ, static_cast<WPARAM>(settings.tickFrequency), 0);
     SetValue(settings.value);
+    SetPropA(window_, kSliderProperty, this);
 }
+
+Win32Slider::~Win32Slider() { RemovePropA(window_, kSliderProperty); }
 
 std::int32_t Win32Slider::Value() const { return static_cast<std::int32_t>(SendMessageA(window_, TBM_GETPOS, 0, 0)); }
 

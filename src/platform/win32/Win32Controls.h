@@ -6,6 +6,11 @@ namespace netvik::win32 {
 
 // Thin wrappers around the child windows of a dialog, each over its HWND.
 
+// Runs the event of the control that notified its dialog: a button's Click
+// for WM_COMMAND with BN_CLICKED, a slider's Scroll for WM_HSCROLL. False
+// when the message comes from no such control.
+bool RunControlEvent(UINT message, WPARAM wParam, LPARAM lParam);
+
 template <typename Base>
 class Win32Control : public Base {
 public:
@@ -47,7 +52,11 @@ public:
 
 class Win32Button : public Win32Control<platform::Button> {
 public:
-    using Win32Control::Win32Control;
+    explicit Win32Button(HWND window);
+    ~Win32Button() override;
+    Win32Button(const Win32Button&) = delete;
+    Win32Button& operator=(const Win32Button&) = delete;
+
     std::string Caption() const override { return ReadText(); }
     void SetCaption(const std::string& caption) override { WriteText(caption); }
 };
@@ -66,6 +75,10 @@ public:
         std::int32_t min, max, smallChange, largeChange, tickFrequency, value;
     };
     Win32Slider(HWND window, const Settings& settings);
+    ~Win32Slider() override;
+    Win32Slider(const Win32Slider&) = delete;
+    Win32Slider& operator=(const Win32Slider&) = delete;
+
     std::int32_t Value() const override;
     void SetValue(std::int32_t value) override;
     std::int32_t Min() const override;

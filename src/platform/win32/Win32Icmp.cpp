@@ -2,8 +2,6 @@
 
 #include <ipexport.h>
 
-#include <cstring>
-
 namespace netvik::win32 {
 
 static_assert(sizeof(platform::IpOptionInformation) == sizeof(IP_OPTION_INFORMATION));
@@ -13,8 +11,6 @@ static_assert(offsetof(platform::IcmpEchoReply, Status) == offsetof(ICMP_ECHO_RE
 static_assert(offsetof(platform::IcmpEchoReply, Options) == offsetof(ICMP_ECHO_REPLY, Options));
 
 namespace {
-
-constexpr DWORD kGeneralFailure = IP_GENERAL_FAILURE;
 
 template <typename Fn>
 Fn Lookup(HMODULE module, const char* name) {
@@ -58,13 +54,7 @@ platform::IcmpHandle Win32Icmp::Open() {
 std::uint32_t Win32Icmp::SendEcho(platform::IcmpHandle handle, std::uint32_t destination, const void* requestData,
                                   std::uint16_t requestSize, const platform::IpOptionInformation* options,
                                   void* replyBuffer, std::uint32_t replySize, std::uint32_t timeout) {
-    if (sendEcho_ == nullptr) {
-        if (replySize >= sizeof(ICMP_ECHO_REPLY)) {
-            std::memcpy(static_cast<char*>(replyBuffer) + offsetof(ICMP_ECHO_REPLY, Status), &kGeneralFailure,
-                        sizeof kGeneralFailure);
-        }
-        return 0;
-    }
+    if (sendEcho_ == nullptr) return 0;  // no ICMP library: no reply
     return sendEcho_(reinterpret_cast<HANDLE>(handle), destination, const_cast<void*>(requestData), requestSize,
                      const_cast<platform::IpOptionInformation*>(options), replyBuffer, replySize, timeout);
 }

@@ -8,7 +8,7 @@ namespace netvik::win32 {
 
 // The ICMP library, loaded at run time: icmp.dll where the system has it,
 // else iphlpapi.dll, which exports the same three functions on later
-// systems. Without either, every request fails with a non-zero status.
+// systems. Without either, no request gets a reply.
 class Win32Icmp : public platform::IcmpService {
 public:
     // The libraries to try, in order.

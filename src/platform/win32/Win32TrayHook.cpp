@@ -4,6 +4,8 @@
 
 namespace netvik::win32 {
 
+static_assert(platform::kTrayCallbackMessage == WM_MOUSEMOVE);
+
 namespace {
 
 void RegisterHookClass(HINSTANCE instance, WNDPROC procedure) {
@@ -33,7 +35,7 @@ Win32TrayHook::~Win32TrayHook() {
 
 LRESULT CALLBACK Win32TrayHook::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* hook = reinterpret_cast<Win32TrayHook*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (hook != nullptr && message == kCallbackMessage) {
+    if (hook != nullptr && message == platform::kTrayCallbackMessage) {
         hook->sink_.OnTrayCallback(static_cast<std::int32_t>(lParam));
         return 0;
     }

@@ -9,7 +9,6 @@ namespace netvik::win32 {
 class Win32TrayHook : public platform::TrayHook {
 public:
     static constexpr char kClassName[] = "NetvikTrayHook";
-    static constexpr UINT kCallbackMessage = WM_MOUSEMOVE;
 
     Win32TrayHook(HWND parent, platform::TrayCallbackSink& sink);
     ~Win32TrayHook() override;

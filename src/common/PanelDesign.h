@@ -4,7 +4,8 @@
 
 namespace netvik::panel_design {
 
-// Settings of the panel's controls that its window is created with.
+// The limits of the panel's controls: the window is created with them,
+// and stored settings are kept within them.
 
 // The longest dotted address: four numbers of three digits and three dots.
 inline constexpr std::size_t kAddressMaxLength = 15;

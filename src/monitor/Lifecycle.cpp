@@ -1,0 +1,104 @@
+// Start-up, the window's two states, and the ends of the program.
+#include "monitor/MonitorTexts.h"
+#include "monitor/frmNetvikmain.h"
+
+namespace netvik {
+
+frmNetvikmain::frmNetvikmain(const MainServices& services, MainControls& controls)
+    : services_(services),
+      form(controls.form()),
+      Timer(controls.Timer()),
+      txtIIP(controls.txtIIP()),
+      txtHIP(controls.txtHIP()),
+      txtCIP(controls.txtCIP()),
+      lblRefreshRate(controls.lblRefreshRate()),
+      sldRefresh(controls.sldRefresh()),
+      chkStartup(controls.chkStartup()),
+      cmdSave(controls.cmdSave()),
+      cmdRestore(controls.cmdRestore()),
+      cmdOK(controls.cmdOK()),
+      cmdCancel(controls.cmdCancel()),
+      cmdQuit(controls.cmdQuit()),
+      mnuPopup(controls.mnuPopup()),
+      ImageList_(controls.ImageList()) {
+    SetEvents();
+}
+
+frmNetvikmain::~frmNetvikmain() { ClearEvents(); }
+
+void frmNetvikmain::SetEvents() {
+    form.Resize = [this] { Form_Resize(); };
+    form.QueryUnload = [this] { Form_QueryUnload(); };
+    Timer.Tick = [this] { Timer_Timer(); };
+    txtIIP.KeyPress = [this](std::int16_t& key) { txtIIP_KeyPress(key); };
+    txtHIP.KeyPress = [this](std::int16_t& key) { txtHIP_KeyPress(key); };
+    txtCIP.KeyPress = [this](std::int16_t& key) { txtCIP_KeyPress(key); };
+    sldRefresh.Scroll = [this] { sldRefresh_Scroll(); };
+    cmdSave.Click = [this] { cmdSave_Click(); };
+    cmdRestore.Click = [this] { cmdRestore_Click(); };
+    cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdCancel.Click = [this] { cmdCancel_Click(); };
+    cmdQuit.Click = [this] { cmdQuit_Click(); };
+}
+
+// The controls may outlive the window's logic: no event reaches it after.
+void frmNetvikmain::ClearEvents() {
+    form.Resize = form.QueryUnload = Timer.Tick = nullptr;
+    txtIIP.KeyPress = txtHIP.KeyPress = txtCIP.KeyPress = nullptr;
+    sldRefresh.Scroll = nullptr;
+    cmdSave.Click = cmdRestore.Click = cmdOK.Click = cmdCancel.Click = cmdQuit.Click = nullptr;
+}
+
+void frmNetvikmain::Form_Load() {
+    if (services_.application.PreviousInstance()) services_.application.End();
+
+    gSysTray = std::make_unique<clsSysTray>(services_.shell, services_.winsock, ShownInTaskList);
+    gSysTray->SourceWindow({form, Timer});
+    gSysTray->RButtonUp = [this] { gSysTray_RButtonUP(); };
+
+    state_.VerdictTips = {monitor_texts::kConnectedTip, monitor_texts::kHostAnsweredTip,
+                          monitor_texts::kComputerAnsweredTip};
+    state_.CheckingEnabled = true;
+
+    // Before the settings are loaded: the design address, which Restore
+    // puts back when nothing is stored.
+    state_.AddressTexts[Internet] = txtIIP.Text();
+    cmdRestore_Click();
+    state_.AddressTexts[Host] = txtHIP.Text();
+    state_.AddressTexts[Computer] = txtCIP.Text();
+    state_.LoadAtStartup = static_cast<std::uint8_t>(chkStartup.Value() == 1 ? 1 : 0);
+
+    if (lastRestoreMissedValue_) {
+        // First run: the user enters the addresses; nothing is checked until
+        // the panel is confirmed, cancelled or minimised, or checking enabled.
+        Timer.SetEnabled(false);
+        state_.RefreshMinutes = 1;
+        form.Show();
+    } else {
+        state_.RefreshMinutes = static_cast<std::uint8_t>(sldRefresh.Value());
+        state_.MinutesLeft = state_.RefreshMinutes;
+        cmdOK_Click();
+    }
+}
+
+void frmNetvikmain::Form_Resize() {
+    if (form.State() == platform::WindowState::Minimized) {
+        gSysTray->MinToSysTray();
+    } else if (form.Visible()) {
+        // A hidden window's size changes (its creation, a state set while it
+        // is in the tray) are not the panel's: it stays hidden.
+        form.Show();
+    }
+}
+
+void frmNetvikmain::cmdQuit_Click() {
+    services_.winsock.EndWinsock();
+    services_.application.End();
+}
+
+void frmNetvikmain::Form_QueryUnload() {
+    if (ShownInTaskList) services_.winsock.EndWinsock();
+    services_.application.End();
+}
+
+}  // namespace netvik

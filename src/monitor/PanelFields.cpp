@@ -1,0 +1,24 @@
+// The panel's address boxes and refresh-rate slider, and what becomes of an
+// address set that Ok refused.
+#include "addresses/AddressFields.h"
+#include "monitor/frmNetvikmain.h"
+
+namespace netvik {
+
+void frmNetvikmain::txtIIP_KeyPress(std::int16_t& KeyAscii) { FilterAddressKey(KeyAscii); }
+void frmNetvikmain::txtHIP_KeyPress(std::int16_t& KeyAscii) { FilterAddressKey(KeyAscii); }
+void frmNetvikmain::txtCIP_KeyPress(std::int16_t& KeyAscii) { FilterAddressKey(KeyAscii); }
+
+void frmNetvikmain::sldRefresh_Scroll() { ShowRefreshRate(); }
+
+void frmNetvikmain::ShowRefreshRate() { lblRefreshRate.SetCaption(RefreshRateCaption(sldRefresh.Value())); }
+
+void frmNetvikmain::ReportInvalidAddresses() {
+    ShowInvalidAddressesMessage(services_.messages);
+    state_.SaveRequested = false;
+    cmdSave.SetEnabled(false);
+    Timer.SetEnabled(false);
+    form.Show();
+}
+
+}  // namespace netvik
