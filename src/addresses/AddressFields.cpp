@@ -2,6 +2,8 @@
 // report of an invalid address set.
 #include "addresses/AddressFields.h"
 
+#include "common/PanelDesign.h"
+
 namespace netvik {
 
 namespace {
@@ -18,6 +20,12 @@ void FilterAddressKey(std::int16_t& keyAscii) {
 
 std::string RefreshRateCaption(std::int32_t minutes) {
     return address_texts::kRefreshRatePrefix + std::to_string(minutes);
+}
+
+std::string StoredAddressText(const std::string& stored) {
+    if (stored.size() <= panel_design::kAddressMaxLength) return stored;
+    constexpr char kCut[] = "...";
+    return stored.substr(0, panel_design::kAddressMaxLength - (sizeof kCut - 1)) + kCut;
 }
 
 void ShowInvalidAddressesMessage(platform::MessageBoxes& messages) {

@@ -14,6 +14,11 @@ void FilterAddressKey(std::int16_t& keyAscii);
 // The caption of the refresh-rate label for a slider value.
 std::string RefreshRateCaption(std::int32_t minutes);
 
+// A stored address as its box shows it. A text longer than the box holds is
+// no address: it never enters the box whole, but cut and ending in "...",
+// which never passes for an address.
+std::string StoredAddressText(const std::string& stored);
+
 // Tells the user that one or more of the address boxes hold no valid
 // address, and what a valid one looks like (not which box is at fault).
 void ShowInvalidAddressesMessage(platform::MessageBoxes& messages);

@@ -46,9 +46,10 @@ MainWindow::MainWindow(HINSTANCE instance) {
 
     form_ = std::make_unique<win32::Win32Window>(Hwnd());
     timer_ = std::make_unique<win32::Win32Timer>(Hwnd(), kTimerId, frmNetvikmain::kCountdownInterval, true);
-    pictures_ = std::make_unique<win32::Win32Pictures>(
-        instance, std::array<int, 6>{IDI_TRAY_CHECKING, IDI_TRAY_DISABLED, IDI_TRAY_ERROR, IDI_TRAY_COMPUTER,
-                                     IDI_TRAY_HOST, IDI_TRAY_INTERNET});
+    pictures_ =
+        std::make_unique<win32::Win32Pictures>(instance, IDI_NETVIK,
+                                               std::array<int, 6>{IDI_TRAY_CHECKING, IDI_TRAY_DISABLED, IDI_TRAY_ERROR,
+                                                                  IDI_TRAY_COMPUTER, IDI_TRAY_HOST, IDI_TRAY_INTERNET});
 
     txtIIP_ = std::make_unique<win32::Win32TextBox>(Item(IDC_TXTIIP), panel_design::kAddressMaxLength);
     txtHIP_ = std::make_unique<win32::Win32TextBox>(Item(IDC_TXTHIP), panel_design::kAddressMaxLength);

@@ -27,7 +27,7 @@ public:
 
     platform::Window& form() override { return *form_; }
     platform::Timer& Timer() override { return *timer_; }
-    const platform::Pictures& ImageList() override { return *pictures_; }
+    const platform::Pictures& Pictures() override { return *pictures_; }
     platform::TextBox& txtIIP() override { return *txtIIP_; }
     platform::TextBox& txtHIP() override { return *txtHIP_; }
     platform::TextBox& txtCIP() override { return *txtCIP_; }

@@ -20,7 +20,8 @@ frmNetvikmain::frmNetvikmain(const MainServices& services, MainControls& control
       cmdCancel(controls.cmdCancel()),
       cmdQuit(controls.cmdQuit()),
       mnuPopup(controls.mnuPopup()),
-      ImageList_(controls.ImageList()) {
+      pictures(controls.Pictures()),
+      ImageList_(pictures) {
     SetEvents();
 }
 
@@ -73,6 +74,8 @@ void frmNetvikmain::Form_Load() {
         // the panel is confirmed, cancelled or minimised, or checking enabled.
         Timer.SetEnabled(false);
         state_.RefreshMinutes = 1;
+        // What the panel shows is in force: Cancel puts it back.
+        state_.AppliedSiteHostName = state_.SiteHostName;
         form.Show();
     } else {
         state_.RefreshMinutes = static_cast<std::uint8_t>(sldRefresh.Value());
@@ -83,6 +86,13 @@ void frmNetvikmain::Form_Load() {
 
 void frmNetvikmain::Form_Resize() {
     if (form.State() == platform::WindowState::Minimized) {
+        if (gSysTray->Record().hIcon == 0) {
+            // No check has drawn the icon yet (a first start, or stored
+            // addresses that Ok refused): it shows the program itself, so
+            // that the user can find it and double-click it.
+            gSysTray->ChangeIcon(pictures.ProgramIcon());
+            gSysTray->ChangeToolTip(monitor_texts::kMainCaption);
+        }
         gSysTray->MinToSysTray();
     } else if (form.Visible()) {
         // A hidden window's size changes (its creation, a state set while it

@@ -18,7 +18,7 @@ public:
 
     virtual platform::Window& form() = 0;
     virtual platform::Timer& Timer() = 0;
-    virtual const platform::Pictures& ImageList() = 0;  // the six tray icons
+    virtual const platform::Pictures& Pictures() = 0;  // the program's icon and the six tray icons
     virtual platform::TextBox& txtIIP() = 0;
     virtual platform::TextBox& txtHIP() = 0;
     virtual platform::TextBox& txtCIP() = 0;

@@ -2,6 +2,7 @@
 // controls, the state in force and the registry.
 #include <array>
 
+#include "addresses/AddressFields.h"
 #include "monitor/MonitorTexts.h"
 #include "monitor/frmNetvikmain.h"
 #include "net/AddressText.h"
@@ -19,9 +20,9 @@ void frmNetvikmain::cmdRestore_Click() {
         state_.SiteHostName = DefaultSiteHostName;
         return;
     }
-    txtIIP.SetText(stored->Internet);
-    txtHIP.SetText(stored->Host);
-    txtCIP.SetText(stored->Computer);
+    txtIIP.SetText(StoredAddressText(stored->Internet));
+    txtHIP.SetText(StoredAddressText(stored->Host));
+    txtCIP.SetText(StoredAddressText(stored->Computer));
     sldRefresh.SetValue(stored->RefreshRate);
     state_.SiteHostName = stored->HostName;
     chkStartup.SetValue(stored->LoadatStartup);

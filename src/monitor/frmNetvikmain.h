@@ -103,6 +103,7 @@ private:
     platform::Button& cmdCancel;
     platform::Button& cmdQuit;
     platform::PopupMenu& mnuPopup;
+    const platform::Pictures& pictures;
     ImageList ImageList_;
 
     StateRecord state_;

@@ -29,6 +29,9 @@ public:
                                     std::uint32_t& size) = 0;
     virtual std::int32_t SetValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
                                   std::uint32_t size) = 0;
+    // A REG_SZ value from UTF-16 text (RegSetValueExW), stored with its NUL:
+    // for a text that the ANSI code page cannot hold.
+    virtual std::int32_t SetWideText(RegKey key, const std::string& name, const std::u16string& text) = 0;
     // 2 when the value does not exist.
     virtual std::int32_t DeleteValue(RegKey key, const std::string& name) = 0;
     virtual std::int32_t CloseKey(RegKey key) = 0;

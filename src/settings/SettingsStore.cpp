@@ -22,6 +22,8 @@ constexpr char kLoadAtStartup[] = "LoadatStartup";
 constexpr char kRunSubkey[] = "Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kRunValue[] = "Netvik";
 
+constexpr std::int32_t kPathNotFound = 3;  // ERROR_PATH_NOT_FOUND
+
 }  // namespace
 
 std::string SettingsStore::Read(const char* name) {
@@ -61,8 +63,14 @@ std::int32_t SettingsStore::Save(const StoredSettings& settings) {
     return failure;
 }
 
-std::int32_t SettingsStore::SetLogonEntry(const std::string& programPath) {
-    registry_.SaveRegValue(platform::kLocalMachine, kSoftware, kRunSubkey, kRunValue, LogonCommand(programPath));
+std::int32_t SettingsStore::SetLogonEntry(const platform::FilePath& program) {
+    if (!program.ansi.empty()) {
+        registry_.SaveRegValue(platform::kLocalMachine, kSoftware, kRunSubkey, kRunValue, LogonCommand(program.ansi));
+    } else if (!program.wide.empty()) {
+        registry_.SaveRegValue(platform::kLocalMachine, kSoftware, kRunSubkey, kRunValue, LogonCommand(program.wide));
+    } else {
+        return program.error != 0 ? program.error : kPathNotFound;  // never an entry that names nothing
+    }
     return registry_.LastRegError;
 }
 
@@ -88,10 +96,5 @@ std::int32_t RefreshRateFromText(const std::string& text) {
 }
 
 std::int16_t LoadAtStartupFromText(const std::string& text) { return text == "1" ? 1 : 0; }
-
-std::string LogonCommand(const std::string& executablePath) {
-    if (executablePath.find(' ') == std::string::npos) return executablePath;
-    return '"' + executablePath + '"';
-}
 
 }  // namespace netvik

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/Application.h"
 #include "settings/modWinReg.h"
 
 namespace netvik {
@@ -45,10 +46,11 @@ public:
     // failed (the others are tried all the same).
     std::int32_t Save(const StoredSettings& settings);
 
-    // The logon entry: the program's path, quoted when it holds a blank.
-    // Each returns 0, or the code of the failed write or removal; removing
-    // an entry that is already gone counts as done.
-    std::int32_t SetLogonEntry(const std::string& programPath);
+    // The logon entry: the program's path, quoted when it holds a blank,
+    // written as UTF-16 where the ANSI code page cannot name it. Each returns
+    // 0, or the code of the failed write or removal (or why the path could
+    // not be had); removing an entry that is already gone counts as done.
+    std::int32_t SetLogonEntry(const platform::FilePath& program);
     std::int32_t RemoveLogonEntry();
 
 private:
@@ -67,6 +69,11 @@ std::int16_t LoadAtStartupFromText(const std::string& text);
 
 // The logon entry's command: the program's full path, quoted when it holds a
 // blank so that no other program can be started in its place.
-std::string LogonCommand(const std::string& executablePath);
+template <typename Text>
+Text LogonCommand(const Text& executablePath) {
+    using Char = typename Text::value_type;
+    if (executablePath.find(Char(' ')) == Text::npos) return executablePath;
+    return Char('"') + executablePath + Char('"');
+}
 
 }  // namespace netvik

@@ -28,20 +28,33 @@ void modWinReg::Fail(platform::RegKey openKey, std::int32_t result) {
     registry_.CloseKey(openKey);
 }
 
-void modWinReg::SaveRegValue(platform::RegKey root, const std::string& key, const std::string& subkey,
-                             const std::string& valueName, const std::string& data) {
+template <typename Write>
+void modWinReg::Save(platform::RegKey root, const std::string& path, Write write) {
     LastRegError = 0;
     platform::RegKey openKey = 0;
-    const std::int32_t opened = registry_.CreateKey(root, KeyPath(key, subkey), openKey);
+    const std::int32_t opened = registry_.CreateKey(root, path, openKey);
     if (opened != 0) {
         LastRegError = opened;
         return;
     }
-    // The text's characters only: no terminating NUL is stored.
-    const std::int32_t written =
-        registry_.SetValue(openKey, valueName, platform::kRegSz, data.data(), static_cast<std::uint32_t>(data.size()));
-    if (IsRegError(written)) return Fail(openKey, written);
+    const std::int32_t written = write(openKey);
+    if (written != 0) return Fail(openKey, written);  // whatever the code: nothing was stored
     registry_.CloseKey(openKey);
+}
+
+void modWinReg::SaveRegValue(platform::RegKey root, const std::string& key, const std::string& subkey,
+                             const std::string& valueName, const std::string& data) {
+    // The text's characters only: no terminating NUL is stored.
+    Save(root, KeyPath(key, subkey), [&](platform::RegKey openKey) {
+        return registry_.SetValue(openKey, valueName, platform::kRegSz, data.data(),
+                                  static_cast<std::uint32_t>(data.size()));
+    });
+}
+
+void modWinReg::SaveRegValue(platform::RegKey root, const std::string& key, const std::string& subkey,
+                             const std::string& valueName, const std::u16string& data) {
+    Save(root, KeyPath(key, subkey),
+         [&](platform::RegKey openKey) { return registry_.SetWideText(openKey, valueName, data); });
 }
 
 std::string modWinReg::GetRegValue(platform::RegKey root, const std::string& key, const std::string& subkey,
@@ -91,7 +104,7 @@ void modWinReg::DeleteRegValue(platform::RegKey root, const std::string& key, co
         return;
     }
     const std::int32_t deleted = registry_.DeleteValue(openKey, valueName);
-    if (IsRegError(deleted)) return Fail(openKey, deleted);
+    if (deleted != 0) return Fail(openKey, deleted);  // whatever the code: the value stays
     registry_.CloseKey(openKey);
 }
 

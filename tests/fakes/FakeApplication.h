@@ -16,7 +16,7 @@ public:
     explicit FakeApplication(CallLog& log) : log_(log) {}
 
     bool PreviousInstance() override { return anotherInstance; }
-    std::string ExecutablePath() const override { return executablePath; }
+    platform::FilePath ExecutablePath() const override { return executablePath; }
     [[noreturn]] void End() override {
         ended = true;
         log_.Add("End");
@@ -25,7 +25,7 @@ public:
 
     bool ended = false;
     bool anotherInstance = false;
-    std::string executablePath = "C:\\Program Files\\Netvik\\Netvik.exe";
+    platform::FilePath executablePath{"C:\\Program Files\\Netvik\\Netvik.exe", {}, 0};
 
 private:
     CallLog& log_;

@@ -26,6 +26,10 @@ public:
     // refused with access denied (5), as for a user without rights.
     void DenyWritesUnder(const std::string& path) { denied_.insert(Fold(path)); }
 
+    // Writes and deletions of values under this path fail with code, which
+    // need not be one the registry layer knows (1013, 1016, 14, 1018...).
+    void FailValueChangesUnder(const std::string& path, std::int32_t code) { failing_[Fold(path)] = code; }
+
     // Direct access for tests, by "root-less" key path (e.g. "Software\Netvik").
     void Put(const std::string& path, const std::string& name, std::uint32_t type, const std::string& bytes) {
         keys_[Fold(path)][Fold(name)] = {type, bytes};
@@ -81,14 +85,25 @@ public:
         const auto handle = open_.find(key);
         if (handle == open_.end()) return 6;
         if (Denied(handle->second)) return 5;
+        if (const std::int32_t failure = Failure(handle->second)) return failure;
         ++writes;
         keys_[Fold(handle->second)][Fold(name)] = {type, std::string(data, size)};
         return 0;
+    }
+    // Kept as its UTF-16LE bytes with the NUL, as the system stores them.
+    std::int32_t SetWideText(platform::RegKey key, const std::string& name, const std::u16string& text) override {
+        std::string bytes;
+        for (const char16_t unit : text + u'\0') {
+            bytes.push_back(static_cast<char>(unit & 0xFF));
+            bytes.push_back(static_cast<char>(unit >> 8));
+        }
+        return SetValue(key, name, platform::kRegSz, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
     }
     std::int32_t DeleteValue(platform::RegKey key, const std::string& name) override {
         const auto handle = open_.find(key);
         if (handle == open_.end()) return 6;
         if (Denied(handle->second)) return 5;
+        if (const std::int32_t failure = Failure(handle->second)) return failure;
         auto& values = keys_[Fold(handle->second)];
         return values.erase(Fold(name)) == 0 ? 2 : 0;
     }
@@ -120,6 +135,13 @@ private:
         return std::any_of(denied_.begin(), denied_.end(),
                            [&](const std::string& prefix) { return folded.rfind(prefix, 0) == 0; });
     }
+    std::int32_t Failure(const std::string& path) const {
+        const std::string folded = Fold(path);
+        for (const auto& [prefix, code] : failing_) {
+            if (folded.rfind(prefix, 0) == 0) return code;
+        }
+        return 0;
+    }
     std::int32_t Open(const std::string& path, platform::RegKey& key) {
         key = nextHandle_++;
         open_[key] = Fold(path);
@@ -129,6 +151,7 @@ private:
     std::map<std::string, std::map<std::string, Value>> keys_;
     std::map<platform::RegKey, std::string> open_;
     std::set<std::string> denied_;
+    std::map<std::string, std::int32_t> failing_;
     platform::RegKey nextHandle_ = 0x500;
 };
 

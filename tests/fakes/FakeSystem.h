@@ -54,7 +54,7 @@ struct FakeSystem {
         explicit Panel(FakeSystem& fx) : fx(fx) {}
         platform::Window& form() override { return fx.window; }
         platform::Timer& Timer() override { return fx.timer; }
-        const platform::Pictures& ImageList() override { return fx.pictures; }
+        const platform::Pictures& Pictures() override { return fx.pictures; }
         platform::TextBox& txtIIP() override { return fx.txtIIP; }
         platform::TextBox& txtHIP() override { return fx.txtHIP; }
         platform::TextBox& txtCIP() override { return fx.txtCIP; }

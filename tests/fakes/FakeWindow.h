@@ -81,7 +81,9 @@ private:
 class FakePictures : public platform::Pictures {
 public:
     static constexpr platform::IconHandle kBase = 0x1000;
+    static constexpr platform::IconHandle kProgram = 0x2000;
     platform::IconHandle TrayIcon(int index) const override { return kBase + static_cast<platform::IconHandle>(index); }
+    platform::IconHandle ProgramIcon() const override { return kProgram; }
 };
 
 }  // namespace netvik::fakes

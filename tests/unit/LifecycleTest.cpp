@@ -57,6 +57,28 @@ TEST_F(Lifecycle, FirstRunThenOkGoesToTheTrayAndItsReleaseIsSilent) {
     EXPECT_FALSE(fx.application.ended);
 }
 
+TEST_F(Lifecycle, FirstStartThenMinimisingShowsTheProgramsIconWithItsName) {
+    form.Form_Load();
+    fx.window.state = platform::WindowState::Minimized;
+    form.Form_Resize();
+    ASSERT_TRUE(fx.shell.Shown());
+    EXPECT_EQ(fx.shell.Icon().hIcon, fakes::FakePictures::kProgram);
+    EXPECT_EQ(FakeShell::TipOf(fx.shell.Icon()), "Netvik");
+    EXPECT_FALSE(fx.timer.enabled);   // minimising starts no countdown
+    fx.window.hook->Callback(0x203);  // the user finds it and double-clicks
+    EXPECT_TRUE(fx.window.visible);
+}
+
+TEST_F(Lifecycle, FirstStartThenCancelKeepsTheDefaultSiteInForce) {
+    form.Form_Load();
+    form.cmdCancel_Click();
+    EXPECT_EQ(form.State().SiteHostName, "www.wikipedia.org");
+    fx.window.hook->Callback(0x203);
+    form.cmdSave_Click();
+    form.cmdOK_Click();
+    EXPECT_EQ(fx.Stored("HostName"), "www.wikipedia.org");
+}
+
 TEST_F(Lifecycle, NormalStartChecksFromTheTrayAndWritesNothing) {
     fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3", "6");
     fx.icmp.AlwaysAnswer(static_cast<std::uint32_t>(AddressToLong("127.0.0.2")));

@@ -33,8 +33,10 @@ TEST(StoredStartupChoice, OnlyOneChecksTheBox) {
 }
 
 TEST(LogonEntry, IsTheProgramsPathQuotedWhenItHoldsABlank) {
-    EXPECT_EQ(LogonCommand("C:\\Tools\\Netvik.exe"), "C:\\Tools\\Netvik.exe");
-    EXPECT_EQ(LogonCommand("C:\\Program Files\\Netvik\\Netvik.exe"), "\"C:\\Program Files\\Netvik\\Netvik.exe\"");
+    EXPECT_EQ(LogonCommand(std::string("C:\\Tools\\Netvik.exe")), "C:\\Tools\\Netvik.exe");
+    EXPECT_EQ(LogonCommand(std::string("C:\\Program Files\\Netvik\\Netvik.exe")),
+              "\"C:\\Program Files\\Netvik\\Netvik.exe\"");
+    EXPECT_EQ(LogonCommand(std::u16string(u"C:\\\u03a9mega 2\\Netvik.exe")), u"\"C:\\\u03a9mega 2\\Netvik.exe\"");
 }
 
 // The panel open over stored settings, as after a double-click on the icon.
@@ -168,6 +170,80 @@ TEST_F(Persistence, ARefusedLogonEntryAloneIsReportedAndTheChoiceStays) {
     EXPECT_EQ(fx.messages.shown.size(), 2U);
 }
 
+// Writes and removals that fail with codes outside the registry layer's
+// table: each is reported, and the applied choice follows the registry.
+class UnknownFailures : public Persistence, public ::testing::WithParamInterface<std::int32_t> {
+protected:
+    std::string Reported() const {
+        return "The settings could not be saved: the registry refused the change (error " + std::to_string(GetParam()) +
+               ").\rThey stay in force until Netvik ends.";
+    }
+};
+
+TEST_P(UnknownFailures, AFailedSettingsWriteIsReported) {
+    fx.registryStore.FailValueChangesUnder("Software\\Netvik", GetParam());
+    fx.txtHIP.SetText("10.1.1.1");
+    form.cmdSave_Click();
+    form.cmdOK_Click();
+    ASSERT_EQ(fx.messages.shown.size(), 1U);
+    EXPECT_EQ(fx.messages.shown[0].text, Reported());
+    EXPECT_EQ(fx.Stored("Host"), "127.0.0.2");
+}
+
+TEST_P(UnknownFailures, AFailedLogonEntryLeavesTheBoxUntickedInForce) {
+    fx.registryStore.FailValueChangesUnder(kRun, GetParam());
+    fx.chkStartup.SetValue(1);
+    form.cmdSave_Click();
+    form.cmdOK_Click();
+    ASSERT_EQ(fx.messages.shown.size(), 1U);
+    EXPECT_EQ(fx.messages.shown[0].text, Reported());
+    EXPECT_EQ(RunEntry(), "<missing>");
+    EXPECT_EQ(form.State().LoadAtStartup, 0);
+}
+
+TEST_P(UnknownFailures, AFailedRemovalLeavesTheEntryAndTheChoiceInForce) {
+    fx.chkStartup.SetValue(1);
+    form.cmdSave_Click();
+    form.cmdOK_Click();
+    fx.registryStore.FailValueChangesUnder(kRun, GetParam());
+    fx.window.hook->Callback(0x203);
+    fx.chkStartup.SetValue(0);
+    form.cmdSave_Click();
+    form.cmdOK_Click();
+    ASSERT_EQ(fx.messages.shown.size(), 1U);
+    EXPECT_EQ(fx.messages.shown[0].text, Reported());
+    EXPECT_NE(RunEntry(), "<missing>");
+    EXPECT_EQ(form.State().LoadAtStartup, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(CodesTheLayerHasNoNameFor, UnknownFailures, ::testing::Values(1013, 1016, 14, 1018));
+
+TEST_F(Persistence, AProgramFolderOutsideTheAnsiCodePageIsWrittenInUtf16) {
+    fx.application.executablePath = {"", u"C:\\\u03a9mega\\Netvik.exe", 0};
+    fx.chkStartup.SetValue(1);
+    form.cmdSave_Click();
+    form.cmdOK_Click();
+    std::u16string stored;  // the value's UTF-16LE bytes
+    const std::string bytes = RunEntry();
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        stored.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | bytes[i + 1] << 8));
+    }
+    EXPECT_EQ(stored, std::u16string(u"C:\\\u03a9mega\\Netvik.exe", 20));  // with its NUL
+    EXPECT_EQ(form.State().LoadAtStartup, 1);
+    EXPECT_TRUE(fx.messages.shown.empty());
+}
+
+TEST_F(Persistence, AProgramPathThatCannotBeHadIsReportedAndNoEntryWritten) {
+    fx.application.executablePath = {"", u"", 122};
+    fx.chkStartup.SetValue(1);
+    form.cmdSave_Click();
+    form.cmdOK_Click();
+    EXPECT_EQ(RunEntry(), "<missing>");
+    EXPECT_EQ(form.State().LoadAtStartup, 0);
+    ASSERT_EQ(fx.messages.shown.size(), 1U);
+    EXPECT_NE(fx.messages.shown[0].text.find("(error 122)"), std::string::npos);
+}
+
 TEST_F(Persistence, RestoreShowsTheStoredRefreshRateInTheCaption) {
     fx.StoreSetting("RefreshRate", "9");
     form.cmdRestore_Click();
@@ -199,10 +275,22 @@ TEST_F(Persistence, RestoreSurvivesEveryStrangeStoredValue) {
     form.cmdRestore_Click();
     EXPECT_EQ(fx.sldRefresh.value, 1);
     EXPECT_EQ(fx.chkStartup.value, 0);
-    EXPECT_EQ(fx.txtHIP.text.size(), 100000U);
+    EXPECT_EQ(fx.txtHIP.text, "999999999999...");
     EXPECT_EQ(fx.txtCIP.text, "");
     form.cmdOK_Click();  // refused: the panel comes back
     EXPECT_TRUE(fx.window.visible);
+}
+
+TEST_F(Persistence, AStoredAddressLongerThanItsBoxNeverEntersWholeAndIsInvalid) {
+    fx.StoreSetting("Internet", std::string(1000000, '7'));
+    fx.StoreSetting("Computer", "192.168.000.0019");  // its first 15 characters form an address
+    form.cmdRestore_Click();
+    EXPECT_EQ(fx.txtIIP.text, "777777777777...");
+    EXPECT_EQ(fx.txtCIP.text, "192.168.000....");
+    form.cmdOK_Click();
+    EXPECT_EQ(form.State().ProbeAddresses[Internet], 0);
+    EXPECT_EQ(form.State().ProbeAddresses[Computer], 0);
+    EXPECT_TRUE(fx.window.visible);  // refused: the panel is back
 }
 
 TEST_F(Persistence, CancelPutsBackWhatIsInForceAndRestartsTheCountdown) {

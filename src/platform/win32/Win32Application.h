@@ -17,7 +17,7 @@ public:
 
     [[noreturn]] void End() override;
     bool PreviousInstance() override;
-    std::string ExecutablePath() const override;
+    platform::FilePath ExecutablePath() const override;
 
 private:
     void* instanceMutex_ = nullptr;

@@ -4,17 +4,28 @@
 
 namespace netvik::win32 {
 
-Win32Pictures::Win32Pictures(HINSTANCE instance, const std::array<int, 6>& trayIconIds) {
-    for (std::size_t i = 0; i < trayIcons_.size(); ++i) {
-        trayIcons_[i] = static_cast<HICON>(
-            LoadImageA(instance, MAKEINTRESOURCEA(trayIconIds[i]), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-        if (trayIcons_[i] == nullptr) throw std::runtime_error("a tray icon resource is missing");
-    }
+namespace {
+
+HICON LoadSmallIcon(HINSTANCE instance, int id) {
+    const auto icon =
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    if (icon == nullptr) throw std::runtime_error("an icon resource is missing");
+    return icon;
+}
+
+}  // namespace
+
+Win32Pictures::Win32Pictures(HINSTANCE instance, int programIconId, const std::array<int, 6>& trayIconIds)
+    : programIcon_(LoadSmallIcon(instance, programIconId)) {
+    for (std::size_t i = 0; i < trayIcons_.size(); ++i) trayIcons_[i] = LoadSmallIcon(instance, trayIconIds[i]);
 }
 
 Win32Pictures::~Win32Pictures() {
+    DestroyIcon(programIcon_);
     for (const HICON icon : trayIcons_) DestroyIcon(icon);
 }
+
+platform::IconHandle Win32Pictures::ProgramIcon() const { return ToHandle(programIcon_); }
 
 platform::IconHandle Win32Pictures::TrayIcon(int index) const {
     if (index < 1 || index > static_cast<int>(trayIcons_.size())) return 0;

@@ -6,18 +6,21 @@
 
 namespace netvik::win32 {
 
-// The tray icons, loaded once from the program's resources at 16 x 16 and
-// kept for the whole run, so a handle shown in the tray never goes stale.
+// The program's own icon and the tray icons, loaded once from the program's
+// resources at 16 x 16 and kept for the whole run, so a handle shown in the
+// tray never goes stale.
 class Win32Pictures : public platform::Pictures {
 public:
-    Win32Pictures(HINSTANCE instance, const std::array<int, 6>& trayIconIds);
+    Win32Pictures(HINSTANCE instance, int programIconId, const std::array<int, 6>& trayIconIds);
     ~Win32Pictures() override;
     Win32Pictures(const Win32Pictures&) = delete;
     Win32Pictures& operator=(const Win32Pictures&) = delete;
 
     platform::IconHandle TrayIcon(int index) const override;
+    platform::IconHandle ProgramIcon() const override;
 
 private:
+    HICON programIcon_;
     std::array<HICON, 6> trayIcons_{};
 };
 

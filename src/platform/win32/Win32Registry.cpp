@@ -11,6 +11,7 @@ HKEY ToHkey(platform::RegKey key) { return reinterpret_cast<HKEY>(key); }
 }  // namespace
 
 static_assert(REG_SZ == platform::kRegSz);
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 text is the system's wide text");
 
 std::int32_t Win32Registry::CreateKey(platform::RegKey root, const std::string& path, platform::RegKey& key) {
     HKEY opened = nullptr;
@@ -40,6 +41,13 @@ std::int32_t Win32Registry::QueryValue(platform::RegKey key, const std::string& 
 std::int32_t Win32Registry::SetValue(platform::RegKey key, const std::string& name, std::uint32_t type,
                                      const char* data, std::uint32_t size) {
     return RegSetValueExA(ToHkey(key), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data), size);
+}
+
+std::int32_t Win32Registry::SetWideText(platform::RegKey key, const std::string& name, const std::u16string& text) {
+    // Value names are ASCII; the text with its NUL.
+    const std::wstring wideName(name.begin(), name.end());
+    const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(char16_t));
+    return RegSetValueExW(ToHkey(key), wideName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes);
 }
 
 std::int32_t Win32Registry::DeleteValue(platform::RegKey key, const std::string& name) {

@@ -12,6 +12,7 @@ public:
                             std::uint32_t& size) override;
     std::int32_t SetValue(platform::RegKey key, const std::string& name, std::uint32_t type, const char* data,
                           std::uint32_t size) override;
+    std::int32_t SetWideText(platform::RegKey key, const std::string& name, const std::u16string& text) override;
     std::int32_t DeleteValue(platform::RegKey key, const std::string& name) override;
     std::int32_t CloseKey(platform::RegKey key) override;
 };
