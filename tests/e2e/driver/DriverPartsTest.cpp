@@ -1,6 +1,7 @@
 // The driver's own logic that tests lean on: texts are compared byte for
-// byte through their escaped form, menu items are chosen by key presses, and
-// registry values are planted and read exactly.
+// byte through their escaped form, menu items are chosen by key presses,
+// registry values are planted and read exactly, and a click counts as done
+// only on its own handler's reply.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -135,4 +136,53 @@ TEST(DriverParts, ValuesPrintExactly) {
                 "type=REG_QWORD size=8 data=9223372036854775809 hex=0100000000000080")
         << "QWORD";
     EXPECT_TRUE(shown(0x1234, "\x01") == "type=0x1234 size=1 hex=01") << "unknown type";
+}
+
+// A button of another thread whose click handler waits for the semaphore;
+// message-only, so that it needs no display.
+static HANDLE g_handler_may_return;
+static HANDLE g_button_made;
+static HWND g_button;
+static WNDPROC g_button_proc;
+
+static LRESULT CALLBACK slow_click(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == BM_CLICK) WaitForSingleObject(g_handler_may_return, 5000);
+    return CallWindowProcA(g_button_proc, hwnd, msg, wp, lp);
+}
+
+static DWORD WINAPI button_thread(LPVOID) {
+    g_button = CreateWindowA("BUTTON", "Slow", WS_CHILD, 0, 0, 50, 20, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    g_button_proc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(g_button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&slow_click)));
+    SetEvent(g_button_made);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    DestroyWindow(g_button);
+    return 0;
+}
+
+TEST(DriverParts, AClickIsNotTakenForDoneByAnEarlierOnesLateReply) {
+    g_handler_may_return = CreateSemaphoreA(nullptr, 0, 10, nullptr);
+    g_button_made = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    DWORD tid = 0;
+    HANDLE thread = CreateThread(nullptr, 0, button_thread, nullptr, 0, &tid);
+    ASSERT_TRUE(WaitForSingleObject(g_button_made, 5000) == WAIT_OBJECT_0 && g_button);
+    const HWND button = g_button;
+    ClickOutcome outcome;
+    HWND modal;
+    std::string err;
+    ASSERT_TRUE(click_button(button, 0, outcome, modal, err)) << err;
+    EXPECT_TRUE(outcome == ClickOutcome::Running) << "the first handler still waits";
+    ReleaseSemaphore(g_handler_may_return, 1, nullptr);
+    Sleep(100);  // its reply is now queued for this thread
+    ASSERT_TRUE(click_button(button, 300, outcome, modal, err)) << err;
+    EXPECT_TRUE(outcome == ClickOutcome::Running) << "the second handler still waits, whatever reply comes in";
+    ReleaseSemaphore(g_handler_may_return, 2, nullptr);
+    ASSERT_TRUE(click_button(button, 5000, outcome, modal, err)) << err;
+    EXPECT_TRUE(outcome == ClickOutcome::Done) << "a handler that returns is seen to";
+    PostThreadMessageA(tid, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+    CloseHandle(g_button_made);
+    CloseHandle(g_handler_may_return);
 }

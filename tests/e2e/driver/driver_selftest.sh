@@ -318,6 +318,12 @@ fi
 # --- usage errors, and the end
 e2e_check "usage: children without HWND" fails 2 trayctl children
 e2e_check "usage: menu-choose without INDEX" fails 2 trayctl menu-choose "$main"
+e2e_check "usage: only the command's own lines" same 'usage:
+  menu-choose HWND INDEX [-timeout MS]
+                                choose item INDEX (from 0, separators counted) with the
+                                keyboard; waits for the menu to close (a submenu: to open,
+                                then prints "submenu HWND")' "$(trayctl menu-choose "$main" 2>&1)"
+e2e_check "usage: a number with a sign or a blank" fails 2 trayctl item "$main" ' +1010'
 mark=$(log_mark)
 trayctl post "$main" 0x10 0 0 >/dev/null # WM_CLOSE
 e2e_check "the target ends" log_since "$mark" "exit"

@@ -1,0 +1,191 @@
+// The program's controls: their texts, what they are and hold, and whether
+// a user could reach them.
+#include "window_driver.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "window_common.h"
+
+namespace e2e {
+
+namespace {
+
+const size_t kMaxText = size_t(1) << 20;
+
+void walk(HWND parent, int depth, std::vector<HWND>& out, std::vector<int>& depths) {
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        out.push_back(c);
+        depths.push_back(depth);
+        walk(c, depth + 1, out, depths);
+    }
+}
+
+}  // namespace
+
+bool read_text(HWND hwnd, std::string& text, std::string& err) {
+    if (!IsWindow(hwnd)) {
+        err = "not a window: " + hex(hwnd);
+        return false;
+    }
+    DWORD_PTR len = 0;
+    if (!send_timeout(hwnd, WM_GETTEXTLENGTH, 0, 0, &len)) {
+        err = last_error("WM_GETTEXTLENGTH");
+        return false;
+    }
+    // The length is only a hint (the text may change meanwhile): a buffer
+    // that comes back full is read again with room to spare.
+    size_t cap = std::min<size_t>(len, kMaxText) + 64;
+    for (;;) {
+        std::vector<char> buf(cap + 1, '\0');
+        DWORD_PTR n = 0;
+        if (!send_timeout(hwnd, WM_GETTEXT, cap + 1, reinterpret_cast<LPARAM>(buf.data()), &n)) {
+            err = last_error("WM_GETTEXT");
+            return false;
+        }
+        n = std::min<size_t>(n, strnlen(buf.data(), cap));
+        if (n < cap) {
+            text.assign(buf.data(), n);
+            return true;
+        }
+        if (cap >= kMaxText) {
+            err = "window text longer than " + std::to_string(kMaxText) + " bytes";
+            return false;
+        }
+        cap *= 2;
+    }
+}
+
+bool write_text(HWND hwnd, const std::string& text, std::string& err) {
+    if (!IsWindow(hwnd)) {
+        err = "not a window: " + hex(hwnd);
+        return false;
+    }
+    if (text.find('\0') != std::string::npos) {
+        err = "the text contains a NUL byte, which WM_SETTEXT cannot carry";
+        return false;
+    }
+    DWORD_PTR ok = 0;
+    if (!send_timeout(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &ok)) {
+        err = last_error("WM_SETTEXT");
+        return false;
+    }
+    if (!ok) {
+        err = "the window refused the text (WM_SETTEXT returned FALSE)";
+        return false;
+    }
+    return true;
+}
+
+const char* button_type_name(DWORD style) {
+    static const char* const kNames[16] = {"pushbutton",  "defpushbutton",   "checkbox",    "autocheckbox",
+                                           "radiobutton", "3state",          "auto3state",  "groupbox",
+                                           "userbutton",  "autoradiobutton", "pushbox",     "ownerdraw",
+                                           "splitbutton", "defsplitbutton",  "commandlink", "defcommandlink"};
+    return kNames[style & BS_TYPEMASK];
+}
+
+bool describe_control(HWND hwnd, ControlInfo& out, std::string& err) {
+    out = ControlInfo();
+    out.hwnd = hwnd;
+    out.parent = GetAncestor(hwnd, GA_PARENT);
+    out.id = unsigned(GetDlgCtrlID(hwnd));
+    out.cls = class_of(hwnd);
+    out.style = DWORD(GetWindowLongA(hwnd, GWL_STYLE));
+    GetWindowRect(hwnd, &out.rect);
+    if (!read_text(hwnd, out.text, err)) return false;
+    DWORD_PTR r = 0;
+    auto ask = [&](UINT msg, const char* what) {
+        if (send_timeout(hwnd, msg, 0, 0, &r)) return true;
+        err = last_error(what);
+        return false;
+    };
+    if (base_class_is(hwnd, "Button")) {
+        out.button = button_type_name(out.style);
+        switch (out.style & BS_TYPEMASK) {
+            case BS_CHECKBOX:
+            case BS_AUTOCHECKBOX:
+            case BS_RADIOBUTTON:
+            case BS_3STATE:
+            case BS_AUTO3STATE:
+            case BS_AUTORADIOBUTTON:
+                if (!ask(BM_GETCHECK, "BM_GETCHECK")) return false;
+                out.check = int(r);
+        }
+    } else if (base_class_is(hwnd, "Edit")) {
+        if (!ask(EM_GETLIMITTEXT, "EM_GETLIMITTEXT")) return false;
+        out.limit = static_cast<long long>(r);
+    } else if (base_class_is(hwnd, TRACKBAR_CLASSA)) {
+        out.trackbar = true;
+        const struct {
+            UINT msg;
+            long* into;
+            const char* what;
+        } kAsk[] = {{TBM_GETRANGEMIN, &out.tb_min, "TBM_GETRANGEMIN"},
+                    {TBM_GETRANGEMAX, &out.tb_max, "TBM_GETRANGEMAX"},
+                    {TBM_GETPOS, &out.tb_pos, "TBM_GETPOS"},
+                    {TBM_GETLINESIZE, &out.tb_line, "TBM_GETLINESIZE"},
+                    {TBM_GETPAGESIZE, &out.tb_page, "TBM_GETPAGESIZE"},
+                    {TBM_GETNUMTICS, &out.tb_tics, "TBM_GETNUMTICS"}};
+        for (const auto& a : kAsk) {
+            if (!ask(a.msg, a.what)) return false;
+            *a.into = long(LONG(r));
+        }
+    }
+    return true;
+}
+
+bool list_controls(HWND parent, std::vector<ControlInfo>& out, std::string& err) {
+    out.clear();
+    if (!IsWindow(parent)) {
+        err = "not a window: " + hex(parent);
+        return false;
+    }
+    std::vector<HWND> found;
+    std::vector<int> depths;
+    walk(parent, 0, found, depths);
+    for (size_t i = 0; i < found.size(); ++i) {
+        ControlInfo info;
+        if (!describe_control(found[i], info, err)) return false;
+        info.depth = depths[i];
+        out.push_back(info);
+    }
+    return true;
+}
+
+HWND find_control(HWND parent, unsigned id, int* depth) {
+    std::vector<HWND> found;
+    std::vector<int> depths;
+    walk(parent, 0, found, depths);
+    for (size_t i = 0; i < found.size(); ++i) {
+        if (unsigned(GetDlgCtrlID(found[i])) != id) continue;
+        if (depth) *depth = depths[i];
+        return found[i];
+    }
+    return nullptr;
+}
+
+bool reachable(HWND hwnd, std::string& why) {
+    if (!IsWindow(hwnd)) {
+        why = "not a window: " + hex(hwnd);
+        return false;
+    }
+    HWND desktop = GetDesktopWindow();
+    for (HWND h = hwnd; h && h != desktop; h = GetAncestor(h, GA_PARENT)) {
+        const DWORD style = DWORD(GetWindowLongA(h, GWL_STYLE));
+        const std::string who = h == hwnd ? "the window" : "its ancestor " + hex(h);
+        if (!(style & WS_VISIBLE)) {
+            why = who + " is hidden";
+            return false;
+        }
+        if (style & WS_DISABLED) {
+            why = who + " is disabled";
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace e2e
