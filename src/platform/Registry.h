@@ -10,6 +10,8 @@ using RegKey = std::uintptr_t;
 // HKEY_LOCAL_MACHINE: the predefined handle 0x80000002, sign-extended as the
 // system does on 64-bit.
 inline const RegKey kLocalMachine = static_cast<RegKey>(static_cast<std::intptr_t>(std::int32_t{-2147483646}));
+// HKEY_CURRENT_USER: 0x80000001.
+inline const RegKey kCurrentUser = static_cast<RegKey>(static_cast<std::intptr_t>(std::int32_t{-2147483647}));
 
 inline constexpr std::uint32_t kRegSz = 1;  // REG_SZ
 

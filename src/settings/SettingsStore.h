@@ -28,34 +28,41 @@ struct LoadedSettings : StoredSettings {
     bool startupChoiceFound = false;
 };
 
-// The settings in the registry (HKEY_LOCAL_MACHINE\Software\Netvik, text
-// values) and the logon entry that starts the program when the user logs on.
-// Stored texts are untrusted: whatever they hold, Load gives values within
-// their ranges.
+// The settings in the registry (Software\Netvik, text values) and the logon
+// entry (Software\Microsoft\Windows\CurrentVersion\Run, "Netvik") that
+// starts the program when the user logs on: under HKEY_LOCAL_MACHINE where
+// that may be written, else under HKEY_CURRENT_USER. Stored texts are
+// untrusted: whatever they hold, Load gives values within their ranges.
 class SettingsStore {
 public:
     explicit SettingsStore(modWinReg& registry) : registry_(registry) {}
 
     // The stored settings, or none when nothing is stored ("Internet" is
-    // missing: a first run). A missing or unreadable value reads as empty
-    // text, a refresh rate that is no number in range as the nearest one.
+    // missing: a first run): the user's when HKEY_CURRENT_USER holds
+    // "Internet", else the machine's. A missing or unreadable value reads as
+    // empty text, a refresh rate that is no number in range as the nearest.
     std::optional<LoadedSettings> Load();
 
     // Writes every value, in the order Internet, Host, Computer, RefreshRate,
-    // HostName, LoadatStartup. Returns 0, or the code of the first write that
-    // failed (the others are tried all the same).
+    // HostName, LoadatStartup: under HKEY_LOCAL_MACHINE, or under
+    // HKEY_CURRENT_USER when that refuses with access denied. Returns 0, or
+    // the code of the first write that failed (the others are tried all the
+    // same) where the settings went last.
     std::int32_t Save(const StoredSettings& settings);
 
     // The logon entry: the program's path, quoted when it holds a blank,
-    // written as UTF-16 where the ANSI code page cannot name it. Each returns
-    // 0, or the code of the failed write or removal (or why the path could
-    // not be had); removing an entry that is already gone counts as done.
+    // written as UTF-16 where the ANSI code page cannot name it, and where
+    // the settings go. Removing takes it away wherever it is; one that is
+    // already gone counts as removed. Each returns 0, or the code of the
+    // failed write or removal (or why the path could not be had).
     std::int32_t SetLogonEntry(const platform::FilePath& program);
     std::int32_t RemoveLogonEntry();
 
 private:
-    std::string Read(const char* name);
-    std::int32_t Write(const char* name, const std::string& data);
+    std::string Read(platform::RegKey root, const char* name);
+    std::int32_t SaveUnder(platform::RegKey root, const StoredSettings& settings);
+    // Deletes a value under Software when it is there.
+    std::int32_t Remove(platform::RegKey root, const char* subkey, const char* name);
 
     modWinReg& registry_;
 };

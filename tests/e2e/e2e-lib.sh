@@ -140,10 +140,10 @@ icon_colour_on_screen() {
     wine_env_pixel "$shot" $((x + w / 2)) $((y + h / 2))
 }
 
-# The colour at the centre of a 16 x 16 icon file, as it was drawn.
+# The colour at the centre of an icon file's 16 x 16 picture, as it was drawn.
 icon_colour_in_file() {
     local ico=$1 frame
-    # The last frame of the file is its 32-bit image.
-    frame=$(($(identify "$ico" | wc -l) - 1))
+    # The last 16 x 16 frame of the file is its 32-bit image.
+    frame=$(identify -format '%p %wx%h\n' "$ico" | awk '$2 == "16x16" { last = $1 } END { print last }')
     wine_env_pixel "$ico[$frame]" 8 8
 }

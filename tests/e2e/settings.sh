@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # End to end: Netvik's settings on a fresh Wine prefix. The first start shows
-# the defaults in the panel; the user types addresses with real keystrokes,
-# saves and applies them; the next start goes straight to the tray; a second
-# instance ends silently; an invalid address, strange stored values and a
-# registry that refuses the write are all survived and reported.
+# the defaults in the panel, and minimised puts the program's own icon into
+# the tray; the user types addresses with real keystrokes, saves and applies
+# them; the next start goes straight to the tray; a second instance ends
+# silently; an invalid address, strange stored values (a million characters
+# among them) are survived and reported; where HKEY_LOCAL_MACHINE refuses the
+# write the settings go to HKEY_CURRENT_USER, and only when both refuse is
+# it reported; a first start cancelled keeps the default web site; and a
+# program folder outside the ANSI code page is named right in the logon entry.
 #
 # usage: settings.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail
@@ -19,6 +23,7 @@ export NETVIK_EXE="$E2E_OUT/Program Files/Netvik.exe"
 exe_path=$(winepath -w "$NETVIK_EXE")
 
 KEY='HKLM\Software\Netvik'
+USER_KEY='HKCU\Software\Netvik'
 RUN='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 INTERNET=203.0.113.10
 HOST=192.0.2.1
@@ -30,7 +35,7 @@ item() { trayctl item "$main" "$1" | sed 's/^hwnd=\([^ ]*\).*/\1/'; }
 text() { trayctl text "$(item "$1")"; }
 field() { trayctl item "$main" "$1" | sed -n "s/.* $2=\([^ ]*\).*/\1/p"; }
 click() { trayctl click-button "$(item "$1")" >/dev/null; }
-stored() { trayctl reg-get "$KEY" "$1" 2>/dev/null | sed -n 's/.* data="\(.*\)"$/\1/p'; }
+stored() { trayctl reg-get "${2:-$KEY}" "$1" 2>/dev/null | sed -n 's/.* data="\(.*\)"$/\1/p'; }
 # Waits for a message box of the program and prints its line.
 message() { trayctl msgbox -pid "$NETVIK_PID" -timeout 10000 || true; }
 dismiss() { trayctl msgbox-ok "$(sed 's/^msgbox hwnd=\([^ ]*\).*/\1/' <<<"$1")" >/dev/null; }
@@ -64,6 +69,14 @@ e2e_check "first start: the panel opens" wait_visible "$main"
 e2e_check "first start: no tray icon" test "$(trayctl count 2>/dev/null || echo 0)" = 0
 e2e_check "first start: the default addresses" \
     test "$(text 1002)|$(text 1005)|$(text 1008)" = "1.1.1.1|192.168.0.1|192.168.0.2"
+
+# --- minimised before any check: the program's own icon, named, in the tray
+trayctl post "$main" 0x0112 0xF020 0 >/dev/null  # WM_SYSCOMMAND, SC_MINIMIZE
+e2e_check "minimised on a first start: an icon with the tip \"Netvik\"" trayctl wait-tip Netvik 10000
+e2e_check "minimised on a first start: the icon shows the program's picture" \
+    test "$(icon_colour_on_screen "$E2E_OUT/first-minimised.png" '#0')" = "$(icon_colour_in_file "$ICONS/netvik.ico")"
+trayctl click '#0' double >/dev/null
+e2e_check "a double-click on it brings the panel back" wait_visible "$main"
 
 # --- typing, with the keystroke filter at work
 trayctl settext "$(item 1002)" '' >/dev/null
@@ -158,19 +171,95 @@ trayctl settext "$(item 1008)" "$COMPUTER" >/dev/null
 click 1020
 e2e_check "garbage: corrected, Ok goes to the tray" trayctl wait-tip "$CONNECTED" 20000
 
-# --- a write the registry refuses
+# --- a stored address of a million characters: the panel comes at once
+tray_menu_quit
+trayctl reg-delete "$KEY" >/dev/null
+netvik_store_settings "$INTERNET" "$HOST" "$COMPUTER"
+trayctl reg-set-repeat "$KEY" Internet 7 1000000 >/dev/null
+started=$(now_ms)
+netvik_start million
+box=$(message)
+e2e_check "a million characters: the invalid address is reported within 5 s ($(($(now_ms) - started)) ms)" \
+    test $(($(now_ms) - started)) -lt 5000
+dismiss "$box"
+main=$(netvik_main_window)
+e2e_check "a million characters: the box shows them cut" test "$(text 1002)" = 777777777777...
+trayctl post "$main" 0x0010 0 0 >/dev/null  # WM_CLOSE
+netvik_wait_exit || true
+
+# --- a first start cancelled: the default web site stays in force
+trayctl reg-delete "$KEY" >/dev/null
+netvik_start cancelled
+dismiss "$(message)"
+main=$(netvik_main_window)
+wait_visible "$main" || true
+click 1021
+trayctl wait-count 1 10000 >/dev/null || true
 trayctl click '#0' double >/dev/null
 wait_visible "$main" || true
+click 1017
+click 1020
+trayctl wait-count 1 10000 >/dev/null || true
+e2e_check "first start, Cancel, Save and Ok: the default web site is stored" \
+    test "$(stored HostName)" = www.wikipedia.org
+tray_menu_quit
+
+# --- a program folder outside the ANSI code page: the logon entry names it
+omega_dir="$E2E_OUT/$(printf '\316\251')mega"
+mkdir -p "$omega_dir"
+cp "$1" "$omega_dir/Netvik.exe"
+export NETVIK_EXE="$omega_dir/Netvik.exe"
+omega_path=$(LC_ALL=C.UTF-8 winepath -w "$NETVIK_EXE")
+netvik_start omega
+trayctl wait-count 1 20000 >/dev/null || true
+trayctl click '#0' double >/dev/null
+main=$(netvik_main_window)
+wait_visible "$main" || true
+[ "$(field 1015 check)" = 1 ] || click 1015
+click 1017
+click 1020
+trayctl wait-count 1 10000 >/dev/null || true
+expected=$(printf '%s\0' "$omega_path" | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 | tr -d ' \n')
+entry=$(trayctl reg-get-raw "$RUN" Netvik | sed -n 's/.* hex=//p')
+e2e_check "the logon entry names the real path ($omega_path)" test "$entry" = "$expected"
+tray_menu_quit
+export NETVIK_EXE="$E2E_OUT/Program Files/Netvik.exe"
+
+# --- the machine's part refuses, as for an ordinary user of today's Windows:
+# the user's part keeps the settings, and the next start reads them there
+netvik_start machine
+main=$(netvik_main_window)
+trayctl wait-count 1 20000 >/dev/null || true
+trayctl click '#0' double >/dev/null
+wait_visible "$main" || true
+trayctl settext "$(item 1002)" "$INTERNET" >/dev/null
+trayctl settext "$(item 1005)" "$HOST" >/dev/null
+trayctl settext "$(item 1008)" "$COMPUTER" >/dev/null
 trayctl reg-deny "$KEY" >/dev/null
 click 1017
 click 1020
+e2e_check "machine refuses: the program goes on in the tray" trayctl wait-tip "$CONNECTED" 20000
+e2e_check "machine refuses: nothing to report" not trayctl msgbox -pid "$NETVIK_PID" -timeout 500
+e2e_check "machine refuses: the user's part holds the settings" \
+    test "$(stored Host "$USER_KEY")|$(stored Computer "$USER_KEY")" = "$HOST|$COMPUTER"
+e2e_check "machine refuses: the machine's values are unchanged" test "$(stored Internet)" = 1.1.1.1
+tray_menu_quit
+netvik_start user
+e2e_check "machine refuses: the next start reads the user's settings" trayctl wait-tip "$CONNECTED" 20000
+main=$(netvik_main_window)
+
+# --- both parts refuse: reported
+trayctl click '#0' double >/dev/null
+wait_visible "$main" || true
+trayctl reg-deny "$USER_KEY" >/dev/null
+click 1017
+click 1020
 box=$(message)
-e2e_check "refused write: reported" \
+e2e_check "both refuse: reported" \
     grep -qF 'text="The settings could not be saved: the registry refused the change (error 5).\rThey stay in force until Netvik ends."' <<<"$box"
-e2e_check "refused write: error icon" grep -q 'icon=error' <<<"$box"
+e2e_check "both refuse: error icon" grep -q 'icon=error' <<<"$box"
 dismiss "$box"
-e2e_check "refused write: the program goes on in the tray" trayctl wait-tip "$CONNECTED" 20000
-e2e_check "refused write: the stored value is unchanged" test "$(stored LoadatStartup)" = maybe
+e2e_check "both refuse: the program goes on in the tray" trayctl wait-tip "$CONNECTED" 20000
 tray_menu_quit
 
 echo "screenshots and logs: $E2E_OUT"

@@ -135,8 +135,9 @@ TEST_F(Persistence, RemovingAnEntryThatIsAlreadyGoneCountsAsDone) {
     EXPECT_TRUE(fx.messages.shown.empty());
 }
 
-TEST_F(Persistence, ARefusedWriteIsReportedOnceAndTheChoiceStays) {
+TEST_F(Persistence, AWriteBothPlacesRefuseIsReportedOnceAndTheChoiceStays) {
     fx.registryStore.DenyWritesUnder("Software");
+    fx.registryStore.DenyWritesUnder("Software", platform::kCurrentUser);
     fx.chkStartup.SetValue(1);
     fx.txtHIP.SetText("10.1.1.1");
     form.cmdSave_Click();
@@ -155,8 +156,9 @@ TEST_F(Persistence, ARefusedWriteIsReportedOnceAndTheChoiceStays) {
     EXPECT_FALSE(fx.window.visible);
 }
 
-TEST_F(Persistence, ARefusedLogonEntryAloneIsReportedAndTheChoiceStays) {
+TEST_F(Persistence, ALogonEntryBothPlacesRefuseIsReportedAndTheChoiceStays) {
     fx.registryStore.DenyWritesUnder(kRun);
+    fx.registryStore.DenyWritesUnder(kRun, platform::kCurrentUser);
     fx.chkStartup.SetValue(1);
     form.cmdSave_Click();
     form.cmdOK_Click();
@@ -168,6 +170,57 @@ TEST_F(Persistence, ARefusedLogonEntryAloneIsReportedAndTheChoiceStays) {
     form.cmdSave_Click();
     form.cmdOK_Click();
     EXPECT_EQ(fx.messages.shown.size(), 2U);
+}
+
+// Where HKEY_LOCAL_MACHINE refuses an ordinary user's writes, the settings
+// and the logon entry go to HKEY_CURRENT_USER, and come back from there.
+TEST_F(Persistence, AMachineThatRefusesKeepsTheUsersSettingsAndLogonEntry) {
+    fx.registryStore.DenyWritesUnder("Software");
+    fx.txtHIP.SetText("10.1.1.1");
+    fx.sldRefresh.SetValue(7);
+    fx.chkStartup.SetValue(1);
+    form.cmdSave_Click();
+    form.cmdOK_Click();
+    EXPECT_TRUE(fx.messages.shown.empty());
+    EXPECT_EQ(fx.Stored("Host"), "127.0.0.2");  // the machine's, untouched
+    const auto* host = fx.registryStore.Find("Software\\Netvik", "Host", platform::kCurrentUser);
+    ASSERT_NE(host, nullptr);
+    EXPECT_EQ(host->bytes, "10.1.1.1");
+    EXPECT_EQ(RunEntry(), "<missing>");
+    ASSERT_NE(fx.registryStore.Find(kRun, "Netvik", platform::kCurrentUser), nullptr);
+    EXPECT_EQ(form.State().LoadAtStartup, 1);
+
+    FakeSystem restart;  // the next start reads them back
+    restart.registryStore = fx.registryStore;
+    frmNetvikmain again{restart.Services(), restart.Controls()};
+    again.Form_Load();
+    EXPECT_EQ(again.State().AddressTexts[Host], "10.1.1.1");
+    EXPECT_EQ(again.State().RefreshMinutes, 7);
+    EXPECT_EQ(restart.chkStartup.value, 1);
+
+    fx.window.hook->Callback(0x203);  // unticked: the user's entry goes
+    fx.chkStartup.SetValue(0);
+    form.cmdSave_Click();
+    form.cmdOK_Click();
+    EXPECT_EQ(fx.registryStore.Find(kRun, "Netvik", platform::kCurrentUser), nullptr);
+    EXPECT_EQ(form.State().LoadAtStartup, 0);
+}
+
+TEST_F(Persistence, TheUsersNewerSettingsWinOverTheMachinesOlderOnes) {
+    fx.registryStore.Put("Software\\Netvik", "Internet", platform::kRegSz, "10.0.0.1", platform::kCurrentUser);
+    fx.registryStore.Put("Software\\Netvik", "Host", platform::kRegSz, "10.0.0.2", platform::kCurrentUser);
+    fx.registryStore.Put("Software\\Netvik", "Computer", platform::kRegSz, "10.0.0.3", platform::kCurrentUser);
+    form.cmdRestore_Click();
+    EXPECT_EQ(fx.txtIIP.text, "10.0.0.1");
+    EXPECT_EQ(fx.txtHIP.text, "10.0.0.2");
+    // Saved for the machine later, the machine's settings are the newer.
+    form.cmdSave_Click();
+    form.cmdOK_Click();
+    fx.txtIIP.SetText("");
+    form.cmdRestore_Click();
+    EXPECT_EQ(fx.txtIIP.text, "10.0.0.1");
+    EXPECT_EQ(fx.Stored("Internet"), "10.0.0.1");
+    EXPECT_EQ(fx.registryStore.Find("Software\\Netvik", "Internet", platform::kCurrentUser), nullptr);
 }
 
 // Writes and removals that fail with codes outside the registry layer's

@@ -25,16 +25,37 @@ bool reg_args(int argc, char** argv, size_t min_more, size_t max_more, Args& a, 
     return true;
 }
 
-int cmd_reg_get(int argc, char** argv) {
+int reg_get_command(int argc, char** argv, bool raw) {
     Args a;
     RegPath key;
     RegView view;
     std::string name, err;
     if (!reg_args(argc, argv, 1, 1, a, key, view, err) || !unescape_text(a.pos[1], name)) return usage();
     RegValue v;
-    if (!reg_get(key, view, name, v, err)) return fail(err);
-    std::printf("%s\n", describe_value(v).c_str());
+    if (!reg_get(key, view, name, v, err, raw)) return fail(err);
+    std::printf("%s\n", (raw ? describe_bytes(v) : describe_value(v)).c_str());
     return 0;
+}
+
+int cmd_reg_get(int argc, char** argv) { return reg_get_command(argc, argv, false); }
+
+int cmd_reg_get_raw(int argc, char** argv) { return reg_get_command(argc, argv, true); }
+
+// TEXT repeated COUNT times: a value longer than a command line can carry.
+int cmd_reg_set_repeat(int argc, char** argv) {
+    Args a;
+    RegPath key;
+    RegView view;
+    std::string name, text, err;
+    unsigned long long count = 0;
+    if (!reg_args(argc, argv, 3, 3, a, key, view, err) || !unescape_text(a.pos[1], name) ||
+        !unescape_text(a.pos[2], text) || !parse_number(a.pos[3].c_str(), count) ||
+        count > 16000000 / (text.size() + 1))
+        return usage();
+    std::string bytes;
+    bytes.reserve(text.size() * count);
+    for (unsigned long long i = 0; i < count; ++i) bytes += text;
+    return reg_set(key, view, name, REG_SZ, bytes, false, err) ? 0 : fail(err);
 }
 
 int reg_set_command(int argc, char** argv, bool raw) {
@@ -92,7 +113,11 @@ int cmd_reg_deny(int argc, char** argv) {
 
 const Command kCommands[] = {
     {"reg-get", "[-32|-64] KEY VALUE", "type, size, nul (ended with a NUL) and data", cmd_reg_get},
+    {"reg-get-raw", "[-32|-64] KEY VALUE", "type, size and the bytes as stored (strings UTF-16LE), in hex",
+     cmd_reg_get_raw},
     {"reg-set", "[-32|-64] KEY VALUE TEXT", "TEXT as REG_SZ, stored without a terminating NUL", cmd_reg_set},
+    {"reg-set-repeat", "[-32|-64] KEY VALUE TEXT COUNT", "TEXT repeated COUNT times, as reg-set stores it",
+     cmd_reg_set_repeat},
     {"reg-set-raw", "[-32|-64] KEY VALUE TYPE HEXBYTES",
      "bytes as they are, of any TYPE (REG_DWORD, REG_BINARY, 4, ...;\n"
      "string types take UTF-16LE bytes)",

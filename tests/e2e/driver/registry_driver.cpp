@@ -161,6 +161,20 @@ bool parse_hex_bytes(const std::string& text, std::string& bytes) {
     return true;
 }
 
+namespace {
+
+std::string hex_bytes(const std::string& bytes) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string out;
+    for (const unsigned char c : bytes) {
+        out += kHex[c >> 4];
+        out += kHex[c & 15];
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string describe_value(const RegValue& value) {
     std::string out = "type=" + reg_type_name(value.type) + " size=" + std::to_string(value.data.size());
     const std::string& d = value.data;
@@ -179,27 +193,31 @@ std::string describe_value(const RegValue& value) {
         for (int i = 7; i >= 0; --i) v = (v << 8) | b[i];
         out += " data=" + std::to_string(v);
     }
-    out += " hex=";
-    static const char kHex[] = "0123456789abcdef";
-    for (unsigned char c : d) {
-        out += kHex[c >> 4];
-        out += kHex[c & 15];
-    }
-    return out;
+    return out + " hex=" + hex_bytes(d);
 }
 
-bool reg_get(const RegPath& key, RegView view, const std::string& name, RegValue& out, std::string& err) {
+std::string describe_bytes(const RegValue& value) {
+    return "type=" + reg_type_name(value.type) + " size=" + std::to_string(value.data.size()) +
+           " hex=" + hex_bytes(value.data);
+}
+
+bool reg_get(const RegPath& key, RegView view, const std::string& name, RegValue& out, std::string& err, bool raw) {
     Key k;
     if (!open(key, view, KEY_QUERY_VALUE, k, err)) return false;
     out = RegValue();
     out.name = name;
+    const std::wstring wide_name = widen(name);
+    auto query = [&](BYTE* data, DWORD* size) {
+        return raw ? RegQueryValueExW(k.get(), wide_name.c_str(), nullptr, &out.type, data, size)
+                   : RegQueryValueExA(k.get(), name.c_str(), nullptr, &out.type, data, size);
+    };
     for (int attempt = 0; attempt < 8; ++attempt) {
         DWORD size = 0;
-        LONG rc = RegQueryValueExA(k.get(), name.c_str(), nullptr, &out.type, nullptr, &size);
+        LONG rc = query(nullptr, &size);
         if (rc == ERROR_SUCCESS) {
             std::string data(size_t(size) + 8, '\0');  // room for a value that grows meanwhile
             DWORD got = DWORD(data.size());
-            rc = RegQueryValueExA(k.get(), name.c_str(), nullptr, &out.type, reinterpret_cast<BYTE*>(&data[0]), &got);
+            rc = query(reinterpret_cast<BYTE*>(&data[0]), &got);
             if (rc == ERROR_MORE_DATA) continue;
             if (rc == ERROR_SUCCESS) {
                 out.data = data.substr(0, got);

@@ -39,7 +39,12 @@ struct RegValue {
 // types in hex.
 std::string describe_value(const RegValue& value);
 
-bool reg_get(const RegPath& key, RegView view, const std::string& name, RegValue& out, std::string& err);
+// `raw` reads the bytes as the registry keeps them, with the wide function
+// (string data is then UTF-16LE); otherwise as the ANSI program reads them.
+bool reg_get(const RegPath& key, RegView view, const std::string& name, RegValue& out, std::string& err,
+             bool raw = false);
+// "type=REG_SZ size=4 hex=61006200": any value's bytes in hex.
+std::string describe_bytes(const RegValue& value);
 // Creates the key if needed.  `raw` stores `bytes` as they are with the
 // wide function (string data is then UTF-16LE, as the registry keeps it);
 // otherwise the bytes go through the ANSI function like the program's.
