@@ -31,7 +31,7 @@ target_link_libraries(netvik_app PUBLIC netvik_win32)
 set(NETVIK_RESOURCES ${CMAKE_SOURCE_DIR}/src/app/Netvik.rc)
 file(GLOB NETVIK_ICON_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/icons/*.ico)
 set_source_files_properties(${NETVIK_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS "${NETVIK_ICON_FILES};${CMAKE_SOURCE_DIR}/src/app/Netvik.manifest;${CMAKE_SOURCE_DIR}/src/app/resource.h")
+  OBJECT_DEPENDS "${NETVIK_ICON_FILES};${CMAKE_BINARY_DIR}/generated/Netvik.manifest;${CMAKE_BINARY_DIR}/generated/NetvikVersion.h;${CMAKE_SOURCE_DIR}/src/app/resource.h")
 
 add_executable(Netvik WIN32
   src/app/WinMain.cpp
@@ -46,3 +46,6 @@ target_link_options(Netvik PRIVATE ${NETVIK_STATIC_LINK}
   -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
   -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
 set_target_properties(Netvik PROPERTIES OUTPUT_NAME Netvik)
+
+# The version resource's fields, and the packages (zip, installer).
+include(${CMAKE_SOURCE_DIR}/packaging/Release.cmake)

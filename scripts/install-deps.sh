@@ -26,6 +26,7 @@ have unshare || need+=(util-linux)
 have clang++ || need+=(clang)
 have clang-format || need+=(clang-format)
 have python3 || need+=(python3)
+have makensis || need+=(nsis)
 [ -n "$(ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a 2>/dev/null)" ] || need+=(libclang-rt-dev)
 
 if [ ${#need[@]} -eq 0 ]; then

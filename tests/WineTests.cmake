@@ -46,9 +46,9 @@ function(netvik_sandbox_test name target)
     ${CMAKE_CURRENT_LIST_DIR}/lib/wine-in-sandbox.sh ${NETVIK_WINEPREFIX} -- $<TARGET_FILE:${target}> ${ARGN})
 endfunction()
 
-# An end-to-end script: SCRIPT NETVIK.exe TRAYCTL.exe PREFIX OUTDIR.
+# An end-to-end script: SCRIPT NETVIK.exe TRAYCTL.exe PREFIX OUTDIR [ARGUMENT]...
 function(netvik_e2e_test name script)
   netvik_add_wine_test(${name} TIMEOUT 600 COMMAND
     ${CMAKE_CURRENT_LIST_DIR}/e2e/${script} $<TARGET_FILE:Netvik> $<TARGET_FILE:trayctl>
-    ${NETVIK_WINEPREFIX} ${CMAKE_BINARY_DIR}/e2e/${name})
+    ${NETVIK_WINEPREFIX} ${CMAKE_BINARY_DIR}/e2e/${name} ${ARGN})
 endfunction()
