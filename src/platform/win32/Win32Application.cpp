@@ -22,31 +22,34 @@ bool Win32Application::PreviousInstance() {
 
 namespace {
 
-// The module file name in the buffer size it needs (paths may pass MAX_PATH);
-// empty when the system cannot give it.
+// The module file name in the buffer size it needs (paths may pass MAX_PATH),
+// without its NUL; empty when the system cannot give it. Wide texts stay in
+// vectors: std::wstring would link the library's whole wide string.
 template <typename Char, typename GetName>
-std::basic_string<Char> ModuleFileName(GetName getName) {
+std::vector<Char> ModuleFileName(GetName getName) {
     std::vector<Char> path(MAX_PATH);
     for (;;) {
         const DWORD length = getName(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) return {};
-        if (length < path.size()) return std::basic_string<Char>(path.data(), length);
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
         path.resize(path.size() * 2);  // cut short: try a larger buffer
     }
 }
 
 // The ANSI form of a wide text, or "" when the ANSI code page cannot hold
 // it exactly (a character it lacks, or one it would only approximate).
-std::string ExactAnsi(const std::wstring& wide) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+std::string ExactAnsi(const std::vector<wchar_t>& wide) {
+    const auto length = static_cast<int>(wide.size());
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
     if (size <= 0) return {};
     std::string ansi(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, ansi.data(), size, nullptr, nullptr);
-    ansi.resize(static_cast<std::size_t>(size - 1));
-    const int back = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
-    std::wstring roundTrip(static_cast<std::size_t>(back > 0 ? back : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, roundTrip.data(), back);
-    roundTrip.resize(roundTrip.size() - 1);
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), length, ansi.data(), size, nullptr, nullptr);
+    const int back = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
+    std::vector<wchar_t> roundTrip(static_cast<std::size_t>(back > 0 ? back : 0));
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, roundTrip.data(), back);
     return roundTrip == wide ? ansi : std::string();
 }
 
@@ -54,10 +57,11 @@ std::string ExactAnsi(const std::wstring& wide) {
 
 platform::FilePath Win32Application::ExecutablePath() const {
     platform::FilePath path;
-    const std::wstring wide = ModuleFileName<wchar_t>(GetModuleFileNameW);
+    const std::vector<wchar_t> wide = ModuleFileName<wchar_t>(GetModuleFileNameW);
     if (wide.empty()) {
         // A system without the wide call names its files in ANSI alone.
-        path.ansi = ModuleFileName<char>(GetModuleFileNameA);
+        const std::vector<char> ansi = ModuleFileName<char>(GetModuleFileNameA);
+        path.ansi.assign(ansi.begin(), ansi.end());
         if (path.ansi.empty()) path.error = static_cast<std::int32_t>(GetLastError());
         return path;
     }

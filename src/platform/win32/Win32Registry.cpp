@@ -2,6 +2,8 @@
 
 #include "platform/win32/WinTypes.h"
 
+#include <vector>
+
 namespace netvik::win32 {
 
 namespace {
@@ -44,10 +46,11 @@ std::int32_t Win32Registry::SetValue(platform::RegKey key, const std::string& na
 }
 
 std::int32_t Win32Registry::SetWideText(platform::RegKey key, const std::string& name, const std::u16string& text) {
-    // Value names are ASCII; the text with its NUL.
-    const std::wstring wideName(name.begin(), name.end());
+    // Value names are ASCII; the name and the text with their NULs.
+    std::vector<wchar_t> wideName(name.begin(), name.end());
+    wideName.push_back(L'\0');
     const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(char16_t));
-    return RegSetValueExW(ToHkey(key), wideName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes);
+    return RegSetValueExW(ToHkey(key), wideName.data(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes);
 }
 
 std::int32_t Win32Registry::DeleteValue(platform::RegKey key, const std::string& name) {
