@@ -12,6 +12,7 @@ add_library(netvik_win32 STATIC
   src/platform/win32/Win32Registry.cpp
   src/platform/win32/Win32ShellNotify.cpp
   src/platform/win32/Win32Sockets.cpp
+  src/platform/win32/Win32TcpClient.cpp
   src/platform/win32/Win32Timer.cpp
   src/platform/win32/Win32TrayHook.cpp
   src/platform/win32/Win32Window.cpp

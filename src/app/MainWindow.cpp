@@ -60,6 +60,9 @@ MainWindow::MainWindow(HINSTANCE instance) {
         win32::Win32Slider::Settings{panel_design::kRefreshMin, panel_design::kRefreshMax,
                                      panel_design::kRefreshSmallChange, panel_design::kRefreshLargeChange, 1,
                                      panel_design::kRefreshDesignValue});
+    lblRealIP_ = std::make_unique<win32::Win32Label>(Item(IDC_LBLREALIP));
+    cmdRetrieve_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDRETRIEVE));
+    winsock_ = std::make_unique<win32::Win32TcpClient>();
     chkStartup_ = std::make_unique<win32::Win32CheckBox>(Item(IDC_CHKSTARTUP));
     cmdSave_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDSAVE));
     cmdRestore_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDRESTORE));
@@ -88,6 +91,7 @@ INT_PTR CALLBACK MainWindow::DialogProc(HWND window, UINT message, WPARAM wParam
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, DWLP_USER));
     if (self == nullptr || self->form_ == nullptr) return FALSE;
+    if (message == WM_CTLCOLORSTATIC) return reinterpret_cast<INT_PTR>(win32::LabelBrush(wParam, lParam));
     return self->Route(message, wParam, lParam) ? TRUE : FALSE;
 }
 

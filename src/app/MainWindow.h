@@ -5,6 +5,7 @@
 #include "monitor/MainControls.h"
 #include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32Pictures.h"
+#include "platform/win32/Win32TcpClient.h"
 #include "platform/win32/Win32Timer.h"
 #include "platform/win32/Win32Window.h"
 
@@ -33,6 +34,9 @@ public:
     platform::TextBox& txtCIP() override { return *txtCIP_; }
     platform::Label& lblRefreshRate() override { return *lblRefreshRate_; }
     platform::Slider& sldRefresh() override { return *sldRefresh_; }
+    platform::Label& lblRealIP() override { return *lblRealIP_; }
+    platform::Button& cmdRetrieve() override { return *cmdRetrieve_; }
+    platform::TcpClient& Winsock() override { return *winsock_; }
     platform::CheckBox& chkStartup() override { return *chkStartup_; }
     platform::Button& cmdSave() override { return *cmdSave_; }
     platform::Button& cmdRestore() override { return *cmdRestore_; }
@@ -56,10 +60,11 @@ private:
     std::unique_ptr<win32::Win32Timer> timer_;
     std::unique_ptr<win32::Win32Pictures> pictures_;
     std::unique_ptr<win32::Win32TextBox> txtIIP_, txtHIP_, txtCIP_;
-    std::unique_ptr<win32::Win32Label> lblRefreshRate_;
+    std::unique_ptr<win32::Win32Label> lblRefreshRate_, lblRealIP_;
+    std::unique_ptr<win32::Win32TcpClient> winsock_;
     std::unique_ptr<win32::Win32Slider> sldRefresh_;
     std::unique_ptr<win32::Win32CheckBox> chkStartup_;
-    std::unique_ptr<win32::Win32Button> cmdSave_, cmdRestore_, cmdOK_, cmdCancel_, cmdQuit_;
+    std::unique_ptr<win32::Win32Button> cmdRetrieve_, cmdSave_, cmdRestore_, cmdOK_, cmdCancel_, cmdQuit_;
     std::unique_ptr<win32::Win32PopupMenu> mnuPopup_;
     std::unique_ptr<win32::Win32Tooltips> tooltips_;
 };

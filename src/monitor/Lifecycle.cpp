@@ -13,6 +13,9 @@ frmNetvikmain::frmNetvikmain(const MainServices& services, MainControls& control
       txtCIP(controls.txtCIP()),
       lblRefreshRate(controls.lblRefreshRate()),
       sldRefresh(controls.sldRefresh()),
+      lblRealIP(controls.lblRealIP()),
+      cmdRetrieve(controls.cmdRetrieve()),
+      Winsock(controls.Winsock()),
       chkStartup(controls.chkStartup()),
       cmdSave(controls.cmdSave()),
       cmdRestore(controls.cmdRestore()),
@@ -40,6 +43,9 @@ void frmNetvikmain::SetEvents() {
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     cmdQuit.Click = [this] { cmdQuit_Click(); };
+    cmdRetrieve.Click = [this] { cmdRetrieve_Click(); };
+    Winsock.Connected = [this] { Winsock_Connect(); };
+    Winsock.DataArrival = [this](std::int32_t bytesTotal) { Winsock_DataArrival(bytesTotal); };
 }
 
 // The controls may outlive the window's logic: no event reaches it after.
@@ -47,7 +53,9 @@ void frmNetvikmain::ClearEvents() {
     form.Resize = form.QueryUnload = Timer.Tick = nullptr;
     txtIIP.KeyPress = txtHIP.KeyPress = txtCIP.KeyPress = nullptr;
     sldRefresh.Scroll = nullptr;
-    cmdSave.Click = cmdRestore.Click = cmdOK.Click = cmdCancel.Click = cmdQuit.Click = nullptr;
+    cmdSave.Click = cmdRestore.Click = cmdOK.Click = cmdCancel.Click = cmdQuit.Click = cmdRetrieve.Click = nullptr;
+    Winsock.Connected = nullptr;
+    Winsock.DataArrival = nullptr;
 }
 
 void frmNetvikmain::Form_Load() {
@@ -93,6 +101,7 @@ void frmNetvikmain::Form_Resize() {
             gSysTray->ChangeIcon(pictures.ProgramIcon());
             gSysTray->ChangeToolTip(monitor_texts::kMainCaption);
         }
+        AbandonRetrieval();
         gSysTray->MinToSysTray();
     } else if (form.Visible()) {
         // A hidden window's size changes (its creation, a state set while it

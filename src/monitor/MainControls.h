@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Controls.h"
 #include "platform/Pictures.h"
+#include "platform/TcpClient.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
 
@@ -24,6 +25,9 @@ public:
     virtual platform::TextBox& txtCIP() = 0;
     virtual platform::Label& lblRefreshRate() = 0;
     virtual platform::Slider& sldRefresh() = 0;
+    virtual platform::Label& lblRealIP() = 0;
+    virtual platform::Button& cmdRetrieve() = 0;
+    virtual platform::TcpClient& Winsock() = 0;
     virtual platform::CheckBox& chkStartup() = 0;
     virtual platform::Button& cmdSave() = 0;
     virtual platform::Button& cmdRestore() = 0;

@@ -40,6 +40,7 @@ void frmNetvikmain::cmdCancel_Click() {
     state_.MinutesLeft = state_.RefreshMinutes;
     state_.SiteHostName = state_.AppliedSiteHostName;
     chkStartup.SetValue(state_.LoadAtStartup);
+    AbandonRetrieval();
     BackToTray();
     state_.SaveRequested = false;
     services_.winsock.EndWinsock();
@@ -61,6 +62,7 @@ void frmNetvikmain::cmdOK_Click() {
     state_.RefreshMinutes = static_cast<std::uint8_t>(sldRefresh.Value());
     state_.MinutesLeft = state_.RefreshMinutes;
     state_.AppliedSiteHostName = state_.SiteHostName;
+    AbandonRetrieval();
     BackToTray();
     if (state_.SaveRequested) StoreSettings();
     cmdSave.SetEnabled(true);

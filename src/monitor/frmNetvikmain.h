@@ -28,7 +28,8 @@ struct MainServices {
 // behaviour; it sets them as its controls' events, which the platform runs.
 //
 // The handlers live in files named for what they hold: Lifecycle.cpp,
-// CheckCycle.cpp, TrayMenu.cpp, PanelFields.cpp and PanelButtons.cpp.
+// CheckCycle.cpp, TrayMenu.cpp, PanelFields.cpp, PanelButtons.cpp and
+// ExternalAddress.cpp.
 class frmNetvikmain {
 public:
     static constexpr std::uint32_t kCountdownInterval = 60000;
@@ -59,6 +60,11 @@ public:
     void cmdOK_Click();
     void cmdCancel_Click();
 
+    // The external address, learnt over FTP.
+    void cmdRetrieve_Click();
+    void Winsock_Connect();
+    void Winsock_DataArrival(std::int32_t bytesTotal);
+
     // The tray menu.
     void gSysTray_RButtonUP();
     void mnoRefresh_Click();
@@ -86,6 +92,17 @@ private:
     // reports a refused write.
     void StoreSettings();
 
+    // The external-address retrieval: its time-out (a tick while the panel
+    // is open), its failure, and its end when the panel goes to the tray.
+    void RetrievalTimedOut();
+    void FailRetrieval();
+    void AbandonRetrieval();
+    // Closes the connection and gives the timer back to the countdown.
+    void EndRetrieval();
+    // A host name's first address, with the sockets library held for the
+    // lookup whether or not the panel holds it.
+    std::string LookUp(const std::string& hostName);
+
     MainServices services_;
 
     // The controls, by name.
@@ -96,6 +113,9 @@ private:
     platform::TextBox& txtCIP;
     platform::Label& lblRefreshRate;
     platform::Slider& sldRefresh;
+    platform::Label& lblRealIP;
+    platform::Button& cmdRetrieve;
+    platform::TcpClient& Winsock;
     platform::CheckBox& chkStartup;
     platform::Button& cmdSave;
     platform::Button& cmdRestore;
@@ -111,6 +131,7 @@ private:
     // The last value the restore step read was missing: nothing is stored,
     // or the settings lack the start-up choice. Start-up then opens the panel.
     bool lastRestoreMissedValue_ = false;
+    bool retrieving_ = false;  // an external-address retrieval is pending
     std::unique_ptr<clsSysTray> gSysTray;
 };
 

@@ -27,10 +27,18 @@ public:
     std::function<void(std::int16_t& keyAscii)> KeyPress;
 };
 
+// The system's colours by their index (GetSysColor).
+enum class SystemColor : int { Window = 5, ButtonFace = 15 };
+
+// A label's frame: none, or a single fixed line.
+enum class BorderStyle : int { None = 0, FixedSingle = 1 };
+
 class Label : public Control {
 public:
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
+    virtual void SetBackColor(SystemColor color) = 0;
+    virtual void SetBorderStyle(BorderStyle style) = 0;
 };
 
 class Button : public Control {

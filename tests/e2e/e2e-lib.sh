@@ -37,13 +37,14 @@ now_ms() { date +%s%3N; }
 trayctl() { wine "$TRAYCTL_EXE" "$@"; }
 
 # The common start of a test script: e2e_test SCRIPT NETVIK.exe TRAYCTL.exe
-# PREFIX OUTDIR. Outside a sandbox network it runs SCRIPT again inside one;
+# PREFIX OUTDIR. Outside a sandbox network it runs SCRIPT again inside one
+# (with E2E_HOSTS, a hosts file of the test's own, as its /etc/hosts);
 # inside, it sets up the test's world (e2e_begin) from the booted PREFIX.
 e2e_test() {
     local script=$1
     shift
     if [ "${NETVIK_IN_SANDBOX_NET:-}" != 1 ]; then
-        exec "$E2E_LIB_DIR/../lib/sandbox-net.sh" -- "$script" "$@"
+        exec "$E2E_LIB_DIR/../lib/sandbox-net.sh" ${E2E_HOSTS:+--hosts "$E2E_HOSTS"} -- "$script" "$@"
     fi
     export NETVIK_EXE=$1 TRAYCTL_EXE=$2 E2E_OUT=$4
     e2e_begin "$3"

@@ -52,7 +52,11 @@ public:
     explicit FakeLabel(std::string caption = "") : caption(std::move(caption)) {}
     std::string Caption() const override { return caption; }
     void SetCaption(const std::string& value) override { caption = value; }
+    void SetBackColor(platform::SystemColor color) override { backColor = color; }
+    void SetBorderStyle(platform::BorderStyle style) override { borderStyle = style; }
     std::string caption;
+    platform::SystemColor backColor = platform::SystemColor::ButtonFace;
+    platform::BorderStyle borderStyle = platform::BorderStyle::None;
 };
 
 class FakeButton : public FakeControl<platform::Button> {

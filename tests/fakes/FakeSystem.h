@@ -9,6 +9,7 @@
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeSockets.h"
+#include "fakes/FakeTcpClient.h"
 #include "fakes/FakeWindow.h"
 #include "monitor/frmNetvikmain.h"
 #include "net/modWinSock.h"
@@ -39,6 +40,9 @@ struct FakeSystem {
     FakeTextBox txtCIP{"192.168.0.2", 15};
     FakeLabel lblRefreshRate{"Refreshrate (minutes):"};
     FakeSlider sldRefresh{1, 15, 1};
+    FakeLabel lblRealIP;
+    FakeButton cmdRetrieve{"R&etrieve"};
+    FakeTcpClient Winsock{log};
     FakeCheckBox chkStartup;
     FakeButton cmdSave{"&Save"};
     FakeButton cmdRestore{"&Restore"};
@@ -60,6 +64,9 @@ struct FakeSystem {
         platform::TextBox& txtCIP() override { return fx.txtCIP; }
         platform::Label& lblRefreshRate() override { return fx.lblRefreshRate; }
         platform::Slider& sldRefresh() override { return fx.sldRefresh; }
+        platform::Label& lblRealIP() override { return fx.lblRealIP; }
+        platform::Button& cmdRetrieve() override { return fx.cmdRetrieve; }
+        platform::TcpClient& Winsock() override { return fx.Winsock; }
         platform::CheckBox& chkStartup() override { return fx.chkStartup; }
         platform::Button& cmdSave() override { return fx.cmdSave; }
         platform::Button& cmdRestore() override { return fx.cmdRestore; }

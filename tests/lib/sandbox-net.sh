@@ -7,7 +7,12 @@
 #   - a silent host, 198.18.0.2: routed through a veth pair with a permanent
 #     neighbour entry, so echo requests to it go out and simply time out.
 #
-# usage: sandbox-net.sh [--local ADDRESS]... -- COMMAND [ARGUMENT]...
+# usage: sandbox-net.sh [--local ADDRESS]... [--hosts FILE] -- COMMAND [ARGUMENT]...
+#
+# --hosts FILE: inside, FILE stands in for /etc/hosts and a resolver file
+# naming only 127.0.0.1 for /etc/resolv.conf (a mount namespace of its own
+# keeps both private), so that names resolve from FILE and an unknown name
+# fails at once without a query leaving the machine.
 #
 # A Wine program run inside must use a WINEPREFIX whose wineserver starts
 # inside the namespace (a new or copied prefix, never one already in use), and
@@ -19,21 +24,30 @@ SILENT_HOST=198.18.0.2
 if [ "${NETVIK_IN_SANDBOX_NET:-}" != 1 ]; then
   export NETVIK_IN_SANDBOX_NET=1
   if [ "$(id -u)" = 0 ]; then
-    exec unshare --net -- "$0" "$@"
+    exec unshare --net --mount --propagation private -- "$0" "$@"
   fi
   # Without root, a user namespace maps us to root inside.
-  exec unshare --map-root-user --net -- "$0" "$@"
+  exec unshare --map-root-user --net --mount --propagation private -- "$0" "$@"
 fi
 
 locals=()
+hosts=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --local) locals+=("$2"); shift 2 ;;
+    --hosts) hosts=$2; shift 2 ;;
     --) shift; break ;;
     *) echo "sandbox-net.sh: unknown option $1" >&2; exit 2 ;;
   esac
 done
-[ $# -gt 0 ] || { echo "usage: sandbox-net.sh [--local ADDRESS]... -- COMMAND..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: sandbox-net.sh [--local ADDRESS]... [--hosts FILE] -- COMMAND..." >&2; exit 2; }
+
+if [ -n "$hosts" ]; then
+  resolver=$(mktemp)
+  echo "nameserver 127.0.0.1" >"$resolver"
+  mount --bind "$hosts" /etc/hosts
+  [ -e /etc/resolv.conf ] && mount --bind "$resolver" /etc/resolv.conf
+fi
 
 ip link set lo up
 for address in "${locals[@]+"${locals[@]}"}"; do

@@ -14,6 +14,7 @@ namespace {
 constexpr char kTextBoxProperty[] = "NetvikTextBox";
 constexpr char kButtonProperty[] = "NetvikButton";
 constexpr char kSliderProperty[] = "NetvikSlider";
+constexpr char kLabelProperty[] = "NetvikLabel";
 
 template <typename Wrapper>
 Wrapper* WrapperOf(HWND window, const char* property) {
@@ -82,6 +83,30 @@ LRESULT CALLBACK Win32TextBox::SubclassProc(HWND window, UINT message, WPARAM wP
         wParam = static_cast<WPARAM>(static_cast<unsigned char>(keyAscii));
     }
     return CallWindowProcA(self->original_, window, message, wParam, lParam);
+}
+
+HBRUSH LabelBrush(WPARAM deviceContext, LPARAM control) {
+    const auto* label = WrapperOf<Win32Label>(reinterpret_cast<HWND>(control), kLabelProperty);
+    if (label == nullptr || label->BackColor() < 0) return nullptr;
+    SetBkColor(reinterpret_cast<HDC>(deviceContext), GetSysColor(label->BackColor()));
+    return GetSysColorBrush(label->BackColor());
+}
+
+Win32Label::Win32Label(HWND window) : Win32Control(window) { SetPropA(window_, kLabelProperty, this); }
+
+Win32Label::~Win32Label() { RemovePropA(window_, kLabelProperty); }
+
+void Win32Label::SetBackColor(platform::SystemColor color) {
+    backColor_ = static_cast<int>(color);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Win32Label::SetBorderStyle(platform::BorderStyle style) {
+    const LONG_PTR styles = GetWindowLongPtrA(window_, GWL_STYLE);
+    const LONG_PTR border = style == platform::BorderStyle::FixedSingle ? WS_BORDER : 0;
+    SetWindowLongPtrA(window_, GWL_STYLE, (styles & ~static_cast<LONG_PTR>(WS_BORDER)) | border);
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 Win32Button::Win32Button(HWND window) : Win32Control(window) { SetPropA(window_, kButtonProperty, this); }

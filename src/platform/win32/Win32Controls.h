@@ -11,6 +11,11 @@ namespace netvik::win32 {
 // when the message comes from no such control.
 bool RunControlEvent(UINT message, WPARAM wParam, LPARAM lParam);
 
+// The brush of a label with a background colour of its own, for the dialog
+// procedure's answer to WM_CTLCOLORSTATIC (wParam the device context, lParam
+// the label); null for any other static control.
+HBRUSH LabelBrush(WPARAM deviceContext, LPARAM control);
+
 template <typename Base>
 class Win32Control : public Base {
 public:
@@ -45,9 +50,21 @@ private:
 
 class Win32Label : public Win32Control<platform::Label> {
 public:
-    using Win32Control::Win32Control;
+    explicit Win32Label(HWND window);
+    ~Win32Label() override;
+    Win32Label(const Win32Label&) = delete;
+    Win32Label& operator=(const Win32Label&) = delete;
+
     std::string Caption() const override { return ReadText(); }
     void SetCaption(const std::string& caption) override { WriteText(caption); }
+    void SetBackColor(platform::SystemColor color) override;
+    void SetBorderStyle(platform::BorderStyle style) override;
+
+    // The background's colour index; -1 while it is the dialog's own.
+    int BackColor() const { return backColor_; }
+
+private:
+    int backColor_ = -1;
 };
 
 class Win32Button : public Win32Control<platform::Button> {

@@ -1,0 +1,58 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fakes/CallLog.h"
+#include "platform/TcpClient.h"
+
+namespace netvik::fakes {
+
+// A TCP client whose server a test plays: Accept raises Connected, Deliver
+// hands over bytes as they would arrive, in the pieces the test chooses.
+class FakeTcpClient : public platform::TcpClient {
+public:
+    explicit FakeTcpClient(CallLog& log) : log_(log) {}
+
+    void Connect(const std::string& toHost, std::uint16_t toPort) override {
+        log_.Add("Tcp connect " + toHost + ":" + std::to_string(toPort));
+        host = toHost;
+        port = toPort;
+        open = true;
+        waiting.clear();
+    }
+    void SendData(const std::string& data) override { sent.push_back(data); }
+    std::string GetData() override {
+        std::string data;
+        data.swap(waiting);
+        return data;
+    }
+    void Close() override {
+        log_.Add("Tcp close");
+        open = false;
+        waiting.clear();
+    }
+    std::string LocalIP() override { return localIP; }
+
+    // The server's side.
+    void Accept() {
+        if (open && Connected) Connected();
+    }
+    void Deliver(const std::string& bytes) {
+        if (!open) return;
+        waiting += bytes;
+        if (DataArrival) DataArrival(static_cast<std::int32_t>(waiting.size()));
+    }
+
+    std::string host;
+    std::uint16_t port = 0;
+    bool open = false;
+    std::vector<std::string> sent;
+    std::string waiting;
+    std::string localIP = "192.168.0.2";
+
+private:
+    CallLog& log_;
+};
+
+}  // namespace netvik::fakes

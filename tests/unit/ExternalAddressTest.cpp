@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include "external/FtpDialogue.h"
+#include "fakes/FakeSystem.h"
+
+namespace netvik {
+namespace {
+
+using fakes::FakeSystem;
+using platform::BorderStyle;
+using platform::SystemColor;
+
+constexpr char kFailed[] = "External IP address could not me retrieved.\rCheck your internetconnection and try again.";
+// What a suitable server answers to the four lines.
+constexpr char kReply[] =
+    "220 Welcome.\r\n331 Please specify the password.\r\n230 Login successful.\r\n211-FTP server status:\r\n"
+    "     Connected to 203.0.113.7\r\n     Logged in as ftp\r\n211 End of status\r\n221 Goodbye.\r\n";
+
+TEST(FtpDialogue, SendsTheFourLinesAsOneBlock) {
+    EXPECT_EQ(ftp::Commands(), "User anonymous\r\nPass me@example.com\r\nStat\r\nQuit\r\n");
+    EXPECT_EQ(std::string(ftp::kPassword).size(), 14U);
+}
+
+TEST(FtpDialogue, OnlyAReplyCodeAtTheStartOfALineSaysGoodbye) {
+    EXPECT_TRUE(ftp::ReplyEnded(kReply));
+    EXPECT_TRUE(ftp::ReplyEnded("221-Bye\r\n"));
+    EXPECT_TRUE(ftp::ReplyEnded("230 ok\n221 Goodbye."));
+    for (const char* reply : {"220 Server 221 ready\r\n", "     Connected to 10.0.221.5\r\n", "221", "2210 x\r\n",
+                              "220 ok\r\n221", "", "x221 Goodbye.\r\n"}) {
+        EXPECT_FALSE(ftp::ReplyEnded(reply)) << reply;
+    }
+}
+
+TEST(FtpDialogue, TheAddressStandsBetweenConnectedToAndItsCarriageReturn) {
+    EXPECT_EQ(ftp::ConnectedAddress(kReply), "203.0.113.7");
+    EXPECT_EQ(ftp::ConnectedAddress("Connected to host.example\r\nConnected to 1.2.3.4\r"), "host.example");
+    EXPECT_EQ(ftp::ConnectedAddress("Connected to \r"), "");
+    EXPECT_EQ(ftp::ConnectedAddress("221 Goodbye.\r\n"), std::nullopt);
+    EXPECT_EQ(ftp::ConnectedAddress("Connected to 1.2.3.4\n221 Goodbye."), std::nullopt);
+}
+
+// The panel open over stored settings, as after a double-click on the icon.
+class Retrieval : public ::testing::Test {
+protected:
+    Retrieval() {
+        fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3");
+        form.Form_Load();
+        fx.window.hook->Callback(0x203);
+        fx.log.Clear();
+    }
+    void Start() {
+        fx.cmdRetrieve.Click();
+        fx.Winsock.Accept();
+    }
+    void ExpectIdleTimer() {
+        EXPECT_FALSE(fx.timer.enabled);
+        EXPECT_EQ(fx.timer.interval, 60000U);
+        EXPECT_FALSE(fx.Winsock.open);
+        EXPECT_TRUE(form.State().FtpReply.empty());
+    }
+    void ExpectFailed() {
+        ASSERT_EQ(fx.messages.shown.size(), 1U);
+        EXPECT_EQ(fx.messages.shown[0].text, kFailed);
+        EXPECT_EQ(fx.messages.shown[0].title, "Error");
+        EXPECT_EQ(fx.messages.shown[0].icon, platform::MessageIcon::Error);
+        EXPECT_EQ(fx.lblRealIP.caption, "");
+        EXPECT_EQ(fx.lblRealIP.backColor, SystemColor::ButtonFace);
+        EXPECT_TRUE(fx.cmdRetrieve.enabled);
+        EXPECT_EQ(fx.cmdRetrieve.caption, "R&etrieve");
+        ExpectIdleTimer();
+    }
+
+    FakeSystem fx;
+    frmNetvikmain form{fx.Services(), fx.Controls()};
+};
+
+TEST_F(Retrieval, StartsWaitingWithTheTimeOutOnTheSharedTimer) {
+    fx.cmdRetrieve.Click();
+    EXPECT_FALSE(fx.cmdRetrieve.enabled);
+    EXPECT_EQ(fx.lblRealIP.caption, "Please Wait...");
+    EXPECT_EQ(fx.lblRealIP.backColor, SystemColor::ButtonFace);
+    EXPECT_EQ(fx.lblRealIP.borderStyle, BorderStyle::None);
+    EXPECT_TRUE(fx.timer.enabled);
+    EXPECT_EQ(fx.timer.interval, 15000U);
+    EXPECT_EQ(fx.Winsock.host, "ftp.gnu.org");
+    EXPECT_EQ(fx.Winsock.port, 21);
+    EXPECT_TRUE(fx.Winsock.sent.empty());  // nothing before the connection stands
+    fx.Winsock.Accept();
+    EXPECT_EQ(fx.Winsock.sent, (std::vector<std::string>{ftp::Commands()}));
+}
+
+TEST_F(Retrieval, AReplyInOneBytePiecesIsJoinedAndShownAfterTheGoodbye) {
+    Start();
+    const std::string reply = kReply;
+    const std::size_t goodbye = reply.find("221 Goodbye") + 3;  // up to the code's blank
+    for (std::size_t i = 0; i < goodbye; ++i) {
+        fx.Winsock.Deliver(reply.substr(i, 1));
+        ASSERT_EQ(fx.lblRealIP.caption, "Please Wait...") << i;
+    }
+    fx.Winsock.Deliver(" ");
+    EXPECT_EQ(fx.lblRealIP.caption, "203.0.113.7");
+    EXPECT_EQ(fx.lblRealIP.backColor, SystemColor::Window);
+    EXPECT_EQ(fx.lblRealIP.borderStyle, BorderStyle::FixedSingle);
+    EXPECT_EQ(fx.cmdRetrieve.caption, "R&efresh");
+    EXPECT_TRUE(fx.cmdRetrieve.enabled);
+    EXPECT_TRUE(fx.messages.shown.empty());
+    ExpectIdleTimer();
+}
+
+TEST_F(Retrieval, A221InTheGreetingOrInAnAddressIsNoGoodbye) {
+    Start();
+    fx.Winsock.Deliver("220 FTP 221 ready\r\n211-Status\r\n     Connected to 10.0.221.5\r\n");
+    EXPECT_EQ(fx.lblRealIP.caption, "Please Wait...");
+    fx.Winsock.Deliver("211 End\r\n221 Goodbye.\r\n");
+    EXPECT_EQ(fx.lblRealIP.caption, "10.0.221.5");
+}
+
+TEST_F(Retrieval, AHostNameIsShownAsItsFirstAddressWithTheSocketsHeldForTheLookup) {
+    fx.hostNames.Add("gateway.example", {std::string("\x0a\x00\x00\x01", 4), std::string("\x0a\x00\x00\x02", 4)});
+    Start();
+    const int startups = fx.sockets.references;
+    fx.Winsock.Deliver("211-Status\r\n Connected to gateway.example\r\n221 Goodbye.\r\n");
+    EXPECT_EQ(fx.lblRealIP.caption, "10.0.0.1");
+    EXPECT_EQ(fx.hostNames.lookups.back(), "gateway.example");
+    EXPECT_EQ(fx.sockets.references, startups);  // started for the lookup and released again
+}
+
+TEST_F(Retrieval, AnUnresolvableNameShowsTheFailureMarkerWithoutAMessage) {
+    Start();
+    fx.Winsock.Deliver(" Connected to no.such.host\r\n221 Goodbye.\r\n");
+    EXPECT_EQ(fx.lblRealIP.caption, "1");
+    EXPECT_TRUE(fx.messages.shown.empty());
+}
+
+TEST_F(Retrieval, NoReplyEndsAtTheTimeOutTick) {
+    Start();
+    fx.timer.Tick();
+    ExpectFailed();
+}
+
+TEST_F(Retrieval, ARefusedConnectionEndsAtTheTimeOutTick) {
+    fx.cmdRetrieve.Click();  // never accepted
+    fx.timer.Tick();
+    ExpectFailed();
+    EXPECT_TRUE(fx.Winsock.sent.empty());
+}
+
+TEST_F(Retrieval, AGoodbyeWithoutTheAddressFailsAtOnce) {
+    Start();
+    fx.Winsock.Deliver("220 Hi\r\n211 No status for you\r\n221 Goodbye.\r\n");
+    ExpectFailed();
+}
+
+TEST_F(Retrieval, AnEndlessReplyFailsOnceItPassesTheBound) {
+    Start();
+    const std::string chunk(4096, 'x');
+    for (int i = 0; i < 17 && fx.messages.shown.empty(); ++i) fx.Winsock.Deliver(chunk);
+    ExpectFailed();
+    fx.Winsock.Deliver("221 Goodbye.\r\n");  // whatever comes later changes nothing
+    EXPECT_EQ(fx.messages.shown.size(), 1U);
+}
+
+TEST_F(Retrieval, GoingBackToTheTrayEndsAPendingRetrievalFirst) {
+    const std::vector<std::function<void()>> ways = {[&] { fx.cmdOK.Click(); }, [&] { fx.cmdCancel.Click(); },
+                                                     [&] {
+                                                         fx.window.state = platform::WindowState::Minimized;
+                                                         fx.window.Resize();
+                                                     }};
+    for (const auto& backToTray : ways) {
+        fx.window.state = platform::WindowState::Normal;
+        fx.window.hook->Callback(0x203);
+        Start();
+        backToTray();
+        EXPECT_FALSE(fx.Winsock.open);
+        EXPECT_EQ(fx.timer.interval, 60000U);
+        EXPECT_TRUE(fx.cmdRetrieve.enabled);
+        EXPECT_EQ(fx.lblRealIP.caption, "");
+        EXPECT_TRUE(form.State().FtpReply.empty());
+        // The countdown keeps its minutes; a late reply changes nothing.
+        const bool ticking = fx.timer.enabled;
+        fx.Winsock.Deliver(kReply);
+        EXPECT_EQ(fx.timer.enabled, ticking);
+        EXPECT_EQ(fx.lblRealIP.caption, "");
+    }
+    EXPECT_TRUE(fx.messages.shown.empty());
+}
+
+TEST_F(Retrieval, ASecondRetrievalStartsEmptyAndKeepsTheRefreshCaption) {
+    Start();
+    fx.Winsock.Deliver(kReply);
+    Start();
+    EXPECT_TRUE(form.State().FtpReply.empty());
+    EXPECT_EQ(fx.Winsock.sent.size(), 2U);
+    EXPECT_EQ(fx.Winsock.sent[1], ftp::Commands());
+    fx.Winsock.Deliver(kReply);
+    EXPECT_EQ(fx.cmdRetrieve.caption, "R&efresh");
+}
+
+TEST(RetrievalOnAFirstStart, WorksOnAPanelOpenedWithoutTheSocketsLibrary) {
+    FakeSystem fx;
+    frmNetvikmain form{fx.Services(), fx.Controls()};
+    form.Form_Load();  // nothing stored: the panel opens without a start-up
+    ASSERT_EQ(fx.sockets.references, 0);
+    fx.cmdRetrieve.Click();
+    fx.Winsock.Accept();
+    fx.Winsock.Deliver(kReply);
+    EXPECT_EQ(fx.lblRealIP.caption, "203.0.113.7");
+    EXPECT_EQ(fx.sockets.references, 0);
+    EXPECT_EQ(fx.log.Count("WSAStartup"), 1);
+}
+
+}  // namespace
+}  // namespace netvik
