@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# End to end: the tree's installer on a fresh Wine prefix. A silent install
+# puts the program with its README and licence under Program Files, a
+# Start-menu shortcut and an Add/Remove Programs entry; the shortcut starts
+# the installed program, which shows its tray icon; /LOGON writes the logon
+# entry. The silent uninstaller ends the running program and removes the
+# files, the shortcut, its entry and the logon entries under both
+# HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER; it keeps the settings unless
+# /REMOVESETTINGS is given.
+#
+# usage: install.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR SETUP.exe VERSION
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/e2e-lib.sh"
+e2e_test "$0" "$@"
+setup=$5
+version=$6
+# Shortcuts stay inside the prefix: no menu entries for this machine's desktop.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
+
+dir="$WINEPREFIX/drive_c/Program Files/Netvik"
+exe_path='C:\Program Files\Netvik\Netvik.exe'
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Netvik.lnk"
+UNINSTALL='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Netvik'
+RUN='Software\Microsoft\Windows\CurrentVersion\Run'
+KEY='Software\Netvik'
+HOST=192.0.2.1
+NO_INTERNET='No Internet connection,\rcheck the internetsettings.'
+
+# A value as trayctl prints it (escaped), or nothing when it is missing.
+stored() { trayctl reg-get "$1" "$2" 2>/dev/null | sed -n 's/.* data="\(.*\)"$/\1/p' || true; }
+escaped() { local text=${1//\\/\\\\}; echo "${text//\"/\\\"}"; }
+present() { trayctl reg-get "$1" "$2" >/dev/null 2>&1; }
+# Polls a condition for up to 30 s.
+eventually() {
+    local i
+    for ((i = 0; i < 150; i++)); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+installed_files() { find "$dir" -mindepth 1 -printf '%f\n' 2>/dev/null | sort | tr '\n' ' '; }
+# The uninstaller runs as a copy of itself: it is done when its last steps are.
+uninstalled() { [ ! -e "$dir" ] && ! present "$UNINSTALL" DisplayName; }
+run_setup() { WINEDEBUG=-all wine "$setup" "$@" >"$E2E_OUT/setup.log" 2>&1; }
+run_uninstaller() {
+    WINEDEBUG=-all wine "$dir/Uninstall.exe" "$@" >"$E2E_OUT/uninstall.log" 2>&1 || return 1
+    eventually uninstalled
+}
+logon_entry() { present "HKLM\\$RUN" Netvik || present "HKCU\\$RUN" Netvik; }
+netvik_running() { [ -n "$(trayctl find -class NetvikMainWindow -timeout 0 2>/dev/null)" ]; }
+
+net_reset
+net_answer "$HOST"
+
+# --- a silent install
+e2e_check "silent install: exit status 0" run_setup /S
+e2e_check "the program, its README, licence and uninstaller under Program Files" \
+    test "$(installed_files)" = "LICENSE.txt Netvik.exe README.txt Uninstall.exe "
+e2e_check "the installed program is the tree's" cmp -s "$NETVIK_EXE" "$dir/Netvik.exe"
+e2e_check "a Start-menu shortcut to it" grep -qaF "$exe_path" "$shortcut"
+e2e_check "Add/Remove Programs: name and version" \
+    test "$(stored "$UNINSTALL" DisplayName)|$(stored "$UNINSTALL" DisplayVersion)" = "Netvik|$version"
+e2e_check "Add/Remove Programs: publisher" test -n "$(stored "$UNINSTALL" Publisher)"
+size_kb=$(trayctl reg-get "$UNINSTALL" EstimatedSize | sed -n 's/.* data=\([0-9]*\).*/\1/p')
+e2e_check "Add/Remove Programs: the size, $size_kb KiB" test "${size_kb:-0}" -ge $(($(stat -c %s "$NETVIK_EXE") / 1024))
+e2e_check "Add/Remove Programs: the uninstaller" \
+    test "$(stored "$UNINSTALL" UninstallString)" = "$(escaped '"C:\Program Files\Netvik\Uninstall.exe"')"
+e2e_check "no logon entry unless asked" not present "HKCU\\$RUN" Netvik
+
+# --- the shortcut starts the installed program, which shows its tray icon
+netvik_store_settings 203.0.113.10 "$HOST" 198.51.100.2
+wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
+e2e_check "started from the Start menu: its tray icon and verdict" trayctl wait-tip "$NO_INTERNET" 20000
+
+# --- uninstalled while it runs: the program ends, everything of it goes
+e2e_check "silent uninstall while the program runs" run_uninstaller /S
+e2e_check "the program has ended" eventually not netvik_running
+e2e_check "the folder is gone" test ! -e "$dir"
+e2e_check "the shortcut is gone" test ! -e "$shortcut"
+e2e_check "the settings are kept" test "$(stored "HKLM\\$KEY" Host)" = "$HOST"
+
+# --- "start when I log on"; the program's own entry too; both removed
+e2e_check "silent install with /LOGON" run_setup /S /LOGON
+e2e_check "the logon entry names the installed program, quoted" \
+    test "$(stored "HKCU\\$RUN" Netvik)" = "$(escaped "\"$exe_path\"")"
+trayctl reg-set "HKLM\\$RUN" Netvik "$(escaped "\"$exe_path\"")" >/dev/null
+trayctl reg-set "HKCU\\$KEY" Internet 203.0.113.10 >/dev/null
+e2e_check "silent uninstall" run_uninstaller /S
+e2e_check "the logon entries are gone" not logon_entry
+e2e_check "the machine's and the user's settings are kept" \
+    test "$(stored "HKLM\\$KEY" Host)|$(stored "HKCU\\$KEY" Internet)" = "$HOST|203.0.113.10"
+
+# --- settings removed when asked
+run_setup /S
+e2e_check "silent uninstall with /REMOVESETTINGS" run_uninstaller /S /REMOVESETTINGS
+e2e_check "the settings are gone" eventually not present "HKLM\\$KEY" Host
+e2e_check "the user's settings are gone" not present "HKCU\\$KEY" Internet
+
+echo "logs: $E2E_OUT"
+e2e_summary
