@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Screenshots of the real Netvik.exe under Wine and Xvfb for the README: the
-# tray with its tip, the tray menu, and the settings panel with a tooltip, at
-# 96 and at 120 dots per inch.
+# first start's message, the tray menu, the settings panel with a tooltip
+# (at 96 and at 120 dots per inch), and the panel showing the external
+# address, which a stand-in FTP server inside the sandbox reports.
 #
 # usage: screenshots.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 if [ "${NETVIK_IN_SANDBOX_NET:-}" != 1 ]; then
-    exec "$here/../lib/sandbox-net.sh" -- "$0" "$@"
+    # The program's FTP server name stays inside the sandbox: 127.0.0.1.
+    SCREENSHOTS_HOSTS=$(mktemp)
+    export SCREENSHOTS_HOSTS
+    printf '127.0.0.1 localhost ftp.gnu.org\n' >"$SCREENSHOTS_HOSTS"
+    exec "$here/../lib/sandbox-net.sh" --hosts "$SCREENSHOTS_HOSTS" -- "$0" "$@"
 fi
 
 export NETVIK_EXE=$1 TRAYCTL_EXE=$2
@@ -15,10 +20,14 @@ source_prefix=$3
 mkdir -p "$4"
 out=$(cd "$4" && pwd)
 work=$(mktemp -d)
+server=""
 WINE_ENV_NO_TRAP=1
-trap 'wine_env_cleanup; rm -rf "$work"' EXIT
+trap '[ -z "$server" ] || kill "$server"; wine_env_cleanup; rm -rf "$work" "$SCREENSHOTS_HOSTS"' EXIT
 . "$here/e2e-lib.sh"
 
+EXTERNAL=203.0.113.7
+
+item() { trayctl item "$main" "$1" | sed 's/^hwnd=\([^ ]*\).*/\1/'; }
 
 # The screen rectangle of a window, grown by MARGIN, as a crop geometry.
 crop_of() {
@@ -28,14 +37,66 @@ crop_of() {
     echo "$((r - l + 2 * $2))x$((b - t + 2 * $2))+$((l - $2 < 0 ? 0 : l - $2))+$((t - $2 < 0 ? 0 : t - $2))"
 }
 
+# window_shot NAME TITLE: the program's window titled TITLE, once it shows,
+# into NAME.png; then closes it.
+window_shot() {
+    local window
+    window=$(trayctl find -title "$2" -pid "$NETVIK_PID" -timeout 10000 | head -n 1)
+    wait_visible "$window"
+    wine_env_screenshot "$out/$1.png" root "$(crop_of "$window" 8)"
+    trayctl post "$window" 0x0010 0 0 >/dev/null  # WM_CLOSE
+}
+
+# dialog_shot NAME BUTTON_ID TITLE: the panel's button opens a dialog.
+dialog_shot() {
+    trayctl click-button "$(item "$2")" >/dev/null || true
+    window_shot "$1" "$3"
+}
+
+# panel_shot NAME [WIDER]: the panel, WIDER pixels wider for a tooltip.
+panel_shot() {
+    local w h x y
+    IFS='x+' read -r w h x y <<<"$(crop_of "$main" 8)"
+    wine_env_screenshot "$out/$1.png" root "$((w + ${2:-0}))x$((h + 10))+$x+$y"
+}
+
+# A stand-in for the program's FTP server: its status reply names the
+# client's address as EXTERNAL.
+ftp_server() {
+    python3 - "$EXTERNAL" <<'PY' &
+import socket, sys
+reply = ("220 Welcome.\r\n331 Password.\r\n230 Logged in.\r\n211-Status:\r\n"
+         "     Connected to %s\r\n211 End of status\r\n221 Goodbye.\r\n" % sys.argv[1]).encode()
+listener = socket.create_server(("127.0.0.1", 21))
+while True:
+    connection, _ = listener.accept()
+    with connection:
+        connection.recv(4096)
+        connection.sendall(reply)
+        connection.shutdown(socket.SHUT_WR)
+        while connection.recv(4096):
+            pass
+PY
+    server=$!
+}
+
 shots() {
-    local dpi=$1 suffix=$2 main menu
+    local dpi=$1 suffix=$2 menu
     export E2E_OUT=$work/run-$dpi
     e2e_begin "$source_prefix"
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-    netvik_store_settings 203.0.113.10 192.0.2.1 198.51.100.2 5
     net_reset
     net_answer 192.0.2.1
+
+    if [ -z "$suffix" ]; then
+        netvik_start first
+        main=$(netvik_main_window)
+        window_shot first-start "No IP-addresses found"
+        trayctl post "$main" 0x0010 0 0 >/dev/null
+        netvik_wait_exit || true
+    fi
+
+    netvik_store_settings 203.0.113.10 192.0.2.1 198.51.100.2 5
     netvik_start shots
     trayctl wait-tip 'No Internet connection,\rcheck the internetsettings.' 20000 >/dev/null
     main=$(netvik_main_window)
@@ -47,13 +108,23 @@ shots() {
 
     trayctl click '#0' double >/dev/null
     wait_visible "$main"
-    trayctl hover "$(trayctl item "$main" 1005 | sed 's/^hwnd=\([^ ]*\).*/\1/')" >/dev/null
+    trayctl hover "$(item 1005)" >/dev/null
     trayctl tooltip-visible "$NETVIK_PID" -timeout 5000 >/dev/null || true
-    local geometry w h x y
-    geometry=$(crop_of "$main" 8)
-    IFS='x+' read -r w h x y <<<"$geometry"
-    wine_env_screenshot "$out/panel$suffix.png" root "$((w + 120))x$((h + 10))+$x+$y"
-    trayctl click-button "$(trayctl item "$main" 1022 | sed 's/^hwnd=\([^ ]*\).*/\1/')" >/dev/null || true
+    panel_shot "panel$suffix" 120
+
+    if [ -z "$suffix" ]; then
+        ftp_server
+        trayctl hover "$(item 1017)" >/dev/null
+        trayctl click-button "$(item 1014)" >/dev/null
+        for _ in {1..100}; do
+            [ "$(trayctl text "$(item 1013)")" = "$EXTERNAL" ] && break
+            sleep 0.1
+        done
+        panel_shot external-address
+        # The panel's dialogs, a line each: dialog_shot NAME BUTTON_ID TITLE.
+    fi
+
+    trayctl click-button "$(item 1022)" >/dev/null || true
     netvik_wait_exit || true
     wine_env_cleanup
 }
