@@ -80,6 +80,9 @@ printf '%s\n' "${summary[@]}"
 for tree in mingw32 mingw64; do
     exe=build/$tree/Netvik.exe
     [ -f "$exe" ] && echo "$tree Netvik.exe: $(stat -c %s "$exe") bytes"
+    for package in "build/$tree"/dist/Netvik-*; do
+        [ -f "$package" ] && echo "$tree $(basename "$package"): $(stat -c %s "$package") bytes"
+    done
 done
 if [ "$failed" -ne 0 ]; then
     echo "some stages failed"
