@@ -2,11 +2,11 @@
 # End to end: the tree's installer on a fresh Wine prefix. A silent install
 # puts the program with its README and licence under Program Files, a
 # Start-menu shortcut and an Add/Remove Programs entry; the shortcut starts
-# the installed program, which shows its tray icon; /LOGON writes the logon
-# entry. The silent uninstaller ends the running program and removes the
-# files, the shortcut, its entry and the logon entries under both
-# HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER; it keeps the settings unless
-# /REMOVESETTINGS is given.
+# the installed program, which shows its tray icon; setup again ends it
+# first; /LOGON writes the logon entry. The silent uninstaller ends the
+# running program and removes the files, the shortcut, its entry and the
+# logon entries under both HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER; it keeps
+# the settings unless /REMOVESETTINGS is given.
 #
 # usage: install.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR SETUP.exe VERSION
 set -euo pipefail
@@ -73,6 +73,14 @@ e2e_check "no logon entry unless asked" not present "HKCU\\$RUN" Netvik
 netvik_store_settings 203.0.113.10 "$HOST" 198.51.100.2
 wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
 e2e_check "started from the Start menu: its tray icon and verdict" trayctl wait-tip "$NO_INTERNET" 20000
+
+# --- setup again over the running program: it ends it and installs
+e2e_check "setup over the running program: exit status 0" run_setup /S
+e2e_check "setup over the running program: the program has ended" eventually not netvik_running
+e2e_check "setup over the running program: the files are in place" \
+    test "$(installed_files)" = "LICENSE.txt Netvik.exe README.txt Uninstall.exe "
+wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
+e2e_check "started again from the Start menu" eventually netvik_running
 
 # --- uninstalled while it runs: the program ends, everything of it goes
 e2e_check "silent uninstall while the program runs" run_uninstaller /S
