@@ -8,6 +8,7 @@ add_library(netvik_win32 STATIC
   src/platform/win32/Win32HostNames.cpp
   src/platform/win32/Win32Icmp.cpp
   src/platform/win32/Win32MessageBoxes.cpp
+  src/platform/win32/Win32NetworkConfig.cpp
   src/platform/win32/Win32Pictures.cpp
   src/platform/win32/Win32Registry.cpp
   src/platform/win32/Win32ShellNotify.cpp
@@ -27,6 +28,7 @@ set(NETVIK_STATIC_LINK -static -static-libgcc -static-libstdc++ -s)
 # uses them.
 add_library(netvik_app STATIC
   src/app/MainWindow.cpp
+  src/app/TwipsDialog.cpp
 )
 target_link_libraries(netvik_app PUBLIC netvik_win32)
 set(NETVIK_RESOURCES ${CMAKE_SOURCE_DIR}/src/app/Netvik.rc)

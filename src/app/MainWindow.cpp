@@ -4,6 +4,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "app/TwipsDialog.h"
 #include "app/resource.h"
 #include "common/PanelDesign.h"
 #include "monitor/frmNetvikmain.h"
@@ -54,6 +55,9 @@ MainWindow::MainWindow(HINSTANCE instance) {
     txtIIP_ = std::make_unique<win32::Win32TextBox>(Item(IDC_TXTIIP), panel_design::kAddressMaxLength);
     txtHIP_ = std::make_unique<win32::Win32TextBox>(Item(IDC_TXTHIP), panel_design::kAddressMaxLength);
     txtCIP_ = std::make_unique<win32::Win32TextBox>(Item(IDC_TXTCIP), panel_design::kAddressMaxLength);
+    cmdIname_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDINAME));
+    cmdGetH_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDGETH));
+    cmdGetC_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDGETC));
     lblRefreshRate_ = std::make_unique<win32::Win32Label>(Item(IDC_LBLREFRESHRATE));
     sldRefresh_ = std::make_unique<win32::Win32Slider>(
         Item(IDC_SLDREFRESH),
@@ -78,6 +82,10 @@ MainWindow::MainWindow(HINSTANCE instance) {
 }
 
 MainWindow::~MainWindow() = default;
+
+std::unique_ptr<GatewayIPsControls> MainWindow::LoadGatewayIPs() { return std::make_unique<GatewayIPsWindow>(Hwnd()); }
+
+std::unique_ptr<IAddressControls> MainWindow::LoadIAddress() { return std::make_unique<IAddressWindow>(Hwnd()); }
 
 void MainWindow::Destroyer::operator()(HWND window) const {
     SetWindowLongPtrA(window, DWLP_USER, 0);  // no message reaches the wrappers any more

@@ -30,8 +30,11 @@ public:
     platform::Timer& Timer() override { return *timer_; }
     const platform::Pictures& Pictures() override { return *pictures_; }
     platform::TextBox& txtIIP() override { return *txtIIP_; }
+    platform::Button& cmdIname() override { return *cmdIname_; }
     platform::TextBox& txtHIP() override { return *txtHIP_; }
+    platform::Button& cmdGetH() override { return *cmdGetH_; }
     platform::TextBox& txtCIP() override { return *txtCIP_; }
+    platform::Button& cmdGetC() override { return *cmdGetC_; }
     platform::Label& lblRefreshRate() override { return *lblRefreshRate_; }
     platform::Slider& sldRefresh() override { return *sldRefresh_; }
     platform::Label& lblRealIP() override { return *lblRealIP_; }
@@ -44,6 +47,8 @@ public:
     platform::Button& cmdCancel() override { return *cmdCancel_; }
     platform::Button& cmdQuit() override { return *cmdQuit_; }
     platform::PopupMenu& mnuPopup() override { return *mnuPopup_; }
+    std::unique_ptr<GatewayIPsControls> LoadGatewayIPs() override;
+    std::unique_ptr<IAddressControls> LoadIAddress() override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -64,6 +69,7 @@ private:
     std::unique_ptr<win32::Win32TcpClient> winsock_;
     std::unique_ptr<win32::Win32Slider> sldRefresh_;
     std::unique_ptr<win32::Win32CheckBox> chkStartup_;
+    std::unique_ptr<win32::Win32Button> cmdIname_, cmdGetH_, cmdGetC_;
     std::unique_ptr<win32::Win32Button> cmdRetrieve_, cmdSave_, cmdRestore_, cmdOK_, cmdCancel_, cmdQuit_;
     std::unique_ptr<win32::Win32PopupMenu> mnuPopup_;
     std::unique_ptr<win32::Win32Tooltips> tooltips_;

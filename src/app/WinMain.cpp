@@ -10,6 +10,7 @@
 #include "platform/win32/Win32HostNames.h"
 #include "platform/win32/Win32Icmp.h"
 #include "platform/win32/Win32MessageBoxes.h"
+#include "platform/win32/Win32NetworkConfig.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellNotify.h"
 #include "platform/win32/Win32Sockets.h"
@@ -32,10 +33,11 @@ int Run(HINSTANCE instance) {
     win32::Win32Registry registryCalls;
     modWinReg registry(registryCalls);
     SettingsStore settings(registry);
+    win32::Win32NetworkConfig network;
 
     app::MainWindow window(instance);
     messages.SetOwner(window.Hwnd());
-    frmNetvikmain form(MainServices{application, messages, shell, winsock, settings}, window);
+    frmNetvikmain form(MainServices{application, messages, shell, winsock, settings, registry, network}, window);
     form.Form_Load();
 
     MSG message;

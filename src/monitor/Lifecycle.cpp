@@ -6,11 +6,15 @@ namespace netvik {
 
 frmNetvikmain::frmNetvikmain(const MainServices& services, MainControls& controls)
     : services_(services),
+      controls_(controls),
       form(controls.form()),
       Timer(controls.Timer()),
       txtIIP(controls.txtIIP()),
+      cmdIname(controls.cmdIname()),
       txtHIP(controls.txtHIP()),
+      cmdGetH(controls.cmdGetH()),
       txtCIP(controls.txtCIP()),
+      cmdGetC(controls.cmdGetC()),
       lblRefreshRate(controls.lblRefreshRate()),
       sldRefresh(controls.sldRefresh()),
       lblRealIP(controls.lblRealIP()),
@@ -44,6 +48,9 @@ void frmNetvikmain::SetEvents() {
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     cmdQuit.Click = [this] { cmdQuit_Click(); };
     cmdRetrieve.Click = [this] { cmdRetrieve_Click(); };
+    cmdGetH.Click = [this] { cmdGetH_Click(); };
+    cmdGetC.Click = [this] { cmdGetC_Click(); };
+    cmdIname.Click = [this] { cmdIname_Click(); };
     Winsock.Connected = [this] { Winsock_Connect(); };
     Winsock.DataArrival = [this](std::int32_t bytesTotal) { Winsock_DataArrival(bytesTotal); };
 }
@@ -54,6 +61,7 @@ void frmNetvikmain::ClearEvents() {
     txtIIP.KeyPress = txtHIP.KeyPress = txtCIP.KeyPress = nullptr;
     sldRefresh.Scroll = nullptr;
     cmdSave.Click = cmdRestore.Click = cmdOK.Click = cmdCancel.Click = cmdQuit.Click = cmdRetrieve.Click = nullptr;
+    cmdGetH.Click = cmdGetC.Click = cmdIname.Click = nullptr;
     Winsock.Connected = nullptr;
     Winsock.DataArrival = nullptr;
 }

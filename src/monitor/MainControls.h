@@ -1,4 +1,8 @@
 #pragma once
+#include <memory>
+
+#include "addresses/frmGatewayIPs.h"
+#include "addresses/frmIAddress.h"
 #include "platform/Controls.h"
 #include "platform/Pictures.h"
 #include "platform/TcpClient.h"
@@ -21,8 +25,11 @@ public:
     virtual platform::Timer& Timer() = 0;
     virtual const platform::Pictures& Pictures() = 0;  // the program's icon and the six tray icons
     virtual platform::TextBox& txtIIP() = 0;
+    virtual platform::Button& cmdIname() = 0;
     virtual platform::TextBox& txtHIP() = 0;
+    virtual platform::Button& cmdGetH() = 0;
     virtual platform::TextBox& txtCIP() = 0;
+    virtual platform::Button& cmdGetC() = 0;
     virtual platform::Label& lblRefreshRate() = 0;
     virtual platform::Slider& sldRefresh() = 0;
     virtual platform::Label& lblRealIP() = 0;
@@ -35,6 +42,10 @@ public:
     virtual platform::Button& cmdCancel() = 0;
     virtual platform::Button& cmdQuit() = 0;
     virtual platform::PopupMenu& mnuPopup() = 0;
+
+    // The two dialogs, loaded on demand with the main window as their owner.
+    virtual std::unique_ptr<GatewayIPsControls> LoadGatewayIPs() = 0;
+    virtual std::unique_ptr<IAddressControls> LoadIAddress() = 0;
 };
 
 }  // namespace netvik

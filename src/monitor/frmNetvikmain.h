@@ -8,6 +8,7 @@
 #include "net/modWinSock.h"
 #include "platform/Application.h"
 #include "platform/MessageBoxes.h"
+#include "platform/NetworkConfig.h"
 #include "platform/ShellNotify.h"
 #include "settings/SettingsStore.h"
 #include "tray/clsSysTray.h"
@@ -21,6 +22,8 @@ struct MainServices {
     platform::ShellNotify& shell;
     modWinSock& winsock;
     SettingsStore& settings;
+    modWinReg& registry;  // the network configuration, read only
+    platform::NetworkConfig& network;
 };
 
 // The main window: the program's one long-lived object. It owns the state
@@ -28,8 +31,8 @@ struct MainServices {
 // behaviour; it sets them as its controls' events, which the platform runs.
 //
 // The handlers live in files named for what they hold: Lifecycle.cpp,
-// CheckCycle.cpp, TrayMenu.cpp, PanelFields.cpp, PanelButtons.cpp and
-// ExternalAddress.cpp.
+// CheckCycle.cpp, TrayMenu.cpp, PanelFields.cpp, PanelButtons.cpp,
+// ExternalAddress.cpp and AddressButtons.cpp.
 class frmNetvikmain {
 public:
     static constexpr std::uint32_t kCountdownInterval = 60000;
@@ -59,6 +62,11 @@ public:
     void cmdSave_Click();
     void cmdOK_Click();
     void cmdCancel_Click();
+
+    // The buttons that fill the address boxes.
+    void cmdGetH_Click();
+    void cmdGetC_Click();
+    void cmdIname_Click();
 
     // The external address, learnt over FTP.
     void cmdRetrieve_Click();
@@ -102,15 +110,23 @@ private:
     // A host name's first address, with the sockets library held for the
     // lookup whether or not the panel holds it.
     std::string LookUp(const std::string& hostName);
+    // This PC's second address, likewise.
+    std::string LocalSecondAddress();
+    // Loads and fills the gateway dialog when there are gateways to offer.
+    void FindGateways(Bool16& found);
 
     MainServices services_;
+    MainControls& controls_;  // for the dialogs, loaded on demand
 
     // The controls, by name.
     platform::Window& form;
     platform::Timer& Timer;
     platform::TextBox& txtIIP;
+    platform::Button& cmdIname;
     platform::TextBox& txtHIP;
+    platform::Button& cmdGetH;
     platform::TextBox& txtCIP;
+    platform::Button& cmdGetC;
     platform::Label& lblRefreshRate;
     platform::Slider& sldRefresh;
     platform::Label& lblRealIP;
@@ -133,6 +149,7 @@ private:
     bool lastRestoreMissedValue_ = false;
     bool retrieving_ = false;  // an external-address retrieval is pending
     std::unique_ptr<clsSysTray> gSysTray;
+    std::unique_ptr<frmGatewayIPs> gatewayIPs_;  // loaded by FindGateways, unloaded by cmdGetH_Click
 };
 
 }  // namespace netvik

@@ -69,6 +69,17 @@ public:
     std::function<void()> Scroll;
 };
 
+// A drop-down list whose items the user picks from; positions count from 0.
+class ComboBox : public Control {
+public:
+    virtual void AddItem(const std::string& item) = 0;
+    virtual int ListCount() const = 0;
+    virtual std::string List(int index) const = 0;
+    // The selected position, -1 for none.
+    virtual int ListIndex() const = 0;
+    virtual void SetListIndex(int index) = 0;
+};
+
 // A pop-up menu whose items are addressed by their position, separators
 // included.
 class PopupMenu {

@@ -15,6 +15,9 @@ public:
     virtual ~Window() = default;
 
     virtual void Show() = 0;  // modeless
+    // Shows the window modally over its owner, which the user cannot use
+    // meanwhile, and returns once the window has hidden itself.
+    virtual void ShowModal() = 0;
     virtual void Hide() = 0;
     virtual bool Visible() const = 0;
 

@@ -15,6 +15,7 @@
 #include "platform/win32/Win32HostNames.h"
 #include "platform/win32/Win32Icmp.h"
 #include "platform/win32/Win32MessageBoxes.h"
+#include "platform/win32/Win32NetworkConfig.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellNotify.h"
 #include "platform/win32/Win32Sockets.h"
@@ -102,8 +103,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     win32::Win32Registry registryCalls;
     modWinReg registry(registryCalls);
     SettingsStore settings(registry);
+    win32::Win32NetworkConfig network;
     app::MainWindow window(instance);
-    frmNetvikmain form(MainServices{application, messages, shell, winsock, settings}, window);
+    frmNetvikmain form(MainServices{application, messages, shell, winsock, settings, registry, network}, window);
     // Stored settings, so that the start goes straight to the tray.
     for (const auto& [name, value] : {std::pair<const char*, const char*>{"Internet", "127.0.0.1"},
                                       {"Host", "127.0.0.2"},

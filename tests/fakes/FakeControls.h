@@ -84,6 +84,17 @@ public:
     std::int32_t min, max, value;
 };
 
+class FakeComboBox : public FakeControl<platform::ComboBox> {
+public:
+    void AddItem(const std::string& item) override { items.push_back(item); }
+    int ListCount() const override { return static_cast<int>(items.size()); }
+    std::string List(int index) const override { return items.at(static_cast<std::size_t>(index)); }
+    int ListIndex() const override { return index; }
+    void SetListIndex(int value) override { index = value; }
+    std::vector<std::string> items;
+    int index = -1;
+};
+
 // A pop-up menu whose user chooses what a test scripts, and whose opening
 // can run a test's code while it is open (as a nested message loop would).
 class FakePopupMenu : public platform::PopupMenu {

@@ -3,6 +3,7 @@
 #include "fakes/CallLog.h"
 #include "fakes/FakeApplication.h"
 #include "fakes/FakeControls.h"
+#include "fakes/FakeDialogs.h"
 #include "fakes/FakeHostNames.h"
 #include "fakes/FakeIcmp.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -33,11 +34,15 @@ struct FakeSystem {
     FakeRegistry registryStore;
     modWinReg registry{registryStore};
     SettingsStore settings{registry};
+    FakeNetworkConfig network;
 
     // The panel as it is designed.
     FakeTextBox txtIIP{"1.1.1.1", 15};
+    FakeButton cmdIname{"&Name"};
     FakeTextBox txtHIP{"192.168.0.1", 15};
+    FakeButton cmdGetH{"Get"};
     FakeTextBox txtCIP{"192.168.0.2", 15};
+    FakeButton cmdGetC{"Get"};
     FakeLabel lblRefreshRate{"Refreshrate (minutes):"};
     FakeSlider sldRefresh{1, 15, 1};
     FakeLabel lblRealIP;
@@ -51,7 +56,12 @@ struct FakeSystem {
     FakeButton cmdQuit{"&Quit"};
     FakePopupMenu mnuPopup{log, {"&Refresh", "&Disable", "-", "&Hide", "&Quit"}};
 
-    MainServices Services() { return {application, messages, shell, winsock, settings}; }
+    // The user of the two dialogs, and how many of them are loaded.
+    std::function<void(FakeGatewayIPs&)> gatewayUser;
+    std::function<void(FakeIAddress&)> iaddressUser;
+    int dialogsLoaded = 0;
+
+    MainServices Services() { return {application, messages, shell, winsock, settings, registry, network}; }
 
     // The fakes above as the main window's controls, by name.
     struct Panel : MainControls {
@@ -60,8 +70,11 @@ struct FakeSystem {
         platform::Timer& Timer() override { return fx.timer; }
         const platform::Pictures& Pictures() override { return fx.pictures; }
         platform::TextBox& txtIIP() override { return fx.txtIIP; }
+        platform::Button& cmdIname() override { return fx.cmdIname; }
         platform::TextBox& txtHIP() override { return fx.txtHIP; }
+        platform::Button& cmdGetH() override { return fx.cmdGetH; }
         platform::TextBox& txtCIP() override { return fx.txtCIP; }
+        platform::Button& cmdGetC() override { return fx.cmdGetC; }
         platform::Label& lblRefreshRate() override { return fx.lblRefreshRate; }
         platform::Slider& sldRefresh() override { return fx.sldRefresh; }
         platform::Label& lblRealIP() override { return fx.lblRealIP; }
@@ -74,6 +87,12 @@ struct FakeSystem {
         platform::Button& cmdCancel() override { return fx.cmdCancel; }
         platform::Button& cmdQuit() override { return fx.cmdQuit; }
         platform::PopupMenu& mnuPopup() override { return fx.mnuPopup; }
+        std::unique_ptr<GatewayIPsControls> LoadGatewayIPs() override {
+            return std::make_unique<FakeGatewayIPs>(fx.log, fx.gatewayUser, fx.dialogsLoaded);
+        }
+        std::unique_ptr<IAddressControls> LoadIAddress() override {
+            return std::make_unique<FakeIAddress>(fx.log, fx.iaddressUser, fx.dialogsLoaded);
+        }
         FakeSystem& fx;
     } panel{*this};
     MainControls& Controls() { return panel; }

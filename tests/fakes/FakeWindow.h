@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -50,6 +51,14 @@ public:
         visible = true;
         log_.Add("Show " + name_);
     }
+    // What the user does while the window is shown modally runs in
+    // whileModal, as in the real modal loop; it returns once hidden.
+    void ShowModal() override {
+        visible = true;
+        log_.Add("ShowModal " + name_);
+        if (whileModal) whileModal();
+        visible = false;
+    }
     void Hide() override {
         visible = false;
         log_.Add("Hide " + name_);
@@ -69,6 +78,7 @@ public:
     }
 
     bool visible = false;
+    std::function<void()> whileModal;
     platform::WindowState state = platform::WindowState::Normal;
     std::string caption = "Netvik";
     FakeTrayHook* hook = nullptr;

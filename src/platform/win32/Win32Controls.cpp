@@ -56,6 +56,7 @@ template class Win32Control<platform::Label>;
 template class Win32Control<platform::Button>;
 template class Win32Control<platform::CheckBox>;
 template class Win32Control<platform::Slider>;
+template class Win32Control<platform::ComboBox>;
 
 Win32TextBox::Win32TextBox(HWND window, std::size_t maxLength) : Win32Control(window) {
     SendMessageA(window_, EM_LIMITTEXT, maxLength, 0);
@@ -149,6 +150,24 @@ std::int32_t Win32Slider::Min() const {
 std::int32_t Win32Slider::Max() const {
     return static_cast<std::int32_t>(SendMessageA(window_, TBM_GETRANGEMAX, 0, 0));
 }
+
+void Win32ComboBox::AddItem(const std::string& item) {
+    SendMessageA(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+int Win32ComboBox::ListCount() const { return static_cast<int>(SendMessageA(window_, CB_GETCOUNT, 0, 0)); }
+
+std::string Win32ComboBox::List(int index) const {
+    const LRESULT length = SendMessageA(window_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) return {};
+    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(window_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+int Win32ComboBox::ListIndex() const { return static_cast<int>(SendMessageA(window_, CB_GETCURSEL, 0, 0)); }
+
+void Win32ComboBox::SetListIndex(int index) { SendMessageA(window_, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
 Win32PopupMenu::Win32PopupMenu(HINSTANCE instance, int resourceId, HWND owner)
     : bar_(LoadMenuA(instance, MAKEINTRESOURCEA(resourceId))), menu_(GetSubMenu(bar_, 0)), owner_(owner) {

@@ -102,6 +102,17 @@ public:
     std::int32_t Max() const override;
 };
 
+// A drop-down list (CBS_DROPDOWNLIST).
+class Win32ComboBox : public Win32Control<platform::ComboBox> {
+public:
+    using Win32Control::Win32Control;
+    void AddItem(const std::string& item) override;
+    int ListCount() const override;
+    std::string List(int index) const override;
+    int ListIndex() const override;
+    void SetListIndex(int index) override;
+};
+
 // A pop-up menu from the resources, shown for a (possibly hidden) owner.
 class Win32PopupMenu : public platform::PopupMenu {
 public:

@@ -29,7 +29,29 @@ void Win32Window::Show() {
     SetForegroundWindow(window_);
 }
 
-void Win32Window::Hide() { ShowWindow(window_, SW_HIDE); }
+void Win32Window::ShowModal() {
+    // The owner takes no input while the window is shown; the loop ends
+    // when the window hides itself.
+    const HWND owner = GetWindow(window_, GW_OWNER);
+    if (owner != nullptr) EnableWindow(owner, FALSE);
+    Show();
+    MSG message{};
+    while (IsWindowVisible(window_) && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageA(window_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    if (message.message == WM_QUIT) PostQuitMessage(static_cast<int>(message.wParam));
+    if (owner != nullptr) {
+        EnableWindow(owner, TRUE);
+        SetActiveWindow(owner);
+    }
+}
+
+void Win32Window::Hide() {
+    ShowWindow(window_, SW_HIDE);
+    PostMessageA(window_, WM_NULL, 0, 0);  // wakes a modal loop waiting for its next message
+}
 
 bool Win32Window::Visible() const { return IsWindowVisible(window_) != FALSE; }
 

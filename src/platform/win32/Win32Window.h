@@ -12,6 +12,7 @@ public:
     HWND Hwnd() const { return window_; }
 
     void Show() override;
+    void ShowModal() override;
     void Hide() override;
     bool Visible() const override;
     platform::WindowState State() const override;

@@ -1,0 +1,62 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "addresses/DialogLayout.h"
+#include "platform/Controls.h"
+#include "platform/Window.h"
+
+namespace netvik {
+
+// The controls of the gateway dialog, by name.
+class GatewayIPsControls {
+public:
+    virtual ~GatewayIPsControls() = default;
+    virtual platform::Window& form() = 0;
+    virtual platform::ComboBox& cboGatewayIPs() = 0;
+    virtual platform::Button& cmdCancel() = 0;
+    virtual platform::Button& cmdOK() = 0;
+};
+
+// The dialog in which the user picks one of the gateways found for the
+// Host box. It lives for one press of the Host "Get" button.
+class frmGatewayIPs {
+public:
+    static const DialogLayout kLayout;
+
+    // hostBox: the main window's Host box, which Ok fills.
+    frmGatewayIPs(std::unique_ptr<GatewayIPsControls> controls, platform::TextBox& hostBox);
+    ~frmGatewayIPs();
+    frmGatewayIPs(const frmGatewayIPs&) = delete;
+    frmGatewayIPs& operator=(const frmGatewayIPs&) = delete;
+
+    // Lists the gateways, the first one selected.
+    void Fill(const std::vector<std::string>& gateways);
+    // Shows the dialog modally; returns once it has hidden itself.
+    void Show();
+
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+private:
+    std::unique_ptr<GatewayIPsControls> controls_;
+    platform::Window& form;
+    platform::ComboBox& cboGatewayIPs;
+    platform::Button& cmdCancel;
+    platform::Button& cmdOK;
+    platform::TextBox& txtHIP;
+};
+
+namespace gateway_texts {
+
+inline constexpr char kCaption[] = "Gateway(s) found";
+inline constexpr char kSelect[] = "Select a Gateway from the list below.";
+inline constexpr char kDirectTitle[] = "Direct connection to the Internet detected";
+inline constexpr char kDirect[] =
+    "You are connected to the internet directly.\rThe Host textbox will show your PC' s Internet IP-address.";
+inline constexpr char kNoHostTitle[] = "No host found";
+inline constexpr char kNoHost[] = "No Hosts or gateways could be found by\rNetvik. Host textbox is made blank.";
+
+}  // namespace gateway_texts
+}  // namespace netvik

@@ -1,0 +1,110 @@
+#include "addresses/frmIAddress.h"
+
+#include "settings/SettingsStore.h"
+
+namespace netvik {
+
+namespace {
+
+using Kind = ControlLayout::Kind;
+
+constexpr std::int16_t kBackspace = 8;
+constexpr char kUnresolved[] = "1";
+
+// In tab order: the box, Default, Reset, Cancel, Ok, then the two labels.
+constexpr ControlLayout kControls[] = {
+    {Kind::TextBox, "", 840, 600, 2532, 288},
+    {Kind::Button, "&Default", 120, 1080, 732, 372},
+    {Kind::Button, "&Reset", 960, 1080, 732, 372},
+    {Kind::CancelButton, "&Cancel", 1800, 1080, 732, 372},
+    {Kind::DefaultButton, "&OK", 2640, 1080, 732, 372},
+    {Kind::Label, iaddress_texts::kWebpage, 120, 120, 3252, 372},
+    {Kind::Label, iaddress_texts::kHttp, 120, 636, 612, 252},
+};
+
+}  // namespace
+
+const DialogLayout frmIAddress::kLayout = {iaddress_texts::kCaption, 3492, 1572, kControls, std::size(kControls)};
+
+void FilterHostNameKey(std::int16_t& keyAscii) {
+    const bool letter = (keyAscii >= 'A' && keyAscii <= 'Z') || (keyAscii >= 'a' && keyAscii <= 'z');
+    const bool digit = keyAscii >= '0' && keyAscii <= '9';
+    if (!letter && !digit && keyAscii != '-' && keyAscii != '.' && keyAscii != kBackspace) keyAscii = 0;
+}
+
+frmIAddress::frmIAddress(std::unique_ptr<IAddressControls> controls, const IAddressServices& services,
+                         platform::TextBox& internetBox)
+    : controls_(std::move(controls)),
+      services_(services),
+      form(controls_->form()),
+      txtURL(controls_->txtURL()),
+      cmdDefault(controls_->cmdDefault()),
+      cmdReset(controls_->cmdReset()),
+      cmdCancel(controls_->cmdCancel()),
+      cmdOK(controls_->cmdOK()),
+      txtIIP(internetBox) {
+    form.Resize = [this] { Form_Resize(); };
+    form.QueryUnload = [this] { cmdCancel_Click(); };  // the close box is Cancel
+    txtURL.KeyPress = [this](std::int16_t& key) { txtURL_KeyPress(key); };
+    cmdDefault.Click = [this] { cmdDefault_Click(); };
+    cmdReset.Click = [this] { cmdReset_Click(); };
+    cmdCancel.Click = [this] { cmdCancel_Click(); };
+    cmdOK.Click = [this] { cmdOK_Click(); };
+}
+
+frmIAddress::~frmIAddress() {
+    form.Resize = form.QueryUnload = nullptr;
+    txtURL.KeyPress = nullptr;
+    cmdDefault.Click = cmdReset.Click = cmdCancel.Click = cmdOK.Click = nullptr;
+}
+
+void frmIAddress::SetURL(const std::string& hostName) {
+    given_ = hostName;
+    txtURL.SetText(hostName.substr(0, kUrlMaxLength));
+}
+
+std::string frmIAddress::URL() const {
+    const std::string left = txtURL.Text();
+    return left == given_.substr(0, kUrlMaxLength) ? given_ : left;
+}
+
+void frmIAddress::Show() {
+    Form_Resize();  // the first display
+    form.ShowModal();
+}
+
+void frmIAddress::Form_Resize() {
+    if (initialTaken_) return;  // later size changes leave it alone
+    InitialURL = txtURL.Text();
+    initialTaken_ = true;
+}
+
+void frmIAddress::txtURL_KeyPress(std::int16_t& KeyAscii) { FilterHostNameKey(KeyAscii); }
+
+void frmIAddress::cmdDefault_Click() { txtURL.SetText(DefaultSiteHostName); }
+
+void frmIAddress::cmdReset_Click() { txtURL.SetText(InitialURL); }
+
+void frmIAddress::cmdCancel_Click() {
+    txtURL.SetText(InitialURL);
+    form.Hide();
+}
+
+void frmIAddress::cmdOK_Click() {
+    const std::string name = txtURL.Text();
+    if (name.empty()) {
+        services_.messages.Show(iaddress_texts::kNoHostName, iaddress_texts::kErrorTitle,
+                                platform::MessageIcon::Error);
+        return;
+    }
+    const std::string address = services_.resolve(name);
+    if (address == kUnresolved) {
+        services_.messages.Show(iaddress_texts::kCannotResolve, iaddress_texts::kErrorTitle,
+                                platform::MessageIcon::Error);
+        return;
+    }
+    txtIIP.SetText(address);
+    form.Hide();
+}
+
+}  // namespace netvik

@@ -1,0 +1,96 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "addresses/DialogLayout.h"
+#include "platform/Controls.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Window.h"
+
+namespace netvik {
+
+// The controls of the Internet address dialog, by name.
+class IAddressControls {
+public:
+    virtual ~IAddressControls() = default;
+    virtual platform::Window& form() = 0;
+    virtual platform::TextBox& txtURL() = 0;
+    virtual platform::Button& cmdDefault() = 0;
+    virtual platform::Button& cmdReset() = 0;
+    virtual platform::Button& cmdCancel() = 0;
+    virtual platform::Button& cmdOK() = 0;
+};
+
+// What the Internet address dialog needs beyond its controls.
+struct IAddressServices {
+    platform::MessageBoxes& messages;
+    // A host name's first address as dotted text, "1" when it cannot be
+    // resolved.
+    std::function<std::string(const std::string& hostName)> resolve;
+};
+
+// The dialog in which the user names a fast, reliable web site by its host
+// name; Ok resolves it and puts its address into the Internet box. It lives
+// for one press of the "&Name" button.
+class frmIAddress {
+public:
+    static const DialogLayout kLayout;
+    static constexpr std::size_t kUrlMaxLength = 63;
+
+    // internetBox: the main window's Internet box, which Ok fills.
+    frmIAddress(std::unique_ptr<IAddressControls> controls, const IAddressServices& services,
+                platform::TextBox& internetBox);
+    ~frmIAddress();
+    frmIAddress(const frmIAddress&) = delete;
+    frmIAddress& operator=(const frmIAddress&) = delete;
+
+    // The name the dialog opens with, and the name it leaves behind (the one
+    // accepted by Ok, else the one it opened with). A stored name longer
+    // than the box holds enters it cut, and comes back whole unless the
+    // user changed it.
+    void SetURL(const std::string& hostName);
+    std::string URL() const;
+    // Shows the dialog modally; returns once it has hidden itself.
+    void Show();
+
+    void Form_Resize();
+    void txtURL_KeyPress(std::int16_t& KeyAscii);
+    void cmdDefault_Click();
+    void cmdReset_Click();
+    void cmdCancel_Click();
+    void cmdOK_Click();
+
+private:
+    std::unique_ptr<IAddressControls> controls_;
+    IAddressServices services_;
+    platform::Window& form;
+    platform::TextBox& txtURL;
+    platform::Button& cmdDefault;
+    platform::Button& cmdReset;
+    platform::Button& cmdCancel;
+    platform::Button& cmdOK;
+    platform::TextBox& txtIIP;
+
+    std::string InitialURL;
+    bool initialTaken_ = false;  // InitialURL is taken once, at the first display
+    std::string given_;          // the name handed over, whole
+};
+
+// The keystroke filter of the web-site box: letters, digits, "-", "." and
+// Backspace pass; everything else (":", "/", "_", "@", blanks, the clipboard
+// shortcuts) is swallowed, so the box holds a bare host name.
+void FilterHostNameKey(std::int16_t& keyAscii);
+
+namespace iaddress_texts {
+
+inline constexpr char kCaption[] = "Internet Address";
+inline constexpr char kWebpage[] = "The webpage address (URL) of a fast and reliable Internetsite:";
+inline constexpr char kHttp[] = "http://";
+inline constexpr char kErrorTitle[] = "Error";
+inline constexpr char kNoHostName[] = "No hostname given!";
+inline constexpr char kCannotResolve[] = "Can' t resolve host!";
+
+}  // namespace iaddress_texts
+}  // namespace netvik
