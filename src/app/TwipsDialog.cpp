@@ -25,63 +25,79 @@ std::vector<WORD> EmptyTemplate(const char* caption) {
     return words;
 }
 
+// Twips into pixels, with the screen's pixels per inch.
+struct Twips {
+    int dpiX, dpiY;
+    int X(int twips) const { return MulDiv(twips, dpiX, kTwipsPerInch); }
+    int Y(int twips) const { return MulDiv(twips, dpiY, kTwipsPerInch); }
+};
+
+struct WindowKind {
+    const char* windowClass;
+    DWORD style;
+    DWORD exStyle;
+    int id;
+};
+
+// The window of a layout's control. Ok and Cancel carry the ids that Enter
+// and Escape press.
+WindowKind KindOf(Kind kind, int id) {
+    constexpr DWORD kControl = WS_CHILD | WS_VISIBLE;
+    constexpr DWORD kTabStop = kControl | WS_TABSTOP;
+    switch (kind) {
+        case Kind::Label: return {"STATIC", kControl | SS_LEFT, 0, id};
+        case Kind::TextBox: return {"EDIT", kTabStop | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, id};
+        case Kind::ComboBox: return {"COMBOBOX", kTabStop | CBS_DROPDOWNLIST | WS_VSCROLL, 0, id};
+        case Kind::Button: return {"BUTTON", kTabStop | BS_PUSHBUTTON, 0, id};
+        case Kind::DefaultButton: return {"BUTTON", kTabStop | BS_DEFPUSHBUTTON, 0, IDOK};
+        case Kind::CancelButton: return {"BUTTON", kTabStop | BS_PUSHBUTTON, 0, IDCANCEL};
+    }
+    return {"STATIC", kControl, 0, id};
+}
+
 void Run(const std::function<void()>& handler) {
     if (handler) handler();
 }
 
 }  // namespace
 
-TwipsDialog::TwipsDialog(HWND owner, const DialogLayout& layout)
-    : form_(nullptr) {
+TwipsDialog::TwipsDialog(HWND owner, const DialogLayout& layout) : form_(nullptr) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
     const std::vector<WORD> empty = EmptyTemplate(layout.caption);
     window_.reset(CreateDialogIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(empty.data()), owner,
                                              &TwipsDialog::DialogProc, reinterpret_cast<LPARAM>(this)));
     if (window_ == nullptr) throw std::runtime_error("cannot create a dialog");
     form_ = win32::Win32Window(Hwnd());
-    SetWindowTextA(Hwnd(), layout.caption);
 
     const HDC screen = GetDC(nullptr);
-    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
-    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    const Twips twips{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
     ReleaseDC(nullptr, screen);
-    auto x = [&](int twips) { return MulDiv(twips, dpiX, kTwipsPerInch); };
-    auto y = [&](int twips) { return MulDiv(twips, dpiY, kTwipsPerInch); };
+    PlaceOver(owner, twips.X(layout.width), twips.Y(layout.height));
+    for (std::size_t i = 0; i < layout.count; ++i) {
+        const ControlLayout& c = layout.controls[i];
+        const WindowKind kind = KindOf(c.kind, kFirstControlId + static_cast<int>(i));
+        // The first control, where Tab starts, begins the dialog's one group.
+        const HWND control =
+            CreateWindowExA(kind.exStyle, kind.windowClass, c.text, kind.style | (i == 0 ? WS_GROUP : 0),
+                            twips.X(c.left), twips.Y(c.top), twips.X(c.width), twips.Y(c.height), Hwnd(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kind.id)), instance, nullptr);
+        if (control == nullptr) throw std::runtime_error("cannot create a dialog's control");
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        controls_.push_back(control);
+    }
+}
 
-    RECT frame = {0, 0, x(layout.width), y(layout.height)};
+// The window with a client area of that size, centred over its owner.
+void TwipsDialog::PlaceOver(HWND owner, int width, int height) {
+    RECT frame = {0, 0, width, height};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(Hwnd(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE)));
     RECT over;
     GetWindowRect(owner, &over);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(Hwnd(), nullptr, (over.left + over.right - width) / 2, (over.top + over.bottom - height) / 2, width,
-                 height, SWP_NOZORDER | SWP_NOACTIVATE);
-
-    const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    bool first = true;
-    for (std::size_t i = 0; i < layout.count; ++i) {
-        const ControlLayout& c = layout.controls[i];
-        const char* windowClass = "BUTTON";
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-        DWORD exStyle = 0;
-        int id = kFirstControlId + static_cast<int>(i);
-        switch (c.kind) {
-            case Kind::Label: windowClass = "STATIC", style = WS_CHILD | WS_VISIBLE | SS_LEFT; break;
-            case Kind::TextBox: windowClass = "EDIT", style |= ES_AUTOHSCROLL, exStyle = WS_EX_CLIENTEDGE; break;
-            case Kind::ComboBox: windowClass = "COMBOBOX", style |= CBS_DROPDOWNLIST | WS_VSCROLL; break;
-            case Kind::Button: style |= BS_PUSHBUTTON; break;
-            case Kind::DefaultButton: style |= BS_DEFPUSHBUTTON, id = IDOK; break;
-            case Kind::CancelButton: style |= BS_PUSHBUTTON, id = IDCANCEL; break;
-        }
-        if (first && (style & WS_TABSTOP) != 0) style |= WS_GROUP, first = false;
-        const HWND control = CreateWindowExA(exStyle, windowClass, c.text, style, x(c.left), y(c.top), x(c.width),
-                                             y(c.height), Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                             instance, nullptr);
-        if (control == nullptr) throw std::runtime_error("cannot create a dialog's control");
-        SendMessageA(control, WM_SETFONT, font, FALSE);
-        controls_.push_back(control);
-    }
+    const int outerWidth = frame.right - frame.left;
+    const int outerHeight = frame.bottom - frame.top;
+    SetWindowPos(Hwnd(), nullptr, (over.left + over.right - outerWidth) / 2, (over.top + over.bottom - outerHeight) / 2,
+                 outerWidth, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TwipsDialog::Destroyer::operator()(HWND window) const {

@@ -28,6 +28,7 @@ public:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void PlaceOver(HWND owner, int width, int height);
 
     struct Destroyer {
         void operator()(HWND window) const;
