@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Screenshots of the real Netvik.exe under Wine and Xvfb for the README: the
 # first start's message, the tray menu, the settings panel with a tooltip
-# (at 96 and at 120 dots per inch), and the panel showing the external
-# address, which a stand-in FTP server inside the sandbox reports.
+# (at 96 and at 120 dots per inch), the panel's two dialogs side by side
+# (the gateways are those kept in the prefix's registry), and the panel
+# showing the external address, which a stand-in FTP server inside the
+# sandbox reports.
 #
 # usage: screenshots.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail
@@ -26,6 +28,7 @@ trap '[ -z "$server" ] || kill "$server"; wine_env_cleanup; rm -rf "$work" "$SCR
 . "$here/e2e-lib.sh"
 
 EXTERNAL=203.0.113.7
+NETTRANS='HKLM\System\CurrentControlSet\Services\Class\NetTrans'
 
 item() { trayctl item "$main" "$1" | sed 's/^hwnd=\([^ ]*\).*/\1/'; }
 
@@ -47,27 +50,33 @@ window_shot() {
     trayctl post "$window" 0x0010 0 0 >/dev/null  # WM_CLOSE
 }
 
-# dialog_shot NAME BUTTON_ID TITLE: the panel's button opens a dialog.
-dialog_shot() {
-    trayctl click-button "$(item "$2")" >/dev/null || true
-    window_shot "$1" "$3"
-}
-
-# panel_shot NAME [WIDER]: the panel, WIDER pixels wider for a tooltip.
+# panel_shot FILE [WIDER]: the panel, WIDER pixels wider for a tooltip.
 panel_shot() {
     local w h x y
     IFS='x+' read -r w h x y <<<"$(crop_of "$main" 8)"
-    wine_env_screenshot "$out/$1.png" root "$((w + ${2:-0}))x$((h + 10))+$x+$y"
+    wine_env_screenshot "$1" root "$((w + ${2:-0}))x$((h + 10))+$x+$y"
 }
 
-# A stand-in for the program's FTP server: its status reply names the
-# client's address as EXTERNAL.
+# dialog_shot BUTTON_ID TITLE: the panel with the dialog its button opens,
+# into $work/dialog-BUTTON_ID.png; then closes the dialog.
+dialog_shot() {
+    local dialog
+    trayctl click-button "$(item "$1")" >/dev/null || true
+    dialog=$(trayctl find -title "$2" -pid "$NETVIK_PID" -timeout 10000 | head -n 1)
+    wait_visible "$dialog"
+    panel_shot "$work/dialog-$1.png"
+    trayctl post "$dialog" 0x0010 0 0 >/dev/null  # WM_CLOSE
+}
+
+# A stand-in for the program's FTP server, listening once this returns: its
+# status reply names the client's address as EXTERNAL.
 ftp_server() {
-    python3 - "$EXTERNAL" <<'PY' &
+    python3 - "$EXTERNAL" >"$work/ftp.log" 2>&1 <<'PY' &
 import socket, sys
 reply = ("220 Welcome.\r\n331 Password.\r\n230 Logged in.\r\n211-Status:\r\n"
          "     Connected to %s\r\n211 End of status\r\n221 Goodbye.\r\n" % sys.argv[1]).encode()
 listener = socket.create_server(("127.0.0.1", 21))
+print("listening", flush=True)
 while True:
     connection, _ = listener.accept()
     with connection:
@@ -78,6 +87,11 @@ while True:
             pass
 PY
     server=$!
+    for _ in {1..50}; do
+        grep -q listening "$work/ftp.log" && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 shots() {
@@ -110,18 +124,22 @@ shots() {
     wait_visible "$main"
     trayctl hover "$(item 1005)" >/dev/null
     trayctl tooltip-visible "$NETVIK_PID" -timeout 5000 >/dev/null || true
-    panel_shot "panel$suffix" 120
+    panel_shot "$out/panel$suffix.png" 120
 
     if [ -z "$suffix" ]; then
-        ftp_server
         trayctl hover "$(item 1017)" >/dev/null
+        trayctl reg-set "$NETTRANS\\0000" DefaultGateway 192.168.0.1 >/dev/null
+        dialog_shot 1006 'Gateway(s) found'
+        dialog_shot 1003 'Internet Address'
+        convert "$work/dialog-1006.png" "$work/dialog-1003.png" +append "$out/dialogs.png"
+
+        ftp_server
         trayctl click-button "$(item 1014)" >/dev/null
         for _ in {1..100}; do
             [ "$(trayctl text "$(item 1013)")" = "$EXTERNAL" ] && break
             sleep 0.1
         done
-        panel_shot external-address
-        # The panel's dialogs, a line each: dialog_shot NAME BUTTON_ID TITLE.
+        panel_shot "$out/external-address.png"
     fi
 
     trayctl click-button "$(item 1022)" >/dev/null || true
