@@ -40,14 +40,21 @@ add_executable(Netvik WIN32
   src/app/WinMain.cpp
   ${NETVIK_RESOURCES}
 )
-if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-  # Lets the 32-bit program load on the oldest systems it supports.
-  target_sources(Netvik PRIVATE src/app/LegacyImports.cpp)
-endif()
-target_link_libraries(Netvik PRIVATE netvik_app)
-target_link_options(Netvik PRIVATE ${NETVIK_STATIC_LINK}
+# The C++ library's error paths, lean; the Win32 tests link it too, and
+# check its messages.
+add_library(netvik_runtime OBJECT src/app/LeanRuntime.cpp)
+target_include_directories(netvik_runtime PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(netvik_runtime PRIVATE netvik_warnings)
+target_link_options(Netvik PRIVATE ${NETVIK_STATIC_LINK} -Wl,--gc-sections
   -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
   -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+# A small download: the program's code without run-time type information (it
+# asks for none), in sections of their own that the link drops when unused.
+set(NETVIK_SIZE_OPTIONS -fno-rtti -ffunction-sections -fdata-sections)
+foreach(target netvik_core netvik_win32 netvik_app netvik_runtime Netvik)
+  target_compile_options(${target} PRIVATE ${NETVIK_SIZE_OPTIONS})
+endforeach()
+target_link_libraries(Netvik PRIVATE netvik_runtime netvik_app)
 set_target_properties(Netvik PROPERTIES OUTPUT_NAME Netvik)
 
 # The version resource's fields, and the packages (zip, installer).

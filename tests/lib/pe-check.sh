@@ -17,6 +17,14 @@ expected_level=${5:-}
 
 # The DLLs of every Windows the program (and its installer) runs on.
 system_dlls=" ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL SHELL32.DLL USER32.DLL WSOCK32.DLL "
+# Functions that came with later Windows than the oldest the 32-bit program
+# runs on, and that static run-time libraries are known to import: with any
+# of them imported, the program would not even load there.
+late_functions=" GetTickCount64 AddVectoredExceptionHandler RemoveVectoredExceptionHandler GetHandleInformation
+  TryEnterCriticalSection GetProcessAffinityMask SetProcessAffinityMask IsDebuggerPresent InitializeCriticalSectionEx
+  InitializeSRWLock AcquireSRWLockExclusive ReleaseSRWLockExclusive InitializeConditionVariable
+  SleepConditionVariableCS WakeConditionVariable WakeAllConditionVariable InitOnceExecuteOnce FlsAlloc
+  GetSystemTimePreciseAsFileTime "
 
 headers=$("$objdump" -p "$exe")
 field() { awk -v name="$1" '$1 == name { print $2; exit }' <<<"$headers"; }
@@ -40,6 +48,14 @@ imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | sort -fu)
 for dll in $imports; do
     [[ $system_dlls == *" ${dll^^} "* ]] || failures+=("imports $dll, which Windows does not ship")
 done
+if [ "$format" = PE32 ]; then
+    # The functions imported by name: "HINT-TABLE-ENTRY HINT NAME" under each DLL.
+    functions=$(awk '/DLL Name:/ { in_dll = 1; next } in_dll && NF == 3 && $2 ~ /^[0-9]+$/ { print $3 }' <<<"$headers")
+    for function in $functions; do
+        [[ $late_functions == *[[:space:]]"$function"[[:space:]]* ]] &&
+            failures+=("imports $function, which the oldest supported Windows lacks")
+    done
+fi
 
 if [ -n "$windres" ]; then
     # The resources as an .rc script: VERSIONINFO's fields, the manifest's lines.

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32TcpClient.h"
 
-#include <stdexcept>
+#include "common/Failure.h"
 
 namespace netvik::win32 {
 
@@ -24,10 +24,10 @@ Win32TcpClient::Win32TcpClient() : hostEntry_(MAXGETHOSTSTRUCT) {
         wc.lpfnWndProc = &Win32TcpClient::WindowProc;
         wc.hInstance = instance;
         wc.lpszClassName = kClassName;
-        if (RegisterClassA(&wc) == 0) throw std::runtime_error("cannot register the TCP client's window class");
+        if (RegisterClassA(&wc) == 0) throw Failure("cannot register the TCP client's window class");
     }
     window_ = CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-    if (window_ == nullptr) throw std::runtime_error("cannot create the TCP client's window");
+    if (window_ == nullptr) throw Failure("cannot create the TCP client's window");
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
