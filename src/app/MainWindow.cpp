@@ -118,6 +118,9 @@ bool MainWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
             Run(timer_->Tick);
             return true;
         case WM_SIZE: Run(form_->Resize); return true;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) form_->RememberFocus();
+            return false;  // the system minimises it
         case WM_CLOSE:
         case WM_QUERYENDSESSION: Run(form_->QueryUnload); return true;
         case WM_COMMAND:

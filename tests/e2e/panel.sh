@@ -78,6 +78,13 @@ e2e_check "Quit ends the program" netvik_wait_exit
 netvik_start panel
 trayctl wait-tip "$CONNECTED" 20000 >/dev/null
 main=$(netvik_main_window)
+# A field of trayctl focus's line: field_in NAME LINE.
+field_in() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<" $2"; }
+# The hidden panel holds no keyboard focus: no edit box's caret blinks while
+# the program waits in the tray.
+focus=$(trayctl focus "$main")
+e2e_check "started in the tray: no focus, no caret ($focus)" \
+    test "$(field_in focus "$focus") $(field_in caret "$focus")" = "0x0 0x0"
 trayctl click '#0' double >/dev/null
 e2e_check "double-click opens the panel" wait_visible "$main"
 e2e_check "the panel's caption" test "$(trayctl text "$main")" = Netvik
@@ -142,6 +149,29 @@ shown=$(trayctl tooltip-visible "$NETVIK_PID" -timeout 5000) || true
 e2e_check "hovering over txtIIP shows its tooltip" \
     grep -qF 'text="IP of a fast and reliable internetsite (not your own internet IP!)."' <<<"$shown"
 wine_env_screenshot "$E2E_OUT/panel.png"
+
+# Focus and selection are where the user left them when the panel comes back
+# from the tray: the caret two characters from the end of the host's box.
+host_box=$(control 1005 | sed 's/^hwnd=\([^ ]*\).*/\1/')
+for ((i = 0; i < 20; i++)); do  # Tab, as a user would, to the host's box
+    focus=$(trayctl focus "$main")
+    [ "$(field_in id "$focus")" = 1005 ] && break
+    trayctl key "$(field_in focus "$focus")" VK_TAB >/dev/null
+done
+for key in VK_END VK_LEFT VK_LEFT; do trayctl key "$host_box" "$key" >/dev/null; done
+focus=$(trayctl focus "$main")
+e2e_check "the caret in the host's box, two from the end ($focus)" \
+    test "$(field_in id "$focus") $(field_in sel "$focus")" = "1005 7,7"
+trayctl post "$main" 0x0112 0xF020 0 >/dev/null  # WM_SYSCOMMAND, SC_MINIMIZE
+trayctl wait-tip "$CONNECTED" 10000 >/dev/null
+focus=$(trayctl focus "$main")
+e2e_check "minimised to the tray: the panel keeps no focus, no caret ($focus)" \
+    test "$(window_visible "$main") $(field_in focus "$focus") $(field_in caret "$focus")" = "0 0x0 0x0"
+trayctl click '#0' double >/dev/null
+wait_visible "$main"
+focus=$(trayctl focus "$main")
+e2e_check "shown again: focus, selection and caret as they were ($focus)" \
+    test "$(field_in id "$focus") $(field_in sel "$focus") $(field_in caret "$focus")" = "1005 7,7 $host_box"
 
 quit=$(control 1022 | sed 's/^hwnd=\([^ ]*\).*/\1/')
 trayctl click-button "$quit" >/dev/null || true

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Window.h"
 
+#include <utility>
 #include <vector>
 
 #include "platform/win32/Win32TrayHook.h"
@@ -20,6 +21,9 @@ int ShowCommand(platform::WindowState state) {
 }  // namespace
 
 void Win32Window::Show() {
+    // Taken first: showing a minimised window again resizes it, and the
+    // window's resize event may call Show within this one.
+    const HWND focus = std::exchange(focus_, nullptr);
     if (statePending_) {
         statePending_ = false;
         ShowWindow(window_, ShowCommand(pendingState_));
@@ -27,6 +31,13 @@ void Win32Window::Show() {
         ShowWindow(window_, SW_SHOW);
     }
     SetForegroundWindow(window_);
+    // The focus back where it was when the window was hidden, once it is
+    // shown and active; the control kept its own selection meanwhile.
+    if (IsIconic(window_)) {
+        focus_ = focus;
+    } else if (Holds(focus) && IsWindow(focus)) {
+        SetFocus(focus);
+    }
 }
 
 void Win32Window::ShowModal() {
@@ -49,8 +60,22 @@ void Win32Window::ShowModal() {
 }
 
 void Win32Window::Hide() {
+    // A hidden window keeps no keyboard focus: were it left in an edit box,
+    // the box's caret would blink on, a timer every half second for as long
+    // as the program waits in the tray. Show puts it back.
+    RememberFocus();
     ShowWindow(window_, SW_HIDE);
+    if (Holds(GetFocus())) SetFocus(nullptr);
     PostMessageA(window_, WM_NULL, 0, 0);  // wakes a modal loop waiting for its next message
+}
+
+void Win32Window::RememberFocus() {
+    const HWND focus = GetFocus();
+    if (Holds(focus)) focus_ = focus;
+}
+
+bool Win32Window::Holds(HWND window) const {
+    return window != nullptr && (window == window_ || IsChild(window_, window));
 }
 
 bool Win32Window::Visible() const { return IsWindowVisible(window_) != FALSE; }
@@ -70,7 +95,10 @@ void Win32Window::SetState(platform::WindowState state) {
     }
     switch (state) {
         case platform::WindowState::Normal: ShowWindow(window_, SW_RESTORE); break;
-        case platform::WindowState::Minimized: ShowWindow(window_, SW_MINIMIZE); break;
+        case platform::WindowState::Minimized:
+            RememberFocus();  // minimising takes the focus away
+            ShowWindow(window_, SW_MINIMIZE);
+            break;
         case platform::WindowState::Maximized: ShowWindow(window_, SW_MAXIMIZE); break;
     }
 }

@@ -21,8 +21,15 @@ public:
     void SetCaption(const std::string& caption) override;
     std::unique_ptr<platform::TrayHook> CreateTrayHook(platform::TrayCallbackSink& sink) override;
 
+    // Notes where the keyboard focus is, for Show to put it back: Hide does,
+    // and so must whoever minimises the window, which takes the focus away.
+    void RememberFocus();
+
 private:
+    bool Holds(HWND window) const;  // the window itself or one of its controls
+
     HWND window_;
+    HWND focus_ = nullptr;  // the focus when the window was hidden
     // A state set while the window is hidden takes effect when it is shown.
     bool statePending_ = false;
     platform::WindowState pendingState_ = platform::WindowState::Normal;

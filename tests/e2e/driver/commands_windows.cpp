@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "commands.h"
+#include "remote_process.h"
 #include "text_escape.h"
 #include "tray_driver.h"
 #include "window_driver.h"
@@ -142,6 +143,20 @@ int cmd_key(int argc, char** argv) {
     if (int rc = unreachable(h, a)) return rc;
     std::string err;
     if (!post_key(h, vk, action, err)) return fail(err);
+    return 0;
+}
+
+int cmd_focus(int argc, char** argv) {
+    HWND h;
+    if (argc != 3 || !parse_hwnd(argv[2], h)) return usage();
+    FocusInfo f;
+    std::string err;
+    if (!read_focus(h, f, err)) return fail(err);
+    std::printf("focus=0x%llx id=%u class=\"%s\" active=0x%llx caret=0x%llx", hv(f.focus),
+                f.focus ? unsigned(GetDlgCtrlID(f.focus)) : 0u, f.focus ? escape_text(class_of(f.focus)).c_str() : "",
+                hv(f.active), hv(f.caret));
+    if (f.edit) std::printf(" sel=%lu,%lu", f.sel_start, f.sel_end);
+    std::printf("\n");
     return 0;
 }
 
@@ -310,6 +325,11 @@ const Command kCommands[] = {
      "or \"running\"",
      cmd_click_button},
     {"type", "HWND TEXT [-delay MS] [-force]", "post WM_CHAR for each byte of TEXT, in order", cmd_type},
+    {"focus", "HWND",
+     "the keyboard focus of HWND's thread: the focused window, its id\n"
+     "and class, the active window, the window with a caret (0x0:\n"
+     "none), and for an edit box its selection (sel=START,END)",
+     cmd_focus},
     {"key", "HWND VK [down|up|press] [-force]",
      "post WM_KEYDOWN and/or WM_KEYUP (default press: both); VK is\n"
      "a number or VK_RETURN, VK_ESCAPE, VK_TAB, VK_BACK, VK_DELETE,\n"

@@ -188,4 +188,30 @@ bool reachable(HWND hwnd, std::string& why) {
     return true;
 }
 
+bool read_focus(HWND window, FocusInfo& out, std::string& err) {
+    const DWORD thread = IsWindow(window) ? GetWindowThreadProcessId(window, nullptr) : 0;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (thread == 0 || !GetGUIThreadInfo(thread, &info)) {
+        err = thread == 0 ? "not a window: " + hex(window) : last_error("GetGUIThreadInfo");
+        return false;
+    }
+    out = FocusInfo{};
+    out.active = info.hwndActive;
+    out.focus = info.hwndFocus;
+    out.caret = info.hwndCaret;
+    out.edit = out.focus != nullptr && base_class_is(out.focus, "Edit");
+    if (out.edit) {
+        // The return value carries the selection: no pointer into the other process.
+        DWORD_PTR packed = 0;
+        if (!send_timeout(out.focus, EM_GETSEL, 0, 0, &packed)) {
+            err = last_error("EM_GETSEL");
+            return false;
+        }
+        out.sel_start = LOWORD(packed);
+        out.sel_end = HIWORD(packed);
+    }
+    return true;
+}
+
 }  // namespace e2e

@@ -48,6 +48,18 @@ HWND find_control(HWND parent, unsigned id, int* depth = nullptr);
 // visible and enabled.  `why` says what is in the way.
 bool reachable(HWND hwnd, std::string& why);
 
+// The keyboard state of the thread that owns `window`, read from outside
+// (GetGUIThreadInfo): its active window, the window with the focus and the
+// one with a caret (nullptr for none), and the focused edit box's selection.
+struct FocusInfo {
+    HWND active = nullptr;
+    HWND focus = nullptr;
+    HWND caret = nullptr;
+    bool edit = false;  // the focus is an edit box: the selection is read
+    DWORD sel_start = 0, sel_end = 0;
+};
+bool read_focus(HWND window, FocusInfo& out, std::string& err);
+
 enum class ClickOutcome {
     Done,     // the handler returned within the wait
     Modal,    // the handler opened a menu or dialog and waits in it
