@@ -83,6 +83,9 @@ void frmNetvikmain::Form_Load() {
     cmdRestore_Click();
     state_.AddressTexts[Host] = txtHIP.Text();
     state_.AddressTexts[Computer] = txtCIP.Text();
+    // Without a stored choice, the box shows what the registry holds: a logon
+    // entry that an installer wrote is there to be kept or removed.
+    if (lastRestoreMissedValue_ && services_.settings.HasLogonEntry()) chkStartup.SetValue(1);
     state_.LoadAtStartup = static_cast<std::uint8_t>(chkStartup.Value() == 1 ? 1 : 0);
 
     if (lastRestoreMissedValue_) {
@@ -124,7 +127,13 @@ void frmNetvikmain::cmdQuit_Click() {
 }
 
 void frmNetvikmain::Form_QueryUnload() {
-    if (ShownInTaskList) services_.winsock.EndWinsock();
+    if (ShownInTaskList) {
+        services_.winsock.EndWinsock();
+    } else if (gSysTray != nullptr) {
+        // Closed from outside while in the tray (the system shutting down,
+        // an uninstaller): no dead icon stays behind.
+        gSysTray->RemoveFromSysTray();
+    }
     services_.application.End();
 }
 

@@ -99,6 +99,14 @@ std::int32_t SettingsStore::RemoveLogonEntry() {
     return 0;
 }
 
+bool SettingsStore::HasLogonEntry() {
+    for (const platform::RegKey root : {platform::kLocalMachine, platform::kCurrentUser}) {
+        registry_.GetRegValue(root, kSoftware, kRunSubkey, kRunValue);
+        if (registry_.LastRegError != modWinReg::kNotFound) return true;
+    }
+    return false;
+}
+
 std::int32_t SettingsStore::Remove(platform::RegKey root, const char* subkey, const char* name) {
     registry_.GetRegValue(root, kSoftware, subkey, name);
     if (registry_.LastRegError == modWinReg::kNotFound) return 0;  // nothing there: nothing to remove

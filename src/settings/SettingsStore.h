@@ -57,6 +57,8 @@ public:
     // failed write or removal (or why the path could not be had).
     std::int32_t SetLogonEntry(const platform::FilePath& program);
     std::int32_t RemoveLogonEntry();
+    // A logon entry is there, in either place.
+    bool HasLogonEntry();
 
 private:
     std::string Read(platform::RegKey root, const char* name);

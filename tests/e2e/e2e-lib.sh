@@ -36,6 +36,15 @@ not() { ! "$@"; }
 now_ms() { date +%s%3N; }
 trayctl() { wine "$TRAYCTL_EXE" "$@"; }
 
+# Names for the test's own /etc/hosts, one "ADDRESS NAME..." line each; call
+# it before e2e_test.
+e2e_hosts() {
+    [ "${NETVIK_IN_SANDBOX_NET:-}" = 1 ] && return 0
+    E2E_HOSTS=$(mktemp)
+    printf '%s\n' "$@" >"$E2E_HOSTS"
+    export E2E_HOSTS
+}
+
 # The common start of a test script: e2e_test SCRIPT NETVIK.exe TRAYCTL.exe
 # PREFIX OUTDIR. Outside a sandbox network it runs SCRIPT again inside one
 # (with E2E_HOSTS, a hosts file of the test's own, as its /etc/hosts);

@@ -10,12 +10,8 @@
 # usage: ftp.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-if [ "${NETVIK_IN_SANDBOX_NET:-}" != 1 ]; then
-    E2E_HOSTS=$(mktemp)
-    printf '127.0.0.1 localhost ftp.gnu.org\n' >"$E2E_HOSTS"
-    export E2E_HOSTS
-fi
 . "$here/e2e-lib.sh"
+e2e_hosts '127.0.0.1 localhost ftp.gnu.org'
 e2e_test "$0" "$@"
 
 INTERNET=127.0.0.1

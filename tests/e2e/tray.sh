@@ -97,7 +97,12 @@ e2e_check "silent: network error tip read back exactly" grep -qF "tip=\"$NETWORK
 colour=$(icon_colour_on_screen "$E2E_OUT/silent.png" '#0')
 e2e_check "silent: the tray shows the error picture" test "$colour" = "$(icon_colour_in_file "$ICONS/error.ico")"
 wine_env_screenshot "$E2E_OUT/tray-silent.png" root "$(trayctl geometry | cut -d' ' -f1)"
-restore_and_close silent
+
+# Closed from outside while in the tray (the system shutting down, an
+# uninstaller): the program ends and takes its icon with it.
+trayctl post "$(netvik_main_window)" 0x10 0 0 >/dev/null  # WM_CLOSE
+e2e_check "closed in the tray: the program ends" netvik_wait_exit
+e2e_check "closed in the tray: no dead icon stays behind" trayctl wait-count 0 5000
 
 echo "screenshots and logs: $E2E_OUT"
 e2e_summary

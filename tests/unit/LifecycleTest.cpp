@@ -201,12 +201,27 @@ TEST_F(OpenPanel, TheCloseBoxReleasesTheSocketsAndEnds) {
     EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"WSACleanup", "End"}));
 }
 
-TEST_F(Lifecycle, ClosingWhileHiddenEndsWithoutARelease) {
+TEST_F(Lifecycle, ClosingWhileHiddenRemovesTheIconWithoutARelease) {
     fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3");
     form.Form_Load();
     fx.log.Clear();
     EXPECT_THROW(form.Form_QueryUnload(), ProgramEnded);
-    EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"End"}));
+    EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"Shell Delete", "End"}));
+    EXPECT_FALSE(fx.shell.Shown());
+}
+
+TEST_F(Lifecycle, AFirstStartShowsALogonEntryThatIsThereAndUntickingRemovesIt) {
+    fx.registryStore.Put("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Netvik", platform::kRegSz,
+                         "C:\\Netvik\\Netvik.exe", platform::kCurrentUser);
+    form.Form_Load();
+    EXPECT_EQ(fx.chkStartup.value, 1);
+    EXPECT_EQ(form.State().LoadAtStartup, 1);
+    fx.chkStartup.SetValue(0);
+    form.cmdSave_Click();
+    form.cmdOK_Click();
+    EXPECT_EQ(
+        fx.registryStore.Find("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Netvik", platform::kCurrentUser),
+        nullptr);
 }
 
 }  // namespace
