@@ -93,40 +93,13 @@ void MainWindow::Destroyer::operator()(HWND window) const {
 }
 
 INT_PTR CALLBACK MainWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
+    auto* self = win32::DialogOwner<MainWindow>(window, message, lParam);
+    if (self == nullptr || self->form_ == nullptr) return message == WM_INITDIALOG ? TRUE : FALSE;
+    if (message == WM_TIMER && wParam == self->timer_->Id()) {
+        if (self->timer_->Tick) self->timer_->Tick();
         return TRUE;
     }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (self == nullptr || self->form_ == nullptr) return FALSE;
-    if (message == WM_CTLCOLORSTATIC) return reinterpret_cast<INT_PTR>(win32::LabelBrush(wParam, lParam));
-    return self->Route(message, wParam, lParam) ? TRUE : FALSE;
-}
-
-namespace {
-
-void Run(const std::function<void()>& handler) {
-    if (handler) handler();
-}
-
-}  // namespace
-
-bool MainWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_TIMER:
-            if (wParam != timer_->Id()) return false;
-            Run(timer_->Tick);
-            return true;
-        case WM_SIZE: Run(form_->Resize); return true;
-        case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_MINIMIZE) form_->RememberFocus();
-            return false;  // the system minimises it
-        case WM_CLOSE:
-        case WM_QUERYENDSESSION: Run(form_->QueryUnload); return true;
-        case WM_COMMAND:
-        case WM_HSCROLL: return win32::RunControlEvent(message, wParam, lParam);
-        default: return false;
-    }
+    return win32::RouteDialogMessage(*self->form_, message, wParam, lParam);
 }
 
 }  // namespace netvik::app

@@ -52,7 +52,6 @@ public:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool Route(UINT message, WPARAM wParam, LPARAM lParam);
     HWND Item(int id) const { return GetDlgItem(window_.get(), id); }
 
     // Declared first, so that the dialog goes only after every wrapper of its

@@ -56,10 +56,6 @@ WindowKind KindOf(Kind kind, int id) {
     return {"STATIC", kControl, 0, id};
 }
 
-void Run(const std::function<void()>& handler) {
-    if (handler) handler();
-}
-
 }  // namespace
 
 TwipsDialog::TwipsDialog(HWND owner, const DialogLayout& layout) : form_(nullptr) {
@@ -107,18 +103,9 @@ void TwipsDialog::Destroyer::operator()(HWND window) const {
 }
 
 INT_PTR CALLBACK TwipsDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        return FALSE;  // the focus goes where the first control takes it
-    }
-    auto* self = reinterpret_cast<TwipsDialog*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (self == nullptr || self->form_.Hwnd() == nullptr) return FALSE;
-    switch (message) {
-        case WM_SIZE: Run(self->form_.Resize); return TRUE;
-        case WM_CLOSE: Run(self->form_.QueryUnload); return TRUE;
-        case WM_COMMAND: return win32::RunControlEvent(message, wParam, lParam) ? TRUE : FALSE;
-        default: return FALSE;
-    }
+    auto* self = win32::DialogOwner<TwipsDialog>(window, message, lParam);
+    if (self == nullptr || self->form_.Hwnd() == nullptr) return message == WM_INITDIALOG ? TRUE : FALSE;
+    return win32::RouteDialogMessage(self->form_, message, wParam, lParam);
 }
 
 GatewayIPsWindow::GatewayIPsWindow(HWND owner)

@@ -210,12 +210,14 @@ mkdir -p "$omega_dir"
 cp "$1" "$omega_dir/Netvik.exe"
 export NETVIK_EXE="$omega_dir/Netvik.exe"
 omega_path=$(LC_ALL=C.UTF-8 winepath -w "$NETVIK_EXE")
+trayctl reg-delete "$RUN" Netvik >/dev/null 2>&1 || true
+trayctl reg-set "$KEY" LoadatStartup 0 >/dev/null
 netvik_start omega
 trayctl wait-count 1 20000 >/dev/null || true
 trayctl click '#0' double >/dev/null
 main=$(netvik_main_window)
 wait_visible "$main" || true
-[ "$(field 1015 check)" = 1 ] || click 1015
+click 1015
 click 1017
 click 1020
 trayctl wait-count 1 10000 >/dev/null || true

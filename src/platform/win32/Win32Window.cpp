@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32TrayHook.h"
 
 namespace netvik::win32 {
@@ -114,6 +115,25 @@ void Win32Window::SetCaption(const std::string& caption) { SetWindowTextA(window
 
 std::unique_ptr<platform::TrayHook> Win32Window::CreateTrayHook(platform::TrayCallbackSink& sink) {
     return std::make_unique<Win32TrayHook>(window_, sink);
+}
+
+INT_PTR RouteDialogMessage(Win32Window& form, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto run = [](const std::function<void()>& handler) {
+        if (handler) handler();
+        return TRUE;
+    };
+    switch (message) {
+        case WM_SIZE: return run(form.Resize);
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) form.RememberFocus();
+            return FALSE;  // the system minimises it
+        case WM_CLOSE:
+        case WM_QUERYENDSESSION: return run(form.QueryUnload);
+        case WM_COMMAND:
+        case WM_HSCROLL: return RunControlEvent(message, wParam, lParam) ? TRUE : FALSE;
+        case WM_CTLCOLORSTATIC: return reinterpret_cast<INT_PTR>(LabelBrush(wParam, lParam));
+        default: return FALSE;
+    }
 }
 
 }  // namespace netvik::win32

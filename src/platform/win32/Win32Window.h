@@ -35,4 +35,19 @@ private:
     platform::WindowState pendingState_ = platform::WindowState::Normal;
 };
 
+// The object that created a dialog, as WM_INITDIALOG hands it over (and the
+// dialog keeps it); null before, and after the object has let it go.
+template <typename Owner>
+Owner* DialogOwner(HWND dialog, UINT message, LPARAM lParam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    return reinterpret_cast<Owner*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+// A dialog procedure's routing of a message to the event of the window or
+// control it concerns: WM_SIZE to Resize, WM_CLOSE and WM_QUERYENDSESSION to
+// QueryUnload, a button's click and a slider's move to their controls, a
+// coloured label's background. Returns the procedure's answer; FALSE for a
+// message that no event takes.
+INT_PTR RouteDialogMessage(Win32Window& form, UINT message, WPARAM wParam, LPARAM lParam);
+
 }  // namespace netvik::win32
