@@ -13,6 +13,7 @@ configure_file(${CMAKE_SOURCE_DIR}/src/app/NetvikVersion.h.in ${NETVIK_GENERATED
 # windres looks for the manifest the .rc names on its include path first.
 configure_file(${CMAKE_SOURCE_DIR}/src/app/Netvik.manifest.in ${NETVIK_GENERATED}/Netvik.manifest @ONLY)
 target_include_directories(netvik_app PUBLIC ${NETVIK_GENERATED})
+target_include_directories(Netvik PRIVATE ${NETVIK_GENERATED})
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(NETVIK_PACKAGE_ARCH win32)

@@ -4,17 +4,16 @@
 // classes), and a terminate handler that demangles type names for a console
 // this GUI program does not have: together some 130 KB of the 32-bit program.
 //
-// The messages stay what the library's own would say; WinMain shows them.
+// The messages stay what the library's own would say; netvik::Fail shows
+// them and ends the program, which throws nothing.
 // Should the library define one of these elsewhere, or one more that its
 // other parts call, its original object comes back into the link and the
 // link fails on the duplicate definition: never a silent mix.
 #include <bits/functexcept.h>  // the library's declarations of the __throw_ functions
 
 #include <cstdarg>
+#include <cstddef>
 #include <cstdlib>
-#include <exception>
-#include <new>
-#include <typeinfo>
 
 #include "common/Failure.h"
 
@@ -54,7 +53,8 @@ void FormatRangeMessage(char* out, std::size_t size, const char* format, va_list
     *out = '\0';
 }
 
-[[noreturn]] void Throw(const char* message) { throw netvik::Failure(message); }
+// The longest message passed on; the library's own are far shorter.
+constexpr std::size_t kMaxMessage = 511;
 
 }  // namespace
 
@@ -68,28 +68,29 @@ void __verbose_terminate_handler() { std::abort(); }
 
 namespace std {
 
-void __throw_bad_exception() { throw bad_exception(); }
-void __throw_bad_alloc() { throw bad_alloc(); }
-void __throw_bad_array_new_length() { throw bad_array_new_length(); }
-void __throw_bad_cast() { throw bad_cast(); }
-void __throw_bad_typeid() { throw bad_typeid(); }
-void __throw_logic_error(const char* message) { Throw(message); }
-void __throw_domain_error(const char* message) { Throw(message); }
-void __throw_invalid_argument(const char* message) { Throw(message); }
-void __throw_length_error(const char* message) { Throw(message); }
-void __throw_out_of_range(const char* message) { Throw(message); }
-void __throw_runtime_error(const char* message) { Throw(message); }
-void __throw_range_error(const char* message) { Throw(message); }
-void __throw_overflow_error(const char* message) { Throw(message); }
-void __throw_underflow_error(const char* message) { Throw(message); }
+// Each says what the library's exception of that kind says.
+void __throw_bad_exception() { netvik::Fail("std::bad_exception"); }
+void __throw_bad_alloc() { netvik::Fail("std::bad_alloc"); }
+void __throw_bad_array_new_length() { netvik::Fail("std::bad_array_new_length"); }
+void __throw_bad_cast() { netvik::Fail("std::bad_cast"); }
+void __throw_bad_typeid() { netvik::Fail("std::bad_typeid"); }
+void __throw_logic_error(const char* message) { netvik::Fail(message); }
+void __throw_domain_error(const char* message) { netvik::Fail(message); }
+void __throw_invalid_argument(const char* message) { netvik::Fail(message); }
+void __throw_length_error(const char* message) { netvik::Fail(message); }
+void __throw_out_of_range(const char* message) { netvik::Fail(message); }
+void __throw_runtime_error(const char* message) { netvik::Fail(message); }
+void __throw_range_error(const char* message) { netvik::Fail(message); }
+void __throw_overflow_error(const char* message) { netvik::Fail(message); }
+void __throw_underflow_error(const char* message) { netvik::Fail(message); }
 
 void __throw_out_of_range_fmt(const char* format, ...) {
-    char message[netvik::Failure::kMaxLength + 1];
+    char message[kMaxMessage + 1];
     va_list args;
     va_start(args, format);
     FormatRangeMessage(message, sizeof message, format, args);
     va_end(args);
-    Throw(message);
+    netvik::Fail(message);
 }
 
 }  // namespace std

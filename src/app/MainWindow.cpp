@@ -28,7 +28,7 @@ void RegisterMainClass(HINSTANCE instance) {
     wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = MainWindow::kClassName;
-    if (RegisterClassA(&wc) == 0) throw Failure("cannot register the main window class");
+    if (RegisterClassA(&wc) == 0) Fail("cannot register the main window class");
 }
 
 std::string LoadText(HINSTANCE instance, int id) {
@@ -43,7 +43,7 @@ MainWindow::MainWindow(HINSTANCE instance) {
     RegisterMainClass(instance);
     window_.reset(CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, &MainWindow::DialogProc,
                                      reinterpret_cast<LPARAM>(this)));
-    if (window_ == nullptr) throw Failure("cannot create the main window");
+    if (window_ == nullptr) Fail("cannot create the main window");
 
     form_ = std::make_unique<win32::Win32Window>(Hwnd());
     timer_ = std::make_unique<win32::Win32Timer>(Hwnd(), kTimerId, frmNetvikmain::kCountdownInterval, true);

@@ -63,7 +63,7 @@ TwipsDialog::TwipsDialog(HWND owner, const DialogLayout& layout) : form_(nullptr
     const std::vector<WORD> empty = EmptyTemplate(layout.caption);
     window_.reset(CreateDialogIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(empty.data()), owner,
                                              &TwipsDialog::DialogProc, reinterpret_cast<LPARAM>(this)));
-    if (window_ == nullptr) throw Failure("cannot create a dialog");
+    if (window_ == nullptr) Fail("cannot create a dialog");
     form_ = win32::Win32Window(Hwnd());
 
     const HDC screen = GetDC(nullptr);
@@ -78,7 +78,7 @@ TwipsDialog::TwipsDialog(HWND owner, const DialogLayout& layout) : form_(nullptr
             CreateWindowExA(kind.exStyle, kind.windowClass, c.text, kind.style | (i == 0 ? WS_GROUP : 0),
                             twips.X(c.left), twips.Y(c.top), twips.X(c.width), twips.Y(c.height), Hwnd(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kind.id)), instance, nullptr);
-        if (control == nullptr) throw Failure("cannot create a dialog's control");
+        if (control == nullptr) Fail("cannot create a dialog's control");
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         controls_.push_back(control);
     }

@@ -15,8 +15,6 @@
 #include "platform/win32/Win32ShellNotify.h"
 #include "platform/win32/Win32Sockets.h"
 
-#include <exception>
-
 namespace {
 
 int Run(HINSTANCE instance) {
@@ -51,11 +49,6 @@ int Run(HINSTANCE instance) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    try {
-        return Run(instance);
-    } catch (const std::exception& failure) {
-        MessageBoxA(nullptr, failure.what(), "Netvik", MB_OK | MB_ICONERROR);
-        return 1;
-    }
-}
+// What cannot go on (a window that cannot be made, a resource missing) ends
+// through netvik::Fail, with a message box: nothing is thrown.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return Run(instance); }

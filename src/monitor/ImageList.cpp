@@ -28,13 +28,13 @@ int ImageList::IndexOf(std::string_view key) {
 }
 
 platform::IconHandle ImageList::ListImage(int index) const {
-    if (index < 1 || index > kCount) throw Failure("no tray picture " + std::to_string(index));
+    if (index < 1 || index > kCount) Fail("no tray picture " + std::to_string(index));
     return pictures_.TrayIcon(index);
 }
 
 platform::IconHandle ImageList::ListImage(std::string_view key) const {
     const int index = IndexOf(key);
-    if (index == 0) throw Failure("no tray picture " + std::string(key));
+    if (index == 0) Fail("no tray picture " + std::string(key));
     return pictures_.TrayIcon(index);
 }
 

@@ -172,7 +172,7 @@ void Win32ComboBox::SetListIndex(int index) { SendMessageA(window_, CB_SETCURSEL
 
 Win32PopupMenu::Win32PopupMenu(HINSTANCE instance, int resourceId, HWND owner)
     : bar_(LoadMenuA(instance, MAKEINTRESOURCEA(resourceId))), menu_(GetSubMenu(bar_, 0)), owner_(owner) {
-    if (bar_ == nullptr || menu_ == nullptr) throw Failure("the tray menu resource is missing");
+    if (bar_ == nullptr || menu_ == nullptr) Fail("the tray menu resource is missing");
 }
 
 Win32PopupMenu::~Win32PopupMenu() { DestroyMenu(bar_); }
@@ -211,7 +211,7 @@ Win32Tooltips::Win32Tooltips(HWND owner)
       tooltips_(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE)), nullptr)) {
-    if (tooltips_ == nullptr) throw Failure("cannot create the tooltips");
+    if (tooltips_ == nullptr) Fail("cannot create the tooltips");
     // Long tips break into lines instead of running off the screen.
     SendMessageA(tooltips_, TTM_SETMAXTIPWIDTH, 0, 400);
 }

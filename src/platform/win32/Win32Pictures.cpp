@@ -9,7 +9,7 @@ namespace {
 HICON LoadSmallIcon(HINSTANCE instance, int id) {
     const auto icon =
         static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    if (icon == nullptr) throw Failure("an icon resource is missing");
+    if (icon == nullptr) Fail("an icon resource is missing");
     return icon;
 }
 

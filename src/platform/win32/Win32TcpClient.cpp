@@ -24,10 +24,10 @@ Win32TcpClient::Win32TcpClient() : hostEntry_(MAXGETHOSTSTRUCT) {
         wc.lpfnWndProc = &Win32TcpClient::WindowProc;
         wc.hInstance = instance;
         wc.lpszClassName = kClassName;
-        if (RegisterClassA(&wc) == 0) throw Failure("cannot register the TCP client's window class");
+        if (RegisterClassA(&wc) == 0) Fail("cannot register the TCP client's window class");
     }
     window_ = CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-    if (window_ == nullptr) throw Failure("cannot create the TCP client's window");
+    if (window_ == nullptr) Fail("cannot create the TCP client's window");
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

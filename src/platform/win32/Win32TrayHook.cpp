@@ -15,7 +15,7 @@ void RegisterHookClass(HINSTANCE instance, WNDPROC procedure) {
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
     wc.lpszClassName = Win32TrayHook::kClassName;
-    if (RegisterClassA(&wc) == 0) throw Failure("cannot register the tray hook window class");
+    if (RegisterClassA(&wc) == 0) Fail("cannot register the tray hook window class");
 }
 
 }  // namespace
@@ -24,7 +24,7 @@ Win32TrayHook::Win32TrayHook(HWND parent, platform::TrayCallbackSink& sink) : si
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
     RegisterHookClass(instance, &Win32TrayHook::WindowProc);
     window_ = CreateWindowExA(0, kClassName, "pichook", WS_CHILD, 0, 0, 0, 0, parent, nullptr, instance, nullptr);
-    if (window_ == nullptr) throw Failure("cannot create the tray hook window");
+    if (window_ == nullptr) Fail("cannot create the tray hook window");
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
