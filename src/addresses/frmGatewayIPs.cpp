@@ -32,9 +32,7 @@ frmGatewayIPs::frmGatewayIPs(std::unique_ptr<GatewayIPsControls> controls, platf
     form.QueryUnload = [this] { cmdCancel_Click(); };  // the close box is Cancel
 }
 
-frmGatewayIPs::~frmGatewayIPs() {
-    cmdOK.Click = cmdCancel.Click = form.QueryUnload = nullptr;
-}
+frmGatewayIPs::~frmGatewayIPs() { cmdOK.Click = cmdCancel.Click = form.QueryUnload = nullptr; }
 
 void frmGatewayIPs::Fill(const std::vector<std::string>& gateways) {
     // A registry entry longer than an address is listed cut, never whole.

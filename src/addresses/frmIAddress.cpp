@@ -93,8 +93,7 @@ void frmIAddress::cmdCancel_Click() {
 void frmIAddress::cmdOK_Click() {
     const std::string name = txtURL.Text();
     if (name.empty()) {
-        services_.messages.Show(iaddress_texts::kNoHostName, iaddress_texts::kErrorTitle,
-                                platform::MessageIcon::Error);
+        services_.messages.Show(iaddress_texts::kNoHostName, iaddress_texts::kErrorTitle, platform::MessageIcon::Error);
         return;
     }
     const std::string address = services_.resolve(name);

@@ -64,8 +64,8 @@ TEST_F(AddressButtons, EntriesComeInSubkeyOrderThenCommaOrderAsTheyStand) {
     Gateway(0, "192.168.0.1");
     Gateway(1, "10.0.0.1,10.0.0.2, 10.0.0.3");
     Gateway(3, "192.168.0.1");
-    EXPECT_EQ(GetHost(3), (std::vector<std::string>{"192.168.0.1", "10.0.0.1", "10.0.0.2", " 10.0.0.3",
-                                                    "192.168.0.1"}));
+    EXPECT_EQ(GetHost(3),
+              (std::vector<std::string>{"192.168.0.1", "10.0.0.1", "10.0.0.2", " 10.0.0.3", "192.168.0.1"}));
     EXPECT_EQ(fx.txtHIP.text, " 10.0.0.3");
     fx.cmdOK.Click();  // the blank makes it no address
     EXPECT_EQ(fx.messages.shown.back().title, "Error");
