@@ -21,7 +21,7 @@ int Run(HINSTANCE instance) {
     using namespace netvik;
     InitCommonControls();
 
-    win32::Win32Application application;
+    win32::Win32Application application(app::MainWindow::kClassName);
     win32::Win32MessageBoxes messages;
     win32::Win32Sockets sockets;
     win32::Win32HostNames hostNames;

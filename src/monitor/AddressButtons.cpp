@@ -8,23 +8,25 @@
 namespace netvik {
 
 void frmNetvikmain::cmdGetH_Click() {
-    // Only a real address is this PC's own Internet address: "0.0.0.0"
-    // (none), "" (the host name could not be read) and "1" (it could not be
-    // resolved) send the search to the gateways.
-    if (AddressToLong(LocalSecondAddress()) != 0) {
-        txtHIP.SetText(LocalSecondAddress());
-        services_.messages.Show(gateway_texts::kDirect, gateway_texts::kDirectTitle,
-                                platform::MessageIcon::Exclamation);
+    if (modal_.AnyOpen()) return;  // its dialog is open already
+    // Only an address the Internet reaches is this PC's own Internet
+    // address: a private or other special one (a LAN, a VPN, a virtual
+    // switch), "0.0.0.0" (none), "" (the host name could not be read) and "1"
+    // (it could not be resolved) send the search to the gateways.
+    const std::string own = LocalSecondAddress();
+    if (IsGlobalAddress(own)) {
+        txtHIP.SetText(own);
+        modal_.Show(gateway_texts::kDirect, gateway_texts::kDirectTitle, platform::MessageIcon::Exclamation);
         return;
     }
     Bool16 found;
     FindGateways(found);
     if (found) {
-        gatewayIPs_->Show();
+        modal_.Run([this] { gatewayIPs_->Show(); });
         gatewayIPs_.reset();  // unloaded: the next press builds the list anew
     } else {
         txtHIP.SetText("");
-        services_.messages.Show(gateway_texts::kNoHost, gateway_texts::kNoHostTitle, platform::MessageIcon::Error);
+        modal_.Show(gateway_texts::kNoHost, gateway_texts::kNoHostTitle, platform::MessageIcon::Error);
     }
 }
 
@@ -44,11 +46,19 @@ void frmNetvikmain::FindGateways(Bool16& found) {
 void frmNetvikmain::cmdGetC_Click() { txtCIP.SetText(Winsock.LocalIP()); }
 
 void frmNetvikmain::cmdIname_Click() {
-    frmIAddress dialog(controls_.LoadIAddress(),
-                       {services_.messages, [this](const std::string& name) { return LookUp(name); }}, txtIIP);
+    if (modal_.AnyOpen()) return;  // its dialog is open already
+    frmIAddress dialog(controls_.LoadIAddress(), {modal_, [this](const std::string& name) { return LookUp(name); }},
+                       txtIIP);
     dialog.SetURL(state_.SiteHostName);
-    dialog.Show();
+    modal_.Run([&dialog] { dialog.Show(); });
     state_.SiteHostName = dialog.URL();
+}
+
+std::string frmNetvikmain::LookUp(const std::string& hostName) {
+    services_.winsock.StartWinsock();
+    std::string address = services_.winsock.ResolveHostName(hostName, 0);
+    services_.winsock.EndWinsock();
+    return address;
 }
 
 std::string frmNetvikmain::LocalSecondAddress() {

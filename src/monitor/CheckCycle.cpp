@@ -41,7 +41,7 @@ void frmNetvikmain::Timer_Timer() {
     if (ShownInTaskList) {
         // The panel is open: the tick is the time-out of an external-address
         // retrieval, never a countdown step.
-        if (retrieving_) RetrievalTimedOut();
+        if (retrieval_ != Retrieval::Idle) RetrievalTimedOut();
         return;
     }
     // A countdown found at 0 is as due as one found at 1.

@@ -28,7 +28,8 @@ frmNetvikmain::frmNetvikmain(const MainServices& services, MainControls& control
       cmdQuit(controls.cmdQuit()),
       mnuPopup(controls.mnuPopup()),
       pictures(controls.Pictures()),
-      ImageList_(pictures) {
+      ImageList_(pictures),
+      modal_(services.messages) {
     SetEvents();
 }
 
@@ -53,6 +54,8 @@ void frmNetvikmain::SetEvents() {
     cmdIname.Click = [this] { cmdIname_Click(); };
     Winsock.Connected = [this] { Winsock_Connect(); };
     Winsock.DataArrival = [this](std::int32_t bytesTotal) { Winsock_DataArrival(bytesTotal); };
+    Winsock.Closed = [this] { Winsock_Close(); };
+    Winsock.Resolved = [this](const std::string& address) { Winsock_Resolved(address); };
 }
 
 // The controls may outlive the window's logic: no event reaches it after.
@@ -62,12 +65,19 @@ void frmNetvikmain::ClearEvents() {
     sldRefresh.Scroll = nullptr;
     cmdSave.Click = cmdRestore.Click = cmdOK.Click = cmdCancel.Click = cmdQuit.Click = cmdRetrieve.Click = nullptr;
     cmdGetH.Click = cmdGetC.Click = cmdIname.Click = nullptr;
-    Winsock.Connected = nullptr;
+    Winsock.Connected = Winsock.Closed = nullptr;
     Winsock.DataArrival = nullptr;
+    Winsock.Resolved = nullptr;
 }
 
 void frmNetvikmain::Form_Load() {
-    if (services_.application.PreviousInstance()) services_.application.End();
+    // Only one instance runs. A mark that was there already, or could not be
+    // made, may be a foreign program's of the same name: the running
+    // program's window decides then.
+    if (services_.application.ClaimInstanceMark() != platform::InstanceMark::Claimed &&
+        services_.application.OtherInstanceWindow()) {
+        services_.application.End();
+    }
 
     gSysTray = std::make_unique<clsSysTray>(services_.shell, services_.winsock, ShownInTaskList);
     gSysTray->SourceWindow({form, Timer});
@@ -114,6 +124,9 @@ void frmNetvikmain::Form_Resize() {
         }
         AbandonRetrieval();
         gSysTray->MinToSysTray();
+        // The panel's hold on the sockets library ends in the tray, as it
+        // does after Ok and Cancel.
+        services_.winsock.EndWinsock();
     } else if (form.Visible()) {
         // A hidden window's size changes (its creation, a state set while it
         // is in the tray) are not the panel's: it stays hidden.

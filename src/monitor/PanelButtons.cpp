@@ -14,7 +14,7 @@ void frmNetvikmain::cmdRestore_Click() {
     const std::optional<LoadedSettings> stored = services_.settings.Load();
     lastRestoreMissedValue_ = !stored || !stored->startupChoiceFound;
     if (!stored) {
-        services_.messages.Show(monitor_texts::kUsingDefaults, monitor_texts::kNoAddressesTitle,
+        modal_.Show(monitor_texts::kUsingDefaults, monitor_texts::kNoAddressesTitle,
                                 platform::MessageIcon::Information);
         txtIIP.SetText(state_.AddressTexts[Internet]);
         state_.SiteHostName = DefaultSiteHostName;
@@ -103,7 +103,7 @@ void frmNetvikmain::StoreSettings() {
     state_.SaveRequested = false;
 
     if (failure != 0) {
-        services_.messages.Show(
+        modal_.Show(
             monitor_texts::kSaveFailedPrefix + std::to_string(failure) + monitor_texts::kSaveFailedSuffix,
             monitor_texts::kSaveFailedTitle, platform::MessageIcon::Error);
     }

@@ -14,10 +14,12 @@ void frmNetvikmain::sldRefresh_Scroll() { ShowRefreshRate(); }
 void frmNetvikmain::ShowRefreshRate() { lblRefreshRate.SetCaption(RefreshRateCaption(sldRefresh.Value())); }
 
 void frmNetvikmain::ReportInvalidAddresses() {
-    ShowInvalidAddressesMessage(services_.messages);
+    ShowInvalidAddressesMessage(modal_);
     state_.SaveRequested = false;
     cmdSave.SetEnabled(false);
-    Timer.SetEnabled(false);
+    // No check runs while the settings are invalid; a retrieval that waits
+    // keeps its time-out, which the timer is meanwhile.
+    if (retrieval_ == Retrieval::Idle) Timer.SetEnabled(false);
     form.Show();
 }
 

@@ -18,7 +18,7 @@ void frmNetvikmain::mnoRefresh_Click() {
         state_.MinutesLeft = state_.RefreshMinutes;
         CheckCycle();
     } else {
-        services_.messages.Show(monitor_texts::kDisabledMessage, monitor_texts::kDisabledTitle,
+        modal_.Show(monitor_texts::kDisabledMessage, monitor_texts::kDisabledTitle,
                                 platform::MessageIcon::Exclamation);
     }
 }

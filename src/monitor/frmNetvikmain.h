@@ -4,6 +4,7 @@
 #include "common/Bool16.h"
 #include "monitor/ImageList.h"
 #include "monitor/MainControls.h"
+#include "monitor/ModalWindows.h"
 #include "monitor/StateRecord.h"
 #include "net/modWinSock.h"
 #include "platform/Application.h"
@@ -72,6 +73,8 @@ public:
     void cmdRetrieve_Click();
     void Winsock_Connect();
     void Winsock_DataArrival(std::int32_t bytesTotal);
+    void Winsock_Close();
+    void Winsock_Resolved(const std::string& address);
 
     // The tray menu.
     void gSysTray_RButtonUP();
@@ -100,8 +103,10 @@ private:
     // reports a refused write.
     void StoreSettings();
 
-    // The external-address retrieval: its time-out (a tick while the panel
-    // is open), its failure, and its end when the panel goes to the tray.
+    // The external-address retrieval: its result, its time-out (a tick while
+    // the panel is open), its failure, and its end when the panel goes to
+    // the tray.
+    void ShowExternalAddress(const std::string& address);
     void RetrievalTimedOut();
     void FailRetrieval();
     void AbandonRetrieval();
@@ -147,7 +152,10 @@ private:
     // The last value the restore step read was missing: nothing is stored,
     // or the settings lack the start-up choice. Start-up then opens the panel.
     bool lastRestoreMissedValue_ = false;
-    bool retrieving_ = false;  // an external-address retrieval is pending
+    // An external-address retrieval: none, waiting for the server, or
+    // looking up the host name the server reported.
+    enum class Retrieval { Idle, Waiting, Resolving } retrieval_ = Retrieval::Idle;
+    ModalWindows modal_;  // the message boxes and dialogs the main window opens
     std::unique_ptr<clsSysTray> gSysTray;
     std::unique_ptr<frmGatewayIPs> gatewayIPs_;  // loaded by FindGateways, unloaded by cmdGetH_Click
 };

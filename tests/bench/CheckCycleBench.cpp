@@ -104,7 +104,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const int answeredCycles = 200;
     const int silentCycles = 10;
 
-    win32::Win32Application application;
+    win32::Win32Application application(app::MainWindow::kClassName);
     win32::Win32MessageBoxes messages;
     win32::Win32Sockets sockets;
     win32::Win32HostNames hostNames;

@@ -74,6 +74,27 @@ TEST_F(RealPanel, KeyPressSeesEveryTypedCharacterAndCanSwallowIt) {
     EXPECT_EQ(box.Text(), "12");
 }
 
+TEST_F(RealPanel, ACharacterBeyondOneByteIsJudgedWhole) {
+    auto& box = controls.txtHIP();
+    box.KeyPress = [](std::int16_t& key) {
+        if (key < '0' || key > '9') key = 0;
+    };
+    box.SetText("");
+    const HWND edit = GetDlgItem(window.Hwnd(), IDC_TXTHIP);
+    // Dotless i, I with ogonek, Cyrillic i: their low bytes are "1", ".", "8".
+    for (const WPARAM c : {WPARAM{0x131}, WPARAM{0x12E}, WPARAM{0x438}, WPARAM{'7'}}) SendMessageA(edit, WM_CHAR, c, 1);
+    EXPECT_EQ(box.Text(), "7");
+}
+
+TEST_F(RealPanel, ADialogNeverStandsInTheWayOfTheSessionsEnd) {
+    const auto dialog = window.LoadGatewayIPs();
+    bool closed = false;
+    dialog->form().QueryUnload = [&] { closed = true; };
+    const HWND hwnd = static_cast<win32::Win32Window&>(dialog->form()).Hwnd();
+    EXPECT_EQ(SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_TRUE(closed);
+}
+
 TEST_F(RealPanel, SliderRunsFromOneToFifteenMinutes) {
     auto& slider = controls.sldRefresh();
     const HWND trackbar = GetDlgItem(window.Hwnd(), IDC_SLDREFRESH);

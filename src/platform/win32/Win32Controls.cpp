@@ -79,10 +79,14 @@ LRESULT CALLBACK Win32TextBox::SubclassProc(HWND window, UINT message, WPARAM wP
     auto* self = WrapperOf<Win32TextBox>(window, kTextBoxProperty);
     if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     if (message == WM_CHAR && self->KeyPress) {
-        auto keyAscii = static_cast<std::int16_t>(wParam & 0xFF);
+        // The character is judged whole: one beyond a byte never passes for
+        // the byte it ends in.
+        if (wParam > 0xFFFF) return 0;
+        const auto typed = static_cast<std::int16_t>(static_cast<std::uint16_t>(wParam));
+        std::int16_t keyAscii = typed;
         self->KeyPress(keyAscii);
         if (keyAscii == 0) return 0;
-        wParam = static_cast<WPARAM>(static_cast<unsigned char>(keyAscii));
+        if (keyAscii != typed) wParam = static_cast<std::uint16_t>(keyAscii);
     }
     return CallWindowProcA(self->original_, window, message, wParam, lParam);
 }

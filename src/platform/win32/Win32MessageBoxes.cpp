@@ -17,9 +17,12 @@ UINT IconFlag(platform::MessageIcon icon) {
 }  // namespace
 
 void Win32MessageBoxes::Show(const std::string& text, const std::string& title, platform::MessageIcon icon) {
-    // A hidden owner cannot bring the box forward, so it then stands alone
-    // and takes the foreground itself.
-    const HWND owner = owner_ != nullptr && IsWindowVisible(owner_) ? owner_ : nullptr;
+    // The box belongs to the window the user is in: the owner, or the modal
+    // dialog open over it. A hidden owner cannot bring the box forward, so it
+    // then stands alone and takes the foreground itself.
+    auto usable = [](HWND window) { return window != nullptr && IsWindowVisible(window) && IsWindowEnabled(window); };
+    const HWND popup = owner_ != nullptr ? GetLastActivePopup(owner_) : nullptr;
+    const HWND owner = usable(popup) ? popup : usable(owner_) ? owner_ : nullptr;
     const UINT flags = MB_OK | IconFlag(icon) | (owner == nullptr ? MB_SETFOREGROUND | MB_TASKMODAL : 0u);
     MessageBoxA(owner, text.c_str(), title.c_str(), flags);
 }
