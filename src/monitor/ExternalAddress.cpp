@@ -36,9 +36,7 @@ void frmNetvikmain::Winsock_DataArrival(std::int32_t) {
     Winsock.Close();
     switch (reported ? ClassifyHostText(*reported) : HostText::Invalid) {
         case HostText::Address: return ShowExternalAddress(*reported);
-        case HostText::Name:
-            retrieval_ = Retrieval::Resolving;
-            return Winsock.Resolve(*reported);
+        case HostText::Name: retrieval_ = Retrieval::Resolving; return Winsock.Resolve(*reported);
         case HostText::Invalid: return FailRetrieval();  // a goodbye without an address
     }
 }

@@ -15,7 +15,7 @@ void frmNetvikmain::cmdRestore_Click() {
     lastRestoreMissedValue_ = !stored || !stored->startupChoiceFound;
     if (!stored) {
         modal_.Show(monitor_texts::kUsingDefaults, monitor_texts::kNoAddressesTitle,
-                                platform::MessageIcon::Information);
+                    platform::MessageIcon::Information);
         txtIIP.SetText(state_.AddressTexts[Internet]);
         state_.SiteHostName = DefaultSiteHostName;
         return;
@@ -103,9 +103,8 @@ void frmNetvikmain::StoreSettings() {
     state_.SaveRequested = false;
 
     if (failure != 0) {
-        modal_.Show(
-            monitor_texts::kSaveFailedPrefix + std::to_string(failure) + monitor_texts::kSaveFailedSuffix,
-            monitor_texts::kSaveFailedTitle, platform::MessageIcon::Error);
+        modal_.Show(monitor_texts::kSaveFailedPrefix + std::to_string(failure) + monitor_texts::kSaveFailedSuffix,
+                    monitor_texts::kSaveFailedTitle, platform::MessageIcon::Error);
     }
 }
 

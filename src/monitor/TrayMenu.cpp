@@ -18,8 +18,7 @@ void frmNetvikmain::mnoRefresh_Click() {
         state_.MinutesLeft = state_.RefreshMinutes;
         CheckCycle();
     } else {
-        modal_.Show(monitor_texts::kDisabledMessage, monitor_texts::kDisabledTitle,
-                                platform::MessageIcon::Exclamation);
+        modal_.Show(monitor_texts::kDisabledMessage, monitor_texts::kDisabledTitle, platform::MessageIcon::Exclamation);
     }
 }
 

@@ -67,8 +67,8 @@ bool IsGlobalAddress(std::string_view addressText) {
     const auto packed = static_cast<std::uint32_t>(AddressToLong(addressText));
     if (packed == 0) return false;
     // In written order, as a number: the first part the highest byte.
-    const std::uint32_t address = (packed & 0xFF) << 24 | (packed >> 8 & 0xFF) << 16 | (packed >> 16 & 0xFF) << 8 |
-                                  packed >> 24;
+    const std::uint32_t address =
+        (packed & 0xFF) << 24 | (packed >> 8 & 0xFF) << 16 | (packed >> 16 & 0xFF) << 8 | packed >> 24;
     struct Range {
         std::uint32_t base;
         int prefix;

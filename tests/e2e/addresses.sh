@@ -127,6 +127,9 @@ press "$dialog" 1
 box=$(message)
 e2e_check "a name that cannot resolve: \"Can' t resolve host!\"" \
     grep -qF "text=\"Can' t resolve host!\"" <<<"$box"
+owner=$(trayctl windows | grep "^hwnd=$(sed 's/^msgbox hwnd=\([^ ]*\).*/\1/' <<<"$box") " |
+    sed -n 's/.* owner=\([^ ]*\).*/\1/p')
+e2e_check "its message belongs to the dialog, not the panel under it" test "$owner" = "$dialog"
 dismiss "$box"
 press "$dialog" 101
 e2e_check "Default: the default site" test "$(text "$dialog" 100)" = www.wikipedia.org

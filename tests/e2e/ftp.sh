@@ -4,8 +4,10 @@
 # resolves to 127.0.0.1 (a hosts file of the test's own), where a real FTP
 # server (vsftpd, anonymous) answers, and then a scripted one for what a real
 # server will not send: the reply in one-byte pieces, "221" in the greeting
-# and in the address, a host name, no address, a reply without end, and
-# silence until the 15-second time-out.
+# and in the address, a host name, one that only a silent name server would
+# answer, texts that yield no address, no address, a reply without end, a
+# connection closed, reset or refused, and silence until the 15-second
+# time-out.
 #
 # usage: ftp.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail
@@ -47,6 +49,8 @@ script_server() {
 trap 'stop_server; wine_env_cleanup' EXIT
 
 netvik_store_settings "$INTERNET" "$INTERNET" "$INTERNET"
+# A name server that never answers would hold a lookup for 30 s.
+export RES_OPTIONS="timeout:30 attempts:1"
 netvik_start ftp
 trayctl wait-count 1 20000 >/dev/null || true
 trayctl click '#0' double >/dev/null
@@ -94,8 +98,8 @@ script_server hostname
 retrieve
 e2e_check "a host name: its first address" label_becomes 127.0.0.1
 
-for mode in noaddress endless; do
-    script_server "$mode"
+for mode in noaddress endless unresolvable nul trailing nogoodbye close reset refused; do
+    if [ "$mode" = refused ]; then stop_server; else script_server "$mode"; fi
     started=$(now_ms)
     retrieve
     box=$(trayctl msgbox -pid "$NETVIK_PID" -timeout 10000 || true)
@@ -107,6 +111,25 @@ for mode in noaddress endless; do
     trayctl msgbox-ok "$(sed 's/^msgbox hwnd=\([^ ]*\).*/\1/' <<<"$box")" >/dev/null
     e2e_check "$mode: the button enabled once the message is closed" test "$(field 1014 disabled)" = 0
 done
+
+# --- a name that only a silent name server would answer: the panel stays
+# usable while the name is looked up, and the time-out still ends it
+script_server slowname
+started=$(now_ms)
+retrieve
+sleep 2
+label=$(item 1013)
+asked=$(now_ms)
+shown=$(trayctl text "$label" || true)
+answered=$(($(now_ms) - asked))
+e2e_check "a slow name service: the panel answers meanwhile ($answered ms)" \
+    test "$shown|$((answered < 2000))" = "Please Wait...|1"
+box=$(trayctl msgbox -pid "$NETVIK_PID" -timeout 20000 || true)
+elapsed=$(($(now_ms) - started))
+e2e_check "a slow name service: the failure message at the time-out ($elapsed ms)" \
+    grep -qF "text=\"$FAILED\"" <<<"$box"
+e2e_check "a slow name service: not before 15 s, nor long after" test "$elapsed" -ge 14500 -a "$elapsed" -lt 18000
+trayctl msgbox-ok "$(sed 's/^msgbox hwnd=\([^ ]*\).*/\1/' <<<"$box")" >/dev/null
 
 # --- silence: the time-out of the shared timer, after 15 s
 script_server silent

@@ -135,13 +135,13 @@ TEST_F(Retrieval, AHostNameIsLookedUpWithoutBlockingWithinTheTimeOut) {
 
 TEST_F(Retrieval, ATextThatYieldsNoAddressEndsInTheFailureMessage) {
     const std::string reported[] = {
-        " Connected to no.such.host\r\n221 Goodbye.\r\n",         // a name that cannot be resolved
-        " Connected to 1\r\n221 Goodbye.\r\n",                     // the lookup's old failure marker
-        " Connected to 0.0.0.0\r\n221 Goodbye.\r\n",               // no address
-        " Connected to \r\n221 Goodbye.\r\n",                      // empty
+        " Connected to no.such.host\r\n221 Goodbye.\r\n",                // a name that cannot be resolved
+        " Connected to 1\r\n221 Goodbye.\r\n",                           // the lookup's old failure marker
+        " Connected to 0.0.0.0\r\n221 Goodbye.\r\n",                     // no address
+        " Connected to \r\n221 Goodbye.\r\n",                            // empty
         std::string(" Connected to 1.2\0.3.4\r\n221 Goodbye.\r\n", 38),  // a NUL inside
-        " Connected to 1.2.3.4 \xe9\r\n221 Goodbye.\r\n",           // beyond ASCII
-        "221 Goodbye.\r\nConnected to 6.6.6.6\r\n",                  // after the goodbye's line
+        " Connected to 1.2.3.4 \xe9\r\n221 Goodbye.\r\n",                // beyond ASCII
+        "221 Goodbye.\r\nConnected to 6.6.6.6\r\n",                      // after the goodbye's line
     };
     for (const std::string& reply : reported) {
         fx.messages.shown.clear();

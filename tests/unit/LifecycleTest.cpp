@@ -35,8 +35,10 @@ TEST(SingleInstance, AForeignMarkNeitherLetsASecondInstanceRunNorStopsTheFirst) 
         InstanceMark mark;
         bool otherWindow;
         bool ends;
-    } cases[] = {{InstanceMark::Claimed, false, false}, {InstanceMark::Held, true, true},
-                 {InstanceMark::Held, false, false},    {InstanceMark::Unusable, true, true},
+    } cases[] = {{InstanceMark::Claimed, false, false},
+                 {InstanceMark::Held, true, true},
+                 {InstanceMark::Held, false, false},
+                 {InstanceMark::Unusable, true, true},
                  {InstanceMark::Unusable, false, false}};
     for (const auto& c : cases) {
         FakeSystem fx;
