@@ -7,26 +7,35 @@
 
 namespace netvik {
 
+template <typename Lookup>
+std::string frmNetvikmain::WithSockets(Lookup lookup) {
+    services_.winsock.StartWinsock();
+    std::string address = lookup();
+    services_.winsock.EndWinsock();
+    return address;
+}
+
 void frmNetvikmain::cmdGetH_Click() {
-    if (modal_.AnyOpen()) return;  // its dialog is open already
+    if (services_.messages.AnyOpen()) return;  // its dialog is open already
     // Only an address the Internet reaches is this PC's own Internet
     // address: a private or other special one (a LAN, a VPN, a virtual
     // switch), "0.0.0.0" (none), "" (the host name could not be read) and "1"
     // (it could not be resolved) send the search to the gateways.
-    const std::string own = LocalSecondAddress();
+    const std::string own = WithSockets([this] { return services_.winsock.GetLocalHostName(true); });
     if (IsGlobalAddress(own)) {
         txtHIP.SetText(own);
-        modal_.Show(gateway_texts::kDirect, gateway_texts::kDirectTitle, platform::MessageIcon::Exclamation);
+        services_.messages.Show(gateway_texts::kDirect, gateway_texts::kDirectTitle,
+                                platform::MessageIcon::Exclamation);
         return;
     }
     Bool16 found;
     FindGateways(found);
     if (found) {
-        modal_.Run([this] { gatewayIPs_->Show(); });
+        services_.messages.Run([this] { gatewayIPs_->Show(); });
         gatewayIPs_.reset();  // unloaded: the next press builds the list anew
     } else {
         txtHIP.SetText("");
-        modal_.Show(gateway_texts::kNoHost, gateway_texts::kNoHostTitle, platform::MessageIcon::Error);
+        services_.messages.Show(gateway_texts::kNoHost, gateway_texts::kNoHostTitle, platform::MessageIcon::Error);
     }
 }
 
@@ -34,38 +43,29 @@ void frmNetvikmain::FindGateways(Bool16& found) {
     std::vector<std::string> gateways = NetTransGateways(services_.registry);
     if (gateways.empty()) {
         // Only the first Windows generation keeps them there: ask the system.
-        gateways = services_.network.DefaultGateways();
-        if (gateways.size() > kMaxGateways) gateways.resize(kMaxGateways);
+        gateways = SystemGateways(services_.network);
     }
     found = !gateways.empty();
     if (!found) return;
-    gatewayIPs_ = std::make_unique<frmGatewayIPs>(controls_.LoadGatewayIPs(), txtHIP);
+    gatewayIPs_ = std::make_unique<frmGatewayIPs>(Dialogs.LoadGatewayIPs(), txtHIP);
     gatewayIPs_->Fill(gateways);
 }
 
-void frmNetvikmain::cmdGetC_Click() { txtCIP.SetText(Winsock.LocalIP()); }
+void frmNetvikmain::cmdGetC_Click() {
+    txtCIP.SetText(WithSockets([this] { return services_.winsock.LocalIP(); }));
+}
 
 void frmNetvikmain::cmdIname_Click() {
-    if (modal_.AnyOpen()) return;  // its dialog is open already
-    frmIAddress dialog(controls_.LoadIAddress(), {modal_, [this](const std::string& name) { return LookUp(name); }},
-                       txtIIP);
+    if (services_.messages.AnyOpen()) return;  // its dialog is open already
+    frmIAddress dialog(Dialogs.LoadIAddress(),
+                       {services_.messages, [this](const std::string& name) { return LookUp(name); }}, txtIIP);
     dialog.SetURL(state_.SiteHostName);
-    modal_.Run([&dialog] { dialog.Show(); });
+    services_.messages.Run([&dialog] { dialog.Show(); });
     state_.SiteHostName = dialog.URL();
 }
 
 std::string frmNetvikmain::LookUp(const std::string& hostName) {
-    services_.winsock.StartWinsock();
-    std::string address = services_.winsock.ResolveHostName(hostName, 0);
-    services_.winsock.EndWinsock();
-    return address;
-}
-
-std::string frmNetvikmain::LocalSecondAddress() {
-    services_.winsock.StartWinsock();
-    std::string address = services_.winsock.GetLocalHostName(true);
-    services_.winsock.EndWinsock();
-    return address;
+    return WithSockets([&] { return services_.winsock.ResolveHostName(hostName, 0); });
 }
 
 }  // namespace netvik

@@ -67,8 +67,8 @@ void frmNetvikmain::FailRetrieval() {
     EndRetrieval();
     lblRealIP.SetCaption("");
     // Over a dialog the user is in, the message waits until it has closed.
-    modal_.WhenNoneOpen([this] {
-        modal_.Show(ftp_texts::kFailed, ftp_texts::kFailedTitle, platform::MessageIcon::Error);
+    services_.messages.WhenNoneOpen([this] {
+        services_.messages.Show(ftp_texts::kFailed, ftp_texts::kFailedTitle, platform::MessageIcon::Error);
         cmdRetrieve.SetEnabled(true);
     });
 }

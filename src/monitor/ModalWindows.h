@@ -4,20 +4,25 @@
 #include <utility>
 
 #include "platform/MessageBoxes.h"
+#include "platform/Window.h"
 
 namespace netvik {
 
-// The main window's modal windows: its message boxes and dialogs. It knows
-// whether one is open, so that a button that opens a dialog does nothing
-// while one is, and so that a failure arriving meanwhile (a timer tick in a
-// modal loop) waits until the last of them has closed instead of opening a
-// box over the user's dialog.
+// The program's message boxes and the main window's dialogs: modal windows.
+// A box stands over the main window while it is shown (or over a dialog open
+// on it); with the main window hidden in the tray, it stands alone and comes
+// forward of its own. It knows whether a modal window is open, so that a
+// button that opens a dialog does nothing while one is, and so that a
+// failure arriving meanwhile (a timer tick in a modal loop) waits until the
+// last of them has closed instead of opening a box over the user's dialog.
 class ModalWindows : public platform::MessageBoxes {
 public:
-    explicit ModalWindows(platform::MessageBoxes& boxes) : boxes_(boxes) {}
+    ModalWindows(platform::MessageBoxService& boxes, const platform::Window& mainWindow)
+        : boxes_(boxes), mainWindow_(mainWindow) {}
 
     void Show(const std::string& text, const std::string& title, platform::MessageIcon icon) override {
-        Run([&] { boxes_.Show(text, title, icon); });
+        const auto place = mainWindow_.Visible() ? platform::MessagePlace::OverWindow : platform::MessagePlace::Alone;
+        Run([&] { boxes_.Show(text, title, icon, place); });
     }
 
     // Runs show, which returns once its modal window has closed.
@@ -38,7 +43,8 @@ public:
     }
 
 private:
-    platform::MessageBoxes& boxes_;
+    platform::MessageBoxService& boxes_;
+    const platform::Window& mainWindow_;
     int open_ = 0;
     std::function<void()> waiting_;
 };

@@ -14,7 +14,7 @@ void frmNetvikmain::sldRefresh_Scroll() { ShowRefreshRate(); }
 void frmNetvikmain::ShowRefreshRate() { lblRefreshRate.SetCaption(RefreshRateCaption(sldRefresh.Value())); }
 
 void frmNetvikmain::ReportInvalidAddresses() {
-    ShowInvalidAddressesMessage(modal_);
+    ShowInvalidAddressesMessage(services_.messages);
     state_.SaveRequested = false;
     cmdSave.SetEnabled(false);
     // No check runs while the settings are invalid; a retrieval that waits

@@ -18,7 +18,8 @@ void frmNetvikmain::mnoRefresh_Click() {
         state_.MinutesLeft = state_.RefreshMinutes;
         CheckCycle();
     } else {
-        modal_.Show(monitor_texts::kDisabledMessage, monitor_texts::kDisabledTitle, platform::MessageIcon::Exclamation);
+        services_.messages.Show(monitor_texts::kDisabledMessage, monitor_texts::kDisabledTitle,
+                                platform::MessageIcon::Exclamation);
     }
 }
 

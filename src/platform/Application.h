@@ -4,9 +4,10 @@
 
 namespace netvik::platform {
 
-// A file's full path: as text of the system's ANSI code page where that
-// names the file exactly, else (ansi empty) as UTF-16. When the path cannot
-// be had at all, both are empty and error holds the system's code.
+// A file's full path: as UTF-16 (empty on a system that names its files in
+// ANSI alone), and as text of the system's ANSI code page where that names
+// the file exactly (else empty). When the path cannot be had at all, both
+// are empty and error holds the system's code.
 struct FilePath {
     std::string ansi;
     std::u16string wide;

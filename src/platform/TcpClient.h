@@ -28,9 +28,6 @@ public:
     // dotted text, or with "" when the name cannot be resolved.
     virtual void Resolve(const std::string& hostName) = 0;
 
-    // This PC's network address as dotted text.
-    virtual std::string LocalIP() = 0;
-
     // The connection stands.
     std::function<void()> Connected;
     // Bytes have arrived: how many are waiting.

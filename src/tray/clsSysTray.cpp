@@ -21,8 +21,7 @@ private:
 
 }  // namespace
 
-clsSysTray::clsSysTray(platform::ShellNotify& shell, modWinSock& winsock, Bool16& ShownInTaskList)
-    : shell_(shell), winsock_(winsock), ShownInTaskList_(ShownInTaskList) {
+clsSysTray::clsSysTray(platform::ShellNotify& shell) : shell_(shell) {
     record_.cbSize = sizeof(platform::NotifyIconData);
     record_.uID = kIconId;
     record_.uFlags = kFlags;
@@ -41,7 +40,7 @@ void clsSysTray::SourceWindow(const TraySource& vData) {
 void clsSysTray::MinToSysTray() {
     Notify(platform::NotifyMessage::Add);
     if (sourceWindow_ != nullptr) sourceWindow_->Hide();
-    ShownInTaskList_ = false;
+    if (WentToTray) WentToTray();
 }
 
 void clsSysTray::RemoveFromSysTray() {
@@ -91,10 +90,9 @@ void clsSysTray::OnTrayCallback(std::int32_t mouseMessage) {
 void clsSysTray::RestoreFromSysTray() {
     if (checkTimer_ != nullptr) checkTimer_->SetEnabled(false);
     if (sourceWindow_ != nullptr) sourceWindow_->SetState(platform::WindowState::Normal);
-    ShownInTaskList_ = true;
     RemoveFromSysTray();
     if (sourceWindow_ != nullptr) sourceWindow_->Show();
-    winsock_.StartWinsock();
+    if (Restored) Restored();
 }
 
 }  // namespace netvik

@@ -32,7 +32,8 @@ public:
     }
     platform::InstanceMark mark = platform::InstanceMark::Claimed;
     bool otherWindow = false;
-    platform::FilePath executablePath{"C:\\Program Files\\Netvik\\Netvik.exe", {}, 0};
+    platform::FilePath executablePath{"C:\\Program Files\\Netvik\\Netvik.exe", u"C:\\Program Files\\Netvik\\Netvik.exe",
+                                      0};
 
 private:
     CallLog& log_;

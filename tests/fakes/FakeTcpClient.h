@@ -37,7 +37,6 @@ public:
         log_.Add("Tcp resolve " + hostName);
         lookup = hostName;
     }
-    std::string LocalIP() override { return localIP; }
 
     // The server's side.
     void Accept() {
@@ -67,7 +66,6 @@ public:
     std::vector<std::string> sent;
     std::string waiting;
     std::string lookup;  // the name being looked up, "" when none
-    std::string localIP = "192.168.0.2";
 
 private:
     CallLog& log_;

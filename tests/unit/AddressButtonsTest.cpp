@@ -146,7 +146,7 @@ TEST_F(AddressButtons, OnlyARealAddressCountsAsADirectConnection) {
 }
 
 TEST_F(AddressButtons, ComputerGetTakesTheLocalAddress) {
-    fx.Winsock.localIP = "10.1.2.3";
+    fx.hostNames.Add("netvik-pc", {Bytes({10, 1, 2, 3}), Bytes({81, 169, 1, 9})});
     fx.cmdGetC.Click();
     EXPECT_EQ(fx.txtCIP.text, "10.1.2.3");
 }

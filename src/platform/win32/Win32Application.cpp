@@ -75,7 +75,7 @@ platform::FilePath Win32Application::ExecutablePath() const {
         return path;
     }
     path.ansi = ExactAnsi(wide);
-    if (path.ansi.empty()) path.wide.assign(wide.begin(), wide.end());
+    path.wide.assign(wide.begin(), wide.end());
     return path;
 }
 

@@ -132,13 +132,13 @@ void Win32CheckBox::SetValue(std::int16_t value) {
     SendMessageA(window_, BM_SETCHECK, state, 0);
 }
 
-Win32Slider::Win32Slider(HWND window, const Settings& settings) : Win32Control(window) {
-    SendMessageA(window_, TBM_SETRANGEMIN, FALSE, settings.min);
-    SendMessageA(window_, TBM_SETRANGEMAX, FALSE, settings.max);
-    SendMessageA(window_, TBM_SETLINESIZE, 0, settings.smallChange);
-    SendMessageA(window_, TBM_SETPAGESIZE, 0, settings.largeChange);
-    SendMessageA(window_, TBM_SETTICFREQ, static_cast<WPARAM>(settings.tickFrequency), 0);
-    SetValue(settings.value);
+Win32Slider::Win32Slider(HWND window, const SliderArgs& args) : Win32Control(window) {
+    SendMessageA(window_, TBM_SETRANGEMIN, FALSE, args.min);
+    SendMessageA(window_, TBM_SETRANGEMAX, FALSE, args.max);
+    SendMessageA(window_, TBM_SETLINESIZE, 0, args.smallChange);
+    SendMessageA(window_, TBM_SETPAGESIZE, 0, args.largeChange);
+    SendMessageA(window_, TBM_SETTICFREQ, static_cast<WPARAM>(args.tickFrequency), 0);
+    SetValue(args.value);
     SetPropA(window_, kSliderProperty, this);
 }
 

@@ -187,23 +187,6 @@ void Win32TcpClient::Close() {
     }
 }
 
-std::string Win32TcpClient::LocalIP() {
-    WSADATA data;
-    if (WSAStartup(0x0101, &data) != 0) return {};
-    std::string address;
-    char name[256] = {};
-    if (gethostname(name, sizeof name) == 0) {
-        const hostent* entry = gethostbyname(name);
-        if (entry != nullptr && entry->h_length == 4 && entry->h_addr_list[0] != nullptr) {
-            in_addr first;
-            memcpy(&first, entry->h_addr_list[0], 4);
-            address = inet_ntoa(first);
-        }
-    }
-    WSACleanup();
-    return address;
-}
-
 LRESULT CALLBACK Win32TcpClient::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<Win32TcpClient*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self != nullptr && message == kResolved) {

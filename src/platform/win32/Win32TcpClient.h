@@ -26,7 +26,6 @@ public:
     std::string GetData() override;
     void Close() override;
     void Resolve(const std::string& hostName) override;
-    std::string LocalIP() override;
 
 private:
     // A lookup under way. Its answer buffer lives until the answer's message
