@@ -13,7 +13,7 @@ class EventBindings {
 public:
     EventBindings() = default;
     ~EventBindings() {
-        for (const auto& clear : clears_) clear();
+        for (const Bound& bound : bound_) bound.clear(bound.event);
     }
     EventBindings(const EventBindings&) = delete;
     EventBindings& operator=(const EventBindings&) = delete;
@@ -22,11 +22,19 @@ public:
     template <typename Signature, typename Handler>
     void Bind(std::function<Signature>& event, Handler handler) {
         event = std::move(handler);
-        clears_.push_back([&event] { event = nullptr; });
+        bound_.push_back({&event, &Clear<Signature>});
     }
 
 private:
-    std::vector<std::function<void()>> clears_;
+    struct Bound {
+        void* event;
+        void (*clear)(void* event);
+    };
+    template <typename Signature>
+    static void Clear(void* event) {
+        *static_cast<std::function<Signature>*>(event) = nullptr;
+    }
+    std::vector<Bound> bound_;
 };
 
 }  // namespace netvik
