@@ -27,26 +27,16 @@ KEY='Software\Netvik'
 HOST=192.0.2.1
 NO_INTERNET='No Internet connection,\rcheck the internetsettings.'
 
-# A value as trayctl prints it (escaped), or nothing when it is missing.
-stored() { trayctl reg-get "$1" "$2" 2>/dev/null | sed -n 's/.* data="\(.*\)"$/\1/p' || true; }
+# A text escaped as trayctl prints a stored value.
 escaped() { local text=${1//\\/\\\\}; echo "${text//\"/\\\"}"; }
 present() { trayctl reg-get "$1" "$2" >/dev/null 2>&1; }
-# Polls a condition for up to 30 s.
-eventually() {
-    local i
-    for ((i = 0; i < 150; i++)); do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
 installed_files() { find "$dir" -mindepth 1 -printf '%f\n' 2>/dev/null | sort | tr '\n' ' '; }
 # The uninstaller runs as a copy of itself: it is done when its last steps are.
 uninstalled() { [ ! -e "$dir" ] && ! present "$UNINSTALL" DisplayName; }
 run_setup() { WINEDEBUG=-all wine "$setup" "$@" >"$E2E_OUT/setup.log" 2>&1; }
 run_uninstaller() {
     WINEDEBUG=-all wine "$dir/Uninstall.exe" "$@" >"$E2E_OUT/uninstall.log" 2>&1 || return 1
-    eventually uninstalled
+    eventually 30 uninstalled
 }
 logon_entry() { present "HKLM\\$RUN" Netvik || present "HKCU\\$RUN" Netvik; }
 netvik_running() { [ -n "$(trayctl find -class NetvikMainWindow -timeout 0 2>/dev/null)" ]; }
@@ -76,15 +66,15 @@ e2e_check "started from the Start menu: its tray icon and verdict" trayctl wait-
 
 # --- setup again over the running program: it ends it and installs
 e2e_check "setup over the running program: exit status 0" run_setup /S
-e2e_check "setup over the running program: the program has ended" eventually not netvik_running
+e2e_check "setup over the running program: the program has ended" eventually 30 not netvik_running
 e2e_check "setup over the running program: the files are in place" \
     test "$(installed_files)" = "LICENSE.txt Netvik.exe README.txt Uninstall.exe "
 wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
-e2e_check "started again from the Start menu" eventually netvik_running
+e2e_check "started again from the Start menu" eventually 30 netvik_running
 
 # --- uninstalled while it runs: the program ends, everything of it goes
 e2e_check "silent uninstall while the program runs" run_uninstaller /S
-e2e_check "the program has ended" eventually not netvik_running
+e2e_check "the program has ended" eventually 30 not netvik_running
 e2e_check "the folder is gone" test ! -e "$dir"
 e2e_check "the shortcut is gone" test ! -e "$shortcut"
 e2e_check "the settings are kept" test "$(stored "HKLM\\$KEY" Host)" = "$HOST"
@@ -103,7 +93,7 @@ e2e_check "the machine's and the user's settings are kept" \
 # --- settings removed when asked
 run_setup /S
 e2e_check "silent uninstall with /REMOVESETTINGS" run_uninstaller /S /REMOVESETTINGS
-e2e_check "the settings are gone" eventually not present "HKLM\\$KEY" Host
+e2e_check "the settings are gone" eventually 30 not present "HKLM\\$KEY" Host
 e2e_check "the user's settings are gone" not present "HKCU\\$KEY" Internet
 
 echo "logs: $E2E_OUT"

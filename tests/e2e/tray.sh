@@ -46,7 +46,7 @@ restore_and_close() {
     trayctl click '#0' double >/dev/null
     e2e_check "$name: double-click removes the icon" trayctl wait-count 0 5000
     e2e_check "$name: double-click shows the panel" test "$(window_visible "$main")" = 1
-    trayctl post "$main" 0x10 0 0 >/dev/null  # WM_CLOSE
+    close_window "$main"
     e2e_check "$name: the close box ends the program" netvik_wait_exit
 }
 
@@ -63,7 +63,7 @@ e2e_check "connected: the program traced its add (message 0)" grep -q "dwMessage
 main=$(netvik_main_window)
 trayctl click '#0' double >/dev/null
 trayctl wait-count 0 5000 >/dev/null
-trayctl post "$main" 0x112 0xF020 0 >/dev/null  # WM_SYSCOMMAND, SC_MINIMIZE
+minimise "$main"
 e2e_check "minimised panel: the icon comes back" trayctl wait-tip "$CONNECTED" 5000
 e2e_check "minimised panel: the window is hidden" test "$(window_visible "$main")" = 0
 restore_and_close connected
@@ -100,7 +100,7 @@ wine_env_screenshot "$E2E_OUT/tray-silent.png" root "$(trayctl geometry | cut -d
 
 # Closed from outside while in the tray (the system shutting down, an
 # uninstaller): the program ends and takes its icon with it.
-trayctl post "$(netvik_main_window)" 0x10 0 0 >/dev/null  # WM_CLOSE
+close_window "$(netvik_main_window)"
 e2e_check "closed in the tray: the program ends" netvik_wait_exit
 e2e_check "closed in the tray: no dead icon stays behind" trayctl wait-count 0 5000
 
