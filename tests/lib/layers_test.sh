@@ -4,7 +4,7 @@
 # Windows header.
 set -euo pipefail
 src=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../src" && pwd)
-order=(app monitor addresses external settings tray net platform common)
+order=(app monitor history addresses external settings tray net platform common)
 failed=0
 for ((i = 0; i < ${#order[@]}; i++)); do
     folder=${order[i]}
