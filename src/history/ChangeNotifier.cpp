@@ -16,6 +16,10 @@ Balloon MakeBalloon(State verdict, const Stamp& at, std::int64_t downSeconds) {
 }
 
 std::optional<Balloon> ChangeNotifier::Verdict(State verdict, const Stamp& at) {
+    if (!IsVerdict(verdict)) {
+        watching_ = false;  // no check's verdict: the stretch ends
+        return std::nullopt;
+    }
     const bool continues = watching_;
     const State before = previous_;
     watching_ = true;
