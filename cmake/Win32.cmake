@@ -4,7 +4,9 @@
 
 set(NETVIK_WIN32_SOURCES
   src/platform/win32/Win32Application.cpp
+  src/platform/win32/Win32Clock.cpp
   src/platform/win32/Win32Controls.cpp
+  src/platform/win32/Win32HistoryFile.cpp
   src/platform/win32/Win32HostNames.cpp
   src/platform/win32/Win32Icmp.cpp
   src/platform/win32/Win32MessageBoxes.cpp

@@ -1,0 +1,69 @@
+#pragma once
+#include <array>
+#include <string_view>
+
+// The History window's, the report's and the balloons' texts. A '%' stands
+// for the next value filled in (history::Words).
+namespace netvik::history::texts {
+
+// Where the chain broke, by verdict (no Internet, no host, network error).
+inline constexpr std::array<std::string_view, 3> kPlaces = {
+    "beyond the router (the Internet provider)",
+    "between this PC and the router (cable, Wi-Fi, router)",
+    "this PC's network (nothing answered)",
+};
+inline constexpr std::string_view kPlaceJoin = ", then ";
+
+// How an outage ended: what stopped the watching (checking disabled,
+// program ended, PC asleep), or that the record stops.
+inline constexpr std::string_view kGapEnd = "% (%)";
+inline constexpr std::array<std::string_view, 3> kGaps = {"checking disabled", "Netvik ended", "PC asleep"};
+inline constexpr std::string_view kNotRecordedAfter = "nothing recorded after %";
+inline constexpr std::string_view kStillDown = "still down";
+
+// Durations.
+inline constexpr std::string_view kUnderAMinute = "less than a minute";
+inline constexpr std::array<std::string_view, 4> kUnits = {"minute", "hour", "day", "year"};
+
+// The summary of a period.
+inline constexpr std::array<std::string_view, 3> kPeriods = {"Last 24 hours", "Last 7 days", "Last 30 days"};
+inline constexpr std::string_view kNotWatched = "%: not watched.";
+inline constexpr std::string_view kNoOutages = "%: watched %, connected % of that time, no outages.";
+inline constexpr std::string_view kOneOutage = "%: watched %, connected % of that time, 1 outage of %.";
+inline constexpr std::string_view kOutages = "%: watched %, connected % of that time, % outages, the longest %.";
+
+// The window's notes.
+inline constexpr std::string_view kNothingYet = "Nothing recorded yet.";
+inline constexpr std::string_view kNotWritten = "The record could not be written since %.";
+inline constexpr std::string_view kNotRead = "The record could not be read (error %).";
+inline constexpr std::string_view kSkippedOne = "1 line of the record could not be read and was skipped.";
+inline constexpr std::string_view kSkipped = "% lines of the record could not be read and were skipped.";
+inline constexpr std::string_view kOnlyNewest = "The record's file holds %; only its newest % were read.";
+inline constexpr std::string_view kListShows = "The list shows the newest % of % outages.";
+
+// The report.
+inline constexpr std::string_view kReportTitle = "Netvik: the Internet connection of this PC, % (UTC%)";
+inline constexpr std::string_view kReportOutages = "Outages in the last 30 days, newest first:";
+inline constexpr std::string_view kReportNoOutages = "No outages in the last 30 days.";
+inline constexpr std::string_view kReportRow = "% until %: %, %";
+inline constexpr std::string_view kReportRowStillDown = "% until now (still down): %, %";
+inline constexpr std::string_view kReportTimes =
+    "Each outage began and ended between the two checks named; times are this PC's local time.";
+
+// The balloons by verdict (connected again, no Internet, no host, network
+// error): the title, and the text after the check's time.
+inline constexpr std::array<std::string_view, 4> kBalloonTitles = {
+    "Connected to the Internet again",
+    "No Internet connection",
+    "No connection to the router",
+    "Network error",
+};
+inline constexpr std::array<std::string_view, 4> kBalloonTexts = {
+    "%: the connection to the Internet is back, after % without it.",
+    "%: the router answers, but the Internet site does not. The fault lies beyond the router, with the Internet "
+    "provider.",
+    "%: this PC answers, but the router does not. Check the cable or Wi-Fi and the router.",
+    "%: nothing answers, not even this PC. Check this PC's network card, cable and settings.",
+};
+
+}  // namespace netvik::history::texts

@@ -1,0 +1,132 @@
+// The History window's texts: summary, outage rows, notes and the report.
+#include "history/HistoryView.h"
+
+#include "history/HistoryTexts.h"
+#include "history/Words.h"
+
+namespace netvik::history {
+
+namespace {
+
+std::string SummaryLine(std::size_t index, const Period& period) {
+    const std::string_view name = texts::kPeriods[index];
+    if (period.watched == 0) return Words(texts::kNotWatched).Text(name).Done();
+    const std::string_view pattern = period.outages == 0   ? texts::kNoOutages
+                                     : period.outages == 1 ? texts::kOneOutage
+                                                           : texts::kOutages;
+    Words line(pattern);
+    line.Text(name).Duration(period.watched).Share(period.connected, period.watched);
+    if (period.outages > 1) line.Number(static_cast<std::uint32_t>(period.outages));
+    if (period.outages > 0) line.Duration(period.longest);
+    return line.Done();
+}
+
+void AddNote(std::string& notes, const std::string& sentence) {
+    if (!notes.empty()) notes += ' ';
+    notes += sentence;
+}
+
+std::string Notes(const History& history, std::size_t shown) {
+    std::string notes;
+    const Record& record = history.record;
+    if (history.notWrittenSince) AddNote(notes, Words(texts::kNotWritten).DateTime(*history.notWrittenSince).Done());
+    if (record.error != 0) {
+        AddNote(notes, Words(texts::kNotRead).Number(static_cast<std::uint32_t>(record.error)).Done());
+    } else if (record.entries.empty() && record.skipped == 0) {
+        AddNote(notes, Words(texts::kNothingYet).Done());
+    }
+    if (record.skipped == 1) AddNote(notes, Words(texts::kSkippedOne).Done());
+    if (record.skipped > 1) {
+        AddNote(notes, Words(texts::kSkipped).Number(static_cast<std::uint32_t>(record.skipped)).Done());
+    }
+    if (record.readSize < record.fileSize) {
+        AddNote(notes, Words(texts::kOnlyNewest).Size(record.fileSize).Size(record.readSize).Done());
+    }
+    if (shown < history.analysis.outages.size()) {
+        AddNote(notes, Words(texts::kListShows)
+                           .Number(static_cast<std::uint32_t>(shown))
+                           .Number(static_cast<std::uint32_t>(history.analysis.outages.size()))
+                           .Done());
+    }
+    return notes;
+}
+
+}  // namespace
+
+OutageRow MakeRow(const Outage& outage) {
+    OutageRow row;
+    row.from =
+        outage.lastGood ? Words().Range(*outage.lastGood, outage.from).Done() : Words().DateTime(outage.from).Done();
+    switch (outage.end) {
+        case OutageEnd::Back:
+            row.to = outage.lastDown ? Words().Range(*outage.lastDown, outage.to).Done()
+                                     : Words().DateTime(outage.to).Done();
+            break;
+        case OutageEnd::StillDown: row.to = texts::kStillDown; break;
+        case OutageEnd::Gap:
+            row.to = Words(texts::kGapEnd)
+                         .DateTime(outage.to)
+                         .Text(texts::kGaps[static_cast<std::size_t>(outage.gap) - 4])
+                         .Done();
+            break;
+        case OutageEnd::Unknown: row.to = Words(texts::kNotRecordedAfter).DateTime(outage.to).Done(); break;
+    }
+    row.length = Words().Duration(outage.seconds).Done();
+    for (std::uint8_t i = 0; i < outage.places; ++i) {
+        if (i > 0) row.where += texts::kPlaceJoin;
+        row.where += texts::kPlaces[static_cast<std::size_t>(outage.where[i]) - 1];
+    }
+    return row;
+}
+
+HistoryView MakeView(const History& history) {
+    HistoryView view;
+    for (std::size_t p = 0; p < view.summary.size(); ++p) view.summary[p] = SummaryLine(p, history.analysis.periods[p]);
+    const std::vector<Outage>& outages = history.analysis.outages;
+    const std::size_t shown = outages.size() < kMaxRows ? outages.size() : kMaxRows;
+    view.rows.reserve(shown);
+    for (std::size_t i = 0; i < shown; ++i) view.rows.push_back(MakeRow(outages[i]));
+    view.notes = Notes(history, shown);
+    return view;
+}
+
+std::string MakeReport(const History& history, const HistoryView& view) {
+    std::string report = Words(texts::kReportTitle).DateTime(history.now).Offset(history.now).Done();
+    report += kLineEnd;
+    for (const std::string& line : view.summary) {
+        report += kLineEnd;
+        report += line;
+    }
+    report += kLineEnd;
+    report += kLineEnd;
+    const std::int64_t since = history.now.utc - kPeriodSpans.back();
+    std::string lines;
+    for (std::size_t i = 0; i < view.rows.size(); ++i) {
+        const Outage& outage = history.analysis.outages[i];
+        if (!ReachesInto(outage, since, history.now.utc)) continue;
+        const OutageRow& row = view.rows[i];
+        Words line(outage.end == OutageEnd::StillDown ? texts::kReportRowStillDown : texts::kReportRow);
+        line.Text(row.from);
+        if (outage.end != OutageEnd::StillDown) line.Text(row.to);
+        lines += line.Text(row.length).Text(row.where).Done();
+        lines += kLineEnd;
+    }
+    if (lines.empty()) {
+        report += texts::kReportNoOutages;
+    } else {
+        report += texts::kReportOutages;
+        report += kLineEnd;
+        report += lines;
+        report += kLineEnd;
+        report += texts::kReportTimes;
+    }
+    report += kLineEnd;
+    if (!view.notes.empty()) {
+        report += kLineEnd;
+        report += view.notes;
+        report += kLineEnd;
+    }
+    return report;
+}
+
+}  // namespace netvik::history

@@ -1,0 +1,61 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Clock.h"
+
+namespace netvik::history {
+
+// A moment: UTC seconds and the local offset the system had then.
+using Stamp = platform::ClockTime;
+
+// What a line of the record says holds from its time on: one of the four
+// verdicts of a check, or one of the gaps in which nothing was watched.
+enum class State : std::uint8_t {
+    Connected,     // the Internet site answered
+    NoInternet,    // the host (router) answered, the site did not: beyond the router
+    NoHost,        // only this PC answered: between this PC and the router
+    NetworkError,  // nothing answered: this PC's own network
+    Disabled,      // checking switched off
+    NotRunning,    // the program ended
+    Asleep,        // the PC suspended
+};
+inline constexpr int kStateCount = 7;
+
+inline bool IsVerdict(State state) { return state <= State::NetworkError; }
+inline bool IsOutage(State state) { return state != State::Connected && IsVerdict(state); }
+
+// What starts or ends a watched stretch.
+enum class WatchEvent : std::uint8_t { Started, Ending, Suspending, Resumed, Disabled, Enabled };
+
+// One line of the record: the check (or event) that saw the change, the new
+// state, and when the last check with the old state ran (none when the line
+// starts a watched stretch: after a start, a resume, an enable).
+struct Entry {
+    Stamp at;
+    State state = State::Connected;
+    std::optional<Stamp> lastSeen;
+};
+
+bool operator==(const Entry& a, const Entry& b);
+
+// The record's first line.
+inline constexpr std::string_view kHeader = "time,state,last check of the old state";
+
+// The state's word in the file.
+std::string_view StateWord(State state);
+
+// Local time with its offset, ISO 8601: 2026-12-07T18:04:05+01:00. Local
+// times outside the years 1970..2105 and offsets beyond 23:59 are held at
+// those bounds.
+std::string FormatStamp(const Stamp& stamp);
+bool ParseStamp(std::string_view text, Stamp& stamp);
+
+// A line without its line break; parsing takes exactly what formatting
+// gives and nothing else.
+std::string FormatLine(const Entry& entry);
+bool ParseLine(std::string_view line, Entry& entry);
+
+}  // namespace netvik::history

@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/Clock.h"
+
+namespace netvik::win32 {
+
+// The system time, and local time's offset from it as the system has it now.
+class Win32Clock : public platform::Clock {
+public:
+    platform::ClockTime Now() const override;
+};
+
+}  // namespace netvik::win32
