@@ -6,6 +6,7 @@ set(NETVIK_WIN32_SOURCES
   src/platform/win32/Win32Application.cpp
   src/platform/win32/Win32Clock.cpp
   src/platform/win32/Win32Controls.cpp
+  src/platform/win32/Win32Desktop.cpp
   src/platform/win32/Win32HistoryFile.cpp
   src/platform/win32/Win32HostNames.cpp
   src/platform/win32/Win32Icmp.cpp
@@ -32,6 +33,7 @@ set(NETVIK_STATIC_LINK -static -static-libgcc -static-libstdc++ -s)
 # The program's windows on Win32; the resources go into each program that
 # uses them.
 set(NETVIK_APP_SOURCES
+  src/app/Dialog.cpp
   src/app/MainWindow.cpp
   src/app/TwipsDialog.cpp
 )

@@ -3,10 +3,12 @@
 #include <array>
 #include <functional>
 
+#include "app/Dialog.h"
 #include "app/TwipsDialog.h"
 #include "app/resource.h"
 #include "common/Failure.h"
 #include "common/PanelDesign.h"
+#include "history/HistoryTexts.h"
 #include "monitor/frmNetvikmain.h"
 #include "platform/win32/Win32Pictures.h"
 #include "platform/win32/Win32TcpClient.h"
@@ -117,6 +119,25 @@ platform::Loaded<IAddressControls> MainWindow::LoadIAddress() {
                                     dialog->Make<Win32Button>(2),
                                     dialog->Make<Win32Button>(3),
                                     dialog->Make<Win32Button>(4)};
+    return {std::move(dialog), controls};
+}
+
+platform::Loaded<HistoryControls> MainWindow::LoadHistory() {
+    using namespace win32;
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(Hwnd(), GWLP_HINSTANCE));
+    auto dialog = std::make_unique<ResourceDialog>(instance, IDD_HISTORY);
+    const auto& column = history::texts::kColumns;
+    const HistoryControls controls{
+        dialog->form(),
+        dialog->Make<Win32Label>(IDC_LBLSUMMARY),
+        dialog->Make<Win32ListView>(
+            IDC_LSTOUTAGES,
+            std::initializer_list<ListColumn>{{column[0], 95}, {column[1], 95}, {column[2], 50}, {column[3], 138}}),
+        dialog->Make<Win32Label>(IDC_LBLNOTES),
+        dialog->Make<Win32Button>(IDC_CMDCOPY),
+        dialog->Make<Win32Button>(IDC_CMDOPEN),
+        dialog->Make<Win32Button>(IDCANCEL),
+    };
     return {std::move(dialog), controls};
 }
 

@@ -27,6 +27,7 @@ public:
 
     platform::Loaded<GatewayIPsControls> LoadGatewayIPs() override;
     platform::Loaded<IAddressControls> LoadIAddress() override;
+    platform::Loaded<HistoryControls> LoadHistory() override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

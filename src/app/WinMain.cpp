@@ -7,6 +7,9 @@
 #include "monitor/frmNetvikmain.h"
 #include "net/modWinSock.h"
 #include "platform/win32/Win32Application.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32HistoryFile.h"
 #include "platform/win32/Win32HostNames.h"
 #include "platform/win32/Win32Icmp.h"
 #include "platform/win32/Win32MessageBoxes.h"
@@ -34,14 +37,22 @@ int Run(HINSTANCE instance) {
     modWinReg registry(registryCalls);
     SettingsStore settings(registry);
     win32::Win32NetworkConfig network;
+    win32::Win32Clock clock;
+    win32::Win32HistoryFile historyFile(win32::Win32HistoryFile::DefaultFolder());
+    history::Recorder recorder(historyFile);
+    win32::Win32Desktop desktop(window.Hwnd());
 
-    frmNetvikmain form(MainServices{application, messages, shell, winsock, settings, registry, network},
-                       window.Controls());
+    frmNetvikmain form(
+        MainServices{application, messages, shell, winsock, settings, registry, network, clock, recorder, desktop},
+        window.Controls());
     form.Form_Load();
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (IsDialogMessageA(window.Hwnd(), &message)) continue;
+        // The keyboard of the window in front: the panel's or the History
+        // window's.
+        const HWND active = GetActiveWindow();
+        if (active != nullptr && IsDialogMessageA(active, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

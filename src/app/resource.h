@@ -44,3 +44,13 @@
 #define IDM_DISABLE 302
 #define IDM_HIDE 303
 #define IDM_QUIT 304
+#define IDM_HISTORY 305
+#define IDM_NOTIFY 306
+
+// The History window.
+#define IDD_HISTORY 400
+#define IDC_LBLSUMMARY 1100
+#define IDC_LSTOUTAGES 1101
+#define IDC_LBLNOTES 1102
+#define IDC_CMDCOPY 1103
+#define IDC_CMDOPEN 1104

@@ -38,8 +38,14 @@ inline constexpr std::string_view kNotWritten = "The record could not be written
 inline constexpr std::string_view kNotRead = "The record could not be read (error %).";
 inline constexpr std::string_view kSkippedOne = "1 line of the record could not be read and was skipped.";
 inline constexpr std::string_view kSkipped = "% lines of the record could not be read and were skipped.";
-inline constexpr std::string_view kOnlyNewest = "The record's file holds %; only its newest % were read.";
-inline constexpr std::string_view kListShows = "The list shows the newest % of % outages.";
+inline constexpr std::string_view kOnlyNewest =
+    "The record's file is larger than Netvik reads: only its newest part was read.";
+inline constexpr std::string_view kListShows = "The list shows the newest % outages.";
+
+// The History window: its caption, and what it says when a button fails.
+inline constexpr std::array<const char*, 4> kColumns = {"From", "To", "How long", "Where"};
+inline constexpr std::string_view kNotCopied = "The report could not be put on the clipboard.";
+inline constexpr std::string_view kNotOpened = "The record's file could not be opened.";
 
 // The report.
 inline constexpr std::string_view kReportTitle = "Netvik: the Internet connection of this PC, % (UTC%)";

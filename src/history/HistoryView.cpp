@@ -39,14 +39,9 @@ std::string Notes(const History& history, std::size_t shown) {
     if (record.skipped > 1) {
         AddNote(notes, Words(texts::kSkipped).Number(static_cast<std::uint32_t>(record.skipped)).Done());
     }
-    if (record.readSize < record.fileSize) {
-        AddNote(notes, Words(texts::kOnlyNewest).Size(record.fileSize).Size(record.readSize).Done());
-    }
+    if (record.readSize < record.fileSize) AddNote(notes, std::string(texts::kOnlyNewest));
     if (shown < history.analysis.outages.size()) {
-        AddNote(notes, Words(texts::kListShows)
-                           .Number(static_cast<std::uint32_t>(shown))
-                           .Number(static_cast<std::uint32_t>(history.analysis.outages.size()))
-                           .Done());
+        AddNote(notes, Words(texts::kListShows).Number(static_cast<std::uint32_t>(shown)).Done());
     }
     return notes;
 }
@@ -82,11 +77,9 @@ OutageRow MakeRow(const Outage& outage) {
 HistoryView MakeView(const History& history) {
     HistoryView view;
     for (std::size_t p = 0; p < view.summary.size(); ++p) view.summary[p] = SummaryLine(p, history.analysis.periods[p]);
-    const std::vector<Outage>& outages = history.analysis.outages;
-    const std::size_t shown = outages.size() < kMaxRows ? outages.size() : kMaxRows;
-    view.rows.reserve(shown);
-    for (std::size_t i = 0; i < shown; ++i) view.rows.push_back(MakeRow(outages[i]));
-    view.notes = Notes(history, shown);
+    const std::size_t outages = history.analysis.outages.size();
+    view.rows = outages < kMaxRows ? outages : kMaxRows;
+    view.notes = Notes(history, view.rows);
     return view;
 }
 
@@ -101,10 +94,10 @@ std::string MakeReport(const History& history, const HistoryView& view) {
     report += kLineEnd;
     const std::int64_t since = history.now.utc - kPeriodSpans.back();
     std::string lines;
-    for (std::size_t i = 0; i < view.rows.size(); ++i) {
+    for (std::size_t i = 0; i < view.rows; ++i) {
         const Outage& outage = history.analysis.outages[i];
         if (!ReachesInto(outage, since, history.now.utc)) continue;
-        const OutageRow& row = view.rows[i];
+        const OutageRow row = MakeRow(outage);
         Words line(outage.end == OutageEnd::StillDown ? texts::kReportRowStillDown : texts::kReportRow);
         line.Text(row.from);
         if (outage.end != OutageEnd::StillDown) line.Text(row.to);

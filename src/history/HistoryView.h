@@ -30,7 +30,7 @@ inline constexpr std::size_t kMaxRows = 1000;
 
 struct HistoryView {
     std::array<std::string, 3> summary;  // the last 24 hours, 7 days, 30 days
-    std::vector<OutageRow> rows;         // newest first
+    std::size_t rows = 0;                // the list shows the first so many outages, the newest
     std::string notes;                   // what the window says besides: sentences, or nothing
 };
 

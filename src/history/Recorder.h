@@ -31,6 +31,9 @@ public:
     // The record as the History window shows it now.
     History Read(const Stamp& now);
 
+    // The record's file, for opening it with the system's program.
+    std::string Path() const { return file_.Path(); }
+
 private:
     void Add(const Entry& entry);
     void Flush(const Stamp& at);

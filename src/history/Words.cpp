@@ -108,14 +108,4 @@ Words& Words::Share(std::int64_t part, std::int64_t whole) {
     return *this;
 }
 
-Words& Words::Size(std::uint64_t bytes) {
-    constexpr std::string_view kUnitNames[] = {" bytes", " KiB", " MiB", " GiB"};
-    int unit = 0;
-    while (unit < 3 && bytes >> (10 * unit + 10) != 0) ++unit;
-    const std::uint64_t whole = bytes >> (10 * unit);
-    Number(static_cast<std::uint32_t>(whole > 0xFFFFFFFF ? 0xFFFFFFFF : whole));
-    text_ += kUnitNames[unit];
-    return *this;
-}
-
 }  // namespace netvik::history

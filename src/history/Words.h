@@ -31,8 +31,6 @@ public:
     // "98.5%", rounded down: a share short of the whole never reads 100%.
     // Both at most 30 days of seconds.
     Words& Share(std::int64_t part, std::int64_t whole);
-    // "512 bytes", "2 MiB", "3 GiB": whole units, rounded down.
-    Words& Size(std::uint64_t bytes);
 
     std::string Done();
 

@@ -19,8 +19,27 @@ void frmNetvikmain::CheckCycle() {
     if (answered == kNoAnswer) services_.winsock.EndWinsock();
     gSysTray->ChangeIcon(ImageList_.ListImage(look.icon));
     gSysTray->ChangeToolTip(look.tip);
+    RecordVerdict(answered);
     if (answered != kNoAnswer) services_.winsock.EndWinsock();
 }
+
+void frmNetvikmain::RecordVerdict(int answered) {
+    const history::State state = RecordedState(answered);
+    const history::Stamp at = services_.clock.Now();
+    services_.recorder.Verdict(state, at);
+    if (const std::optional<history::Balloon> balloon = notifier_.Verdict(state, at)) {
+        const bool shown =
+            notifyOnChange_ && gSysTray->ShowBalloon(balloon->title, balloon->text, state != history::State::Connected);
+        if (!shown) notifier_.BalloonClosed();  // none is up
+    }
+}
+
+void frmNetvikmain::RecordEvent(history::WatchEvent event) {
+    services_.recorder.Event(event, services_.clock.Now());
+    notifier_.Event(event);
+}
+
+void frmNetvikmain::gSysTray_BalloonClosed() { notifier_.BalloonClosed(); }
 
 void frmNetvikmain::Timer_Timer() {
     if (ShownInTaskList) {

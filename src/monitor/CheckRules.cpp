@@ -12,6 +12,15 @@ VerdictLook LookOf(int answered, const std::array<std::string, kChainLength>& ve
     return {ImageList::kCount - answered, verdictTips[static_cast<std::size_t>(answered)]};
 }
 
+history::State RecordedState(int answered) {
+    switch (answered) {
+        case Internet: return history::State::Connected;
+        case Host: return history::State::NoInternet;
+        case Computer: return history::State::NoHost;
+        default: return history::State::NetworkError;
+    }
+}
+
 CountdownStep Countdown(std::uint8_t minutesLeft, std::uint8_t refreshMinutes) {
     if (minutesLeft <= 1) return {refreshMinutes, true};
     return {static_cast<std::uint8_t>(minutesLeft - 1), false};

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "history/Line.h"
 #include "monitor/StateRecord.h"
 
 namespace netvik {
@@ -36,6 +37,9 @@ struct VerdictLook {
     std::string tip;
 };
 VerdictLook LookOf(int answered, const std::array<std::string, kChainLength>& verdictTips);
+
+// What the record keeps of a cycle's verdict.
+history::State RecordedState(int answered);
 
 // One tick of the minute countdown: the minutes left after it, and whether a
 // check is due. A countdown found at 0 is as due as one found at 1; a due

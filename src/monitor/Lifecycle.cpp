@@ -12,6 +12,8 @@ frmNetvikmain::frmNetvikmain(const MainServices& services, const MainControls& c
 void frmNetvikmain::BindEvents() {
     events_.Bind(form.Resize, [this] { Form_Resize(); });
     events_.Bind(form.QueryUnload, [this] { Form_QueryUnload(); });
+    events_.Bind(form.Suspending, [this] { Form_Suspending(); });
+    events_.Bind(form.Resumed, [this] { Form_Resumed(); });
     events_.Bind(Timer.Tick, [this] { Timer_Timer(); });
     events_.Bind(txtIIP.KeyPress, [this](std::int16_t& key) { txtIIP_KeyPress(key); });
     events_.Bind(txtHIP.KeyPress, [this](std::int16_t& key) { txtHIP_KeyPress(key); });
@@ -46,6 +48,11 @@ void frmNetvikmain::Form_Load() {
     events_.Bind(gSysTray->RButtonUp, [this] { gSysTray_RButtonUP(); });
     events_.Bind(gSysTray->WentToTray, [this] { gSysTray_WentToTray(); });
     events_.Bind(gSysTray->Restored, [this] { gSysTray_Restored(); });
+    events_.Bind(gSysTray->BalloonClicked, [this] { mnoHistory_Click(); });
+    events_.Bind(gSysTray->BalloonClosed, [this] { gSysTray_BalloonClosed(); });
+    notifyOnChange_ = services_.settings.NotifyOnChange();
+    mnuPopup.SetItemChecked(mnoNotify, notifyOnChange_);
+    RecordEvent(history::WatchEvent::Started);
 
     state_.VerdictTips = {monitor_texts::kConnectedTip, monitor_texts::kHostAnsweredTip,
                           monitor_texts::kComputerAnsweredTip};
@@ -107,6 +114,10 @@ void frmNetvikmain::Form_Resize() {
     }
 }
 
+void frmNetvikmain::Form_Suspending() { RecordEvent(history::WatchEvent::Suspending); }
+
+void frmNetvikmain::Form_Resumed() { RecordEvent(history::WatchEvent::Resumed); }
+
 void frmNetvikmain::gSysTray_WentToTray() { ShownInTaskList = false; }
 
 void frmNetvikmain::gSysTray_Restored() {
@@ -115,11 +126,13 @@ void frmNetvikmain::gSysTray_Restored() {
 }
 
 void frmNetvikmain::cmdQuit_Click() {
+    RecordEvent(history::WatchEvent::Ending);
     services_.winsock.EndWinsock();
     services_.application.End();
 }
 
 void frmNetvikmain::Form_QueryUnload() {
+    RecordEvent(history::WatchEvent::Ending);
     if (ShownInTaskList) {
         services_.winsock.EndWinsock();
     } else if (gSysTray != nullptr) {

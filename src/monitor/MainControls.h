@@ -1,6 +1,7 @@
 #pragma once
 #include "addresses/frmGatewayIPs.h"
 #include "addresses/frmIAddress.h"
+#include "history/frmHistory.h"
 #include "platform/Controls.h"
 #include "platform/Pictures.h"
 #include "platform/TcpClient.h"
@@ -9,16 +10,27 @@
 
 namespace netvik {
 
-// Positions of the tray menu's items.
-enum TrayMenuItem : int { mnoRefresh = 0, mnoDisable = 1, mnoSeperate = 2, mnoHide = 3, mnoQuit = 4 };
+// Positions of the tray menu's items. The record's group stands between
+// Disable and Hide, set off by a separator of its own and mnoSeperate.
+enum TrayMenuItem : int {
+    mnoRefresh = 0,
+    mnoDisable = 1,
+    mnoRecordSeparator = 2,
+    mnoHistory = 3,
+    mnoNotify = 4,
+    mnoSeperate = 5,
+    mnoHide = 6,
+    mnoQuit = 7,
+};
 
 // Loads the main window's dialogs on demand, with the main window as their
-// owner.
+// owner, and the History window.
 class MainDialogs {
 public:
     virtual ~MainDialogs() = default;
     virtual platform::Loaded<GatewayIPsControls> LoadGatewayIPs() = 0;
     virtual platform::Loaded<IAddressControls> LoadIAddress() = 0;
+    virtual platform::Loaded<HistoryControls> LoadHistory() = 0;
 };
 
 // The main window's controls that its logic reads, changes or handles, by

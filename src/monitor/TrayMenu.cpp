@@ -1,4 +1,5 @@
-// The tray menu: Refresh, Disable/Enable, Hide and Quit.
+// The tray menu: Refresh, Disable/Enable, the record's History... and Notify
+// on change, Hide and Quit.
 #include "monitor/MonitorTexts.h"
 #include "monitor/frmNetvikmain.h"
 
@@ -8,6 +9,8 @@ void frmNetvikmain::gSysTray_RButtonUP() {
     switch (mnuPopup.Popup()) {
         case mnoRefresh: mnoRefresh_Click(); break;
         case mnoDisable: mnoDisable_Click(); break;
+        case mnoHistory: mnoHistory_Click(); break;
+        case mnoNotify: mnoNotify_Click(); break;
         case mnoQuit: mnoQuit_Click(); break;
         default: break;  // Hide, or the menu was dismissed: it only closes
     }
@@ -30,7 +33,9 @@ void frmNetvikmain::mnoDisable_Click() {
         Timer.SetEnabled(false);
         mnuPopup.SetItemCaption(mnoDisable, monitor_texts::kEnableCaption);
         state_.CheckingEnabled = false;
+        RecordEvent(history::WatchEvent::Disabled);
     } else {
+        RecordEvent(history::WatchEvent::Enabled);
         Timer.SetEnabled(true);
         mnuPopup.SetItemCaption(mnoDisable, monitor_texts::kDisableCaption);
         state_.CheckingEnabled = true;
@@ -40,7 +45,24 @@ void frmNetvikmain::mnoDisable_Click() {
     gSysTray->MinToSysTray();
 }
 
+void frmNetvikmain::mnoHistory_Click() {
+    if (history_ == nullptr) {
+        history_ = std::make_unique<frmHistory>(
+            Dialogs.LoadHistory(), HistoryServices{services_.recorder, services_.clock, services_.desktop});
+    }
+    history_->Show();
+}
+
+void frmNetvikmain::mnoNotify_Click() {
+    notifyOnChange_ = !notifyOnChange_;
+    mnuPopup.SetItemChecked(mnoNotify, notifyOnChange_);
+    // A refused write is no reason for a message: the choice holds until
+    // Netvik ends.
+    services_.settings.SetNotifyOnChange(notifyOnChange_);
+}
+
 void frmNetvikmain::mnoQuit_Click() {
+    RecordEvent(history::WatchEvent::Ending);
     gSysTray->RemoveFromSysTray();
     services_.application.End();
 }

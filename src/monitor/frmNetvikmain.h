@@ -4,6 +4,8 @@
 
 #include "common/Bool16.h"
 #include "common/EventBindings.h"
+#include "history/ChangeNotifier.h"
+#include "history/Recorder.h"
 #include "monitor/ImageList.h"
 #include "monitor/MainControls.h"
 #include "monitor/ModalWindows.h"
@@ -11,6 +13,8 @@
 #include "monitor/StateRecord.h"
 #include "net/modWinSock.h"
 #include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
 #include "platform/NetworkConfig.h"
 #include "platform/ShellNotify.h"
 #include "settings/SettingsStore.h"
@@ -27,6 +31,9 @@ struct MainServices {
     SettingsStore& settings;
     modWinReg& registry;  // the network configuration, read only
     platform::NetworkConfig& network;
+    platform::Clock& clock;
+    history::Recorder& recorder;  // the connection's record
+    platform::Desktop& desktop;
 };
 
 // The main window: the program's one long-lived object. It owns the state
@@ -45,10 +52,13 @@ public:
 
     frmNetvikmain(const MainServices& services, const MainControls& controls);
 
-    // Start-up, the window's two states, and the ends of the program.
+    // Start-up, the window's two states, the PC's sleep, and the ends of the
+    // program.
     void Form_Load();
     void Form_Resize();
     void Form_QueryUnload();
+    void Form_Suspending();
+    void Form_Resumed();
     void cmdQuit_Click();
 
     // The minute countdown that drives the check cycle.
@@ -78,12 +88,15 @@ public:
     void Winsock_Close();
     void Winsock_Resolved(const std::string& address);
 
-    // The tray icon and its menu.
+    // The tray icon, its balloons and its menu.
     void gSysTray_RButtonUP();
     void gSysTray_WentToTray();
     void gSysTray_Restored();
+    void gSysTray_BalloonClosed();
     void mnoRefresh_Click();
     void mnoDisable_Click();
+    void mnoHistory_Click();
+    void mnoNotify_Click();
     void mnoQuit_Click();
 
     StateRecord& State() { return state_; }
@@ -97,6 +110,10 @@ private:
     void BindEvents();
 
     void CheckCycle();
+    // Records a cycle's verdict, and tells of a change in a balloon.
+    void RecordVerdict(int answered);
+    // Records what starts or ends a watched stretch.
+    void RecordEvent(history::WatchEvent event);
     void ReportInvalidAddresses();
     void ShowRefreshRate();
 
@@ -146,7 +163,10 @@ private:
     enum class Retrieval { Idle, Waiting, Resolving } retrieval_ = Retrieval::Idle;
     std::unique_ptr<clsSysTray> gSysTray;
     std::unique_ptr<frmGatewayIPs> gatewayIPs_;  // loaded by FindGateways, unloaded by cmdGetH_Click
-    EventBindings events_;                       // last: its handlers go first
+    history::ChangeNotifier notifier_;
+    bool notifyOnChange_ = true;           // balloons tell of changes ("&Notify on change")
+    std::unique_ptr<frmHistory> history_;  // loaded at its first use, then reused
+    EventBindings events_;                 // last: its handlers go first
 };
 
 }  // namespace netvik

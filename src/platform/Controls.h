@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 namespace netvik::platform {
@@ -80,6 +81,14 @@ public:
     virtual void SetListIndex(int index) = 0;
 };
 
+// A list of rows in columns, the user reading them.
+class ListView : public Control {
+public:
+    virtual void Clear() = 0;
+    // A row at the end, a text for each column.
+    virtual void AddRow(std::initializer_list<const char*> cells) = 0;
+};
+
 // A pop-up menu whose items are addressed by their position, separators
 // included.
 class PopupMenu {
@@ -92,6 +101,8 @@ public:
     virtual int Popup() = 0;
     virtual std::string ItemCaption(int position) const = 0;
     virtual void SetItemCaption(int position, const std::string& caption) = 0;
+    // An item with a check mark beside it.
+    virtual void SetItemChecked(int position, bool checked) = 0;
 };
 
 }  // namespace netvik::platform

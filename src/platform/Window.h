@@ -38,6 +38,9 @@ public:
     // Runs when the window is asked to close (its close box, the system
     // shutting down); the close is never refused.
     std::function<void()> QueryUnload;
+    // Run when the PC goes to sleep, and when it has woken up again.
+    std::function<void()> Suspending;
+    std::function<void()> Resumed;
 };
 
 // What keeps a window that is loaded on demand alive, with its controls; its

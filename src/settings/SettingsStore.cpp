@@ -15,6 +15,7 @@ constexpr char kRefreshRateWritten[] = "RefreshRate";
 constexpr char kRefreshRateRead[] = "Refreshrate";  // the same value: names ignore case
 constexpr char kHostName[] = "HostName";
 constexpr char kLoadAtStartup[] = "LoadatStartup";
+constexpr char kNotify[] = "Notify";
 
 constexpr char kRunSubkey[] = "Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kRunValue[] = "Netvik";
@@ -66,12 +67,17 @@ std::int32_t SettingsStore::SaveUnder(platform::RegKey root, const StoredSetting
     return failure;
 }
 
-std::int32_t SettingsStore::Save(const StoredSettings& settings) {
-    const std::int32_t failure = SaveUnder(platform::kLocalMachine, settings);
-    if (failure == kAccessDenied) return SaveUnder(platform::kCurrentUser, settings);
+template <typename Write>
+std::int32_t SettingsStore::SaveWhereAllowed(Write write, const char* userValue) {
+    const std::int32_t failure = write(platform::kLocalMachine);
+    if (failure == kAccessDenied) return write(platform::kCurrentUser);
     if (failure != 0) return failure;
-    // Saved for the machine: the user's older settings must not win over it.
-    return Remove(platform::kCurrentUser, kSubkey, kInternet);
+    // Saved for the machine: the user's older value must not win over it.
+    return Remove(platform::kCurrentUser, kSubkey, userValue);
+}
+
+std::int32_t SettingsStore::Save(const StoredSettings& settings) {
+    return SaveWhereAllowed([&](platform::RegKey root) { return SaveUnder(root, settings); }, kInternet);
 }
 
 std::int32_t SettingsStore::SetLogonEntry(const platform::FilePath& program) {
@@ -102,6 +108,23 @@ bool SettingsStore::HasLogonEntry() {
         if (registry_.LastRegError != modWinReg::kNotFound) return true;
     }
     return false;
+}
+
+bool SettingsStore::NotifyOnChange() {
+    for (const platform::RegKey root : {platform::kCurrentUser, platform::kLocalMachine}) {
+        const std::string stored = Read(root, kNotify);
+        if (registry_.LastRegError != modWinReg::kNotFound) return stored != "0";
+    }
+    return true;
+}
+
+std::int32_t SettingsStore::SetNotifyOnChange(bool notify) {
+    return SaveWhereAllowed(
+        [&](platform::RegKey root) {
+            registry_.SaveRegValue(root, kSoftware, kSubkey, kNotify, notify ? "1" : "0");
+            return registry_.LastRegError;
+        },
+        kNotify);
 }
 
 std::int32_t SettingsStore::Remove(platform::RegKey root, const char* subkey, const char* name) {

@@ -56,9 +56,22 @@ public:
     // A logon entry is there, in either place.
     bool HasLogonEntry();
 
+    // Whether the tray tells of a change of the connection ("Notify": "0"
+    // off, anything else or nothing stored on): the user's choice where
+    // there is one, else the machine's. Setting it writes where the settings
+    // go; it returns 0 or the code of the refused write.
+    bool NotifyOnChange();
+    std::int32_t SetNotifyOnChange(bool notify);
+
 private:
     std::string Read(platform::RegKey root, const char* name);
     std::int32_t SaveUnder(platform::RegKey root, const StoredSettings& settings);
+    // Saves under HKEY_LOCAL_MACHINE, or under HKEY_CURRENT_USER when that
+    // refuses with access denied; saved for the machine, the user's value
+    // userValue goes, so that an older one of the user's does not win over
+    // it. Returns 0, or the code of the save that failed.
+    template <typename Write>  // std::int32_t(platform::RegKey root)
+    std::int32_t SaveWhereAllowed(Write write, const char* userValue);
     // Deletes a value under Software when it is there.
     std::int32_t Remove(platform::RegKey root, const char* subkey, const char* name);
 

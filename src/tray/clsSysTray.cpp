@@ -73,6 +73,19 @@ void clsSysTray::ChangeToolTip(const std::string& cNewTip) {
     }
 }
 
+bool clsSysTray::ShowBalloon(const std::string& title, const std::string& text, bool warning) {
+    platform::NotifyBalloonData balloon{};
+    balloon.cbSize = sizeof balloon;
+    balloon.hWnd = record_.hWnd;
+    balloon.uID = record_.uID;
+    balloon.uFlags = platform::kNotifyInfo;
+    // Cut to the fields, each kept terminated.
+    text.copy(balloon.szInfo, sizeof balloon.szInfo - 1);
+    title.copy(balloon.szInfoTitle, sizeof balloon.szInfoTitle - 1);
+    balloon.dwInfoFlags = warning ? platform::kBalloonWarningIcon : platform::kBalloonInfoIcon;
+    return shell_.NotifyBalloon(balloon);
+}
+
 bool clsSysTray::Notify(platform::NotifyMessage message) { return shell_.NotifyIcon(message, record_); }
 
 void clsSysTray::OnTrayCallback(std::int32_t mouseMessage) {
@@ -82,6 +95,13 @@ void clsSysTray::OnTrayCallback(std::int32_t mouseMessage) {
         case kLeftDoubleClick: RestoreFromSysTray(); break;
         case kRightButtonUp:
             if (RButtonUp) RButtonUp();
+            break;
+        case kBalloonClicked:
+            if (BalloonClicked) BalloonClicked();
+            [[fallthrough]];  // the balloon is gone too
+        case kBalloonHidden:
+        case kBalloonTimedOut:
+            if (BalloonClosed) BalloonClosed();
             break;
         default: break;
     }

@@ -26,6 +26,11 @@ public:
     static constexpr std::uint32_t kFlags = 7;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
     static constexpr std::int32_t kLeftDoubleClick = 0x203;
     static constexpr std::int32_t kRightButtonUp = 0x205;
+    // What the shell reports of a balloon: it went away (hidden, or its time
+    // ran out), or the user clicked it.
+    static constexpr std::int32_t kBalloonHidden = 0x403;
+    static constexpr std::int32_t kBalloonTimedOut = 0x404;
+    static constexpr std::int32_t kBalloonClicked = 0x405;
 
     explicit clsSysTray(platform::ShellNotify& shell);
     ~clsSysTray() override;
@@ -39,6 +44,10 @@ public:
     void RemoveFromSysTray();
     void ChangeIcon(platform::IconHandle toNewIcon);
     void ChangeToolTip(const std::string& cNewTip);
+    // A balloon over the shown icon, with an information or a warning sign;
+    // the icon's picture and tip stay. A shell without balloons shows none.
+    // False when the shell refuses it.
+    bool ShowBalloon(const std::string& title, const std::string& text, bool warning);
 
     // Raised when the right mouse button is released over the icon.
     std::function<void()> RButtonUp;
@@ -47,6 +56,9 @@ public:
     // in the task list again, and holds the sockets library while open).
     std::function<void()> WentToTray;
     std::function<void()> Restored;
+    // Raised when the user clicks a balloon, and when one goes away.
+    std::function<void()> BalloonClicked;
+    std::function<void()> BalloonClosed;
 
     const platform::NotifyIconData& Record() const { return record_; }
 

@@ -17,6 +17,9 @@
 #include "monitor/frmNetvikmain.h"
 #include "net/AddressText.h"
 #include "platform/win32/Win32Application.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32HistoryFile.h"
 #include "platform/win32/Win32HostNames.h"
 #include "platform/win32/Win32Icmp.h"
 #include "platform/win32/Win32MessageBoxes.h"
@@ -72,6 +75,7 @@ public:
         ++calls;
         return accepted;
     }
+    bool NotifyBalloon(const platform::NotifyBalloonData& data) override { return inner_.NotifyBalloon(data); }
 
     double inside = 0;
     int calls = 0;
@@ -119,8 +123,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     modWinReg registry(registryCalls);
     SettingsStore settings(registry);
     win32::Win32NetworkConfig network;
-    frmNetvikmain form(MainServices{application, messages, shell, winsock, settings, registry, network},
-                       window.Controls());
+    win32::Win32Clock clock;
+    win32::Win32HistoryFile historyFile(win32::Win32HistoryFile::DefaultFolder());
+    history::Recorder recorder(historyFile);
+    win32::Win32Desktop desktop(window.Hwnd());
+    frmNetvikmain form(
+        MainServices{application, messages, shell, winsock, settings, registry, network, clock, recorder, desktop},
+        window.Controls());
     // Stored settings, so that the start goes straight to the tray.
     for (const auto& [name, value] : {std::pair<const char*, const char*>{"Internet", "127.0.0.1"},
                                       {"Host", "127.0.0.2"},

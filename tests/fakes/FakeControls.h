@@ -95,6 +95,13 @@ public:
     int index = -1;
 };
 
+class FakeListView : public FakeControl<platform::ListView> {
+public:
+    void Clear() override { rows.clear(); }
+    void AddRow(std::initializer_list<const char*> cells) override { rows.emplace_back(cells.begin(), cells.end()); }
+    std::vector<std::vector<std::string>> rows;
+};
+
 // A pop-up menu whose user chooses what a test scripts, and whose opening
 // can run a test's code while it is open (as a nested message loop would).
 class FakePopupMenu : public platform::PopupMenu {
@@ -114,8 +121,10 @@ public:
     void SetItemCaption(int position, const std::string& caption) override {
         captions.at(static_cast<std::size_t>(position)) = caption;
     }
+    void SetItemChecked(int position, bool value) override { checked.at(static_cast<std::size_t>(position)) = value; }
 
     std::vector<std::string> captions;
+    std::vector<bool> checked = std::vector<bool>(captions.size());
     std::deque<int> choices;
     std::function<void()> whileOpen;
     int opened = 0;

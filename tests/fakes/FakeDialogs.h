@@ -9,6 +9,8 @@
 #include "fakes/CallLog.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeWindow.h"
+#include "history/frmHistory.h"
+#include "platform/Desktop.h"
 #include "platform/NetworkConfig.h"
 
 namespace netvik::fakes {
@@ -51,6 +53,41 @@ struct FakeIAddress : platform::LoadedWindow {
     FakeButton cancel{"&Cancel"};
     FakeButton ok{"&OK"};
     int& loaded;
+};
+
+// The History window in memory.
+struct FakeHistory : platform::LoadedWindow {
+    FakeHistory(CallLog& log, const std::function<void(FakeHistory&)>&, int& loaded)
+        : window(log, "history"), loaded(loaded) {
+        ++loaded;
+    }
+    ~FakeHistory() override { --loaded; }
+    HistoryControls Controls() { return {window, summary, outages, notes, copy, open, close}; }
+
+    FakeWindow window;
+    FakeLabel summary;
+    FakeListView outages;
+    FakeLabel notes;
+    FakeButton copy{"&Copy report"};
+    FakeButton open{"&Open file"};
+    FakeButton close{"C&lose"};
+    int& loaded;
+};
+
+// The clipboard and the system's programs for files.
+class FakeDesktop : public platform::Desktop {
+public:
+    bool CopyText(const std::string& text) override {
+        clipboard = text;
+        return copies;
+    }
+    bool Open(const std::string& path) override {
+        opened.push_back(path);
+        return opens;
+    }
+    std::string clipboard;
+    std::vector<std::string> opened;
+    bool copies = true, opens = true;
 };
 
 // Loads a fake dialog as the platform loads a real one: the window that

@@ -48,6 +48,14 @@ public:
         return accepted;
     }
 
+    // A balloon over a shown icon; a test may make the shell refuse them.
+    bool NotifyBalloon(const platform::NotifyBalloonData& data) override {
+        const bool accepted = balloonsShown && icons.count(std::make_pair(data.hWnd, data.uID)) != 0;
+        if (accepted) balloons.push_back({data.szInfoTitle, data.szInfo});
+        log_.Add("Shell Balloon");
+        return accepted;
+    }
+
     // The tip text of a record: what stands before its NUL.
     static std::string TipOf(const platform::NotifyIconData& data) {
         return std::string(data.szTip, strnlen(data.szTip, sizeof data.szTip));
@@ -56,6 +64,8 @@ public:
     const platform::NotifyIconData& Icon() const { return icons.begin()->second; }
 
     std::vector<ShellCall> calls;
+    std::vector<std::pair<std::string, std::string>> balloons;  // title, text
+    bool balloonsShown = true;
     std::map<std::pair<platform::WindowHandle, std::uint32_t>, platform::NotifyIconData> icons;
 
 private:

@@ -4,6 +4,7 @@
 #include "fakes/FakeApplication.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/FakeHistoryFile.h"
 #include "fakes/FakeHostNames.h"
 #include "fakes/FakeIcmp.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -37,6 +38,10 @@ struct FakeSystem : MainDialogs {
     modWinReg registry{registryStore};
     SettingsStore settings{registry};
     FakeNetworkConfig network;
+    FakeClock clock;
+    FakeHistoryFile historyFile;
+    history::Recorder recorder{historyFile};
+    FakeDesktop desktop;
 
     // The panel as it is designed.
     FakeTextBox txtIIP{"1.1.1.1", 15};
@@ -56,14 +61,17 @@ struct FakeSystem : MainDialogs {
     FakeButton cmdOK{"&Ok"};
     FakeButton cmdCancel{"&Cancel"};
     FakeButton cmdQuit{"&Quit"};
-    FakePopupMenu mnuPopup{log, {"&Refresh", "&Disable", "-", "&Hide", "&Quit"}};
+    FakePopupMenu mnuPopup{log,
+                           {"&Refresh", "&Disable", "-", "Hi&story...", "&Notify on change", "-", "&Hide", "&Quit"}};
 
     // The user of the two dialogs, and how many of them are loaded.
     std::function<void(FakeGatewayIPs&)> gatewayUser;
     std::function<void(FakeIAddress&)> iaddressUser;
     int dialogsLoaded = 0;
 
-    MainServices Services() { return {application, modal, shell, winsock, settings, registry, network}; }
+    MainServices Services() {
+        return {application, modal, shell, winsock, settings, registry, network, clock, recorder, desktop};
+    }
 
     // The fakes above as the main window's controls.
     MainControls Controls() {
@@ -77,6 +85,10 @@ struct FakeSystem : MainDialogs {
     platform::Loaded<IAddressControls> LoadIAddress() override {
         return LoadFake<FakeIAddress>(log, iaddressUser, dialogsLoaded);
     }
+    platform::Loaded<HistoryControls> LoadHistory() override {
+        return LoadFake<FakeHistory>(log, std::function<void(FakeHistory&)>(), historyLoaded);
+    }
+    int historyLoaded = 0;
 
     // Settings as an earlier run stored them (REG_SZ, without a NUL).
     void StoreSetting(const std::string& name, const std::string& text) {

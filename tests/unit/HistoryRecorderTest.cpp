@@ -48,9 +48,10 @@ TEST(HistoryRecorder, AFailedWriteIsRememberedAndItsLinesWait) {
     recorder.Verdict(State::Connected, At(0));
     recorder.Verdict(State::NoHost, At(10));
     EXPECT_EQ(recorder.NotWrittenSince(), At(0));
-    const HistoryView view = MakeView(recorder.Read(At(20)));
-    ASSERT_EQ(view.rows.size(), 1u);
-    EXPECT_EQ(view.rows[0].to, "still down");
+    const History history = recorder.Read(At(20));
+    const HistoryView view = MakeView(history);
+    ASSERT_EQ(view.rows, 1u);
+    EXPECT_EQ(MakeRow(history.analysis.outages[0]).to, "still down");
     EXPECT_EQ(view.notes.substr(0, view.notes.find('.') + 1),
               "The record could not be written since 2026-12-07 10:00.");
 

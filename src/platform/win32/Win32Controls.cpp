@@ -174,6 +174,37 @@ int Win32ComboBox::ListIndex() const { return static_cast<int>(SendMessageA(wind
 
 void Win32ComboBox::SetListIndex(int index) { SendMessageA(window_, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
+Win32ListView::Win32ListView(HWND window, std::initializer_list<ListColumn> columns) : Win32Control(window) {
+    SendMessageA(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    int index = 0;
+    for (const auto& [title, width] : columns) {
+        RECT units = {0, 0, width, 0};
+        MapDialogRect(GetParent(window_), &units);
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = const_cast<char*>(title);
+        column.cx = units.right;
+        SendMessageA(window_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+void Win32ListView::Clear() { SendMessageA(window_, LVM_DELETEALLITEMS, 0, 0); }
+
+void Win32ListView::AddRow(std::initializer_list<const char*> cells) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(SendMessageA(window_, LVM_GETITEMCOUNT, 0, 0));
+    for (const char* cell : cells) {
+        item.pszText = const_cast<char*>(cell);
+        if (item.iSubItem == 0) {
+            item.iItem = static_cast<int>(SendMessageA(window_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        } else {
+            SendMessageA(window_, LVM_SETITEMTEXTA, static_cast<WPARAM>(item.iItem), reinterpret_cast<LPARAM>(&item));
+        }
+        ++item.iSubItem;
+    }
+}
+
 Win32PopupMenu::Win32PopupMenu(HINSTANCE instance, int resourceId, HWND owner)
     : bar_(LoadMenuA(instance, MAKEINTRESOURCEA(resourceId))), menu_(GetSubMenu(bar_, 0)), owner_(owner) {
     if (bar_ == nullptr || menu_ == nullptr) Fail("the tray menu resource is missing");
@@ -208,6 +239,10 @@ std::string Win32PopupMenu::ItemCaption(int position) const {
 void Win32PopupMenu::SetItemCaption(int position, const std::string& caption) {
     const UINT id = GetMenuItemID(menu_, position);
     ModifyMenuA(menu_, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING, id, caption.c_str());
+}
+
+void Win32PopupMenu::SetItemChecked(int position, bool checked) {
+    CheckMenuItem(menu_, static_cast<UINT>(position), MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 Win32Tooltips::Win32Tooltips(HWND owner)

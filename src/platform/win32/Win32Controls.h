@@ -1,4 +1,6 @@
 #pragma once
+#include <initializer_list>
+
 #include "platform/Controls.h"
 #include "platform/win32/WinTypes.h"
 
@@ -120,6 +122,20 @@ public:
     void SetListIndex(int index) override;
 };
 
+// A column of a list view: its title, and its width in dialog units.
+struct ListColumn {
+    const char* title;
+    int width;
+};
+
+// A list view in report form.
+class Win32ListView : public Win32Control<platform::ListView> {
+public:
+    Win32ListView(HWND window, std::initializer_list<ListColumn> columns);
+    void Clear() override;
+    void AddRow(std::initializer_list<const char*> cells) override;
+};
+
 // A pop-up menu from the resources, shown for a (possibly hidden) owner.
 class Win32PopupMenu : public platform::PopupMenu {
 public:
@@ -131,6 +147,7 @@ public:
     int Popup() override;
     std::string ItemCaption(int position) const override;
     void SetItemCaption(int position, const std::string& caption) override;
+    void SetItemChecked(int position, bool checked) override;
 
 private:
     HMENU bar_;

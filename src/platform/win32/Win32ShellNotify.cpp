@@ -26,4 +26,11 @@ bool Win32ShellNotify::NotifyIcon(platform::NotifyMessage message, const platfor
     return Shell_NotifyIconA(static_cast<DWORD>(message), &record) != FALSE;
 }
 
+bool Win32ShellNotify::NotifyBalloon(const platform::NotifyBalloonData& data) {
+    // The longer layout goes to the shell as it stands: its leading fields
+    // are the first layout's, and its size tells the shell the rest.
+    platform::NotifyBalloonData record = data;
+    return Shell_NotifyIconA(NIM_MODIFY, reinterpret_cast<NOTIFYICONDATAA*>(&record)) != FALSE;
+}
+
 }  // namespace netvik::win32

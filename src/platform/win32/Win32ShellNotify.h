@@ -7,6 +7,7 @@ namespace netvik::win32 {
 class Win32ShellNotify : public platform::ShellNotify {
 public:
     bool NotifyIcon(platform::NotifyMessage message, const platform::NotifyIconData& data) override;
+    bool NotifyBalloon(const platform::NotifyBalloonData& data) override;
 };
 
 }  // namespace netvik::win32

@@ -10,6 +10,12 @@ namespace netvik::win32 {
 
 namespace {
 
+// WM_POWERBROADCAST's events (PBT_...): the PC goes to sleep, and wakes, by
+// the user's hand or by itself.
+constexpr WPARAM kPowerSuspend = 4;
+constexpr WPARAM kPowerResumeSuspend = 7;
+constexpr WPARAM kPowerResumeAutomatic = 0x12;
+
 int ShowCommand(platform::WindowState state) {
     switch (state) {
         case platform::WindowState::Minimized: return SW_SHOWMINIMIZED;
@@ -132,6 +138,12 @@ INT_PTR RouteDialogMessage(Win32Window& form, UINT message, WPARAM wParam, LPARA
             // Closed like the close box; the window never stands in the way
             // of the session's end.
             run(form.QueryUnload);
+            SetWindowLongPtrA(form.Hwnd(), DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        case WM_POWERBROADCAST:
+            // The answer matters only to a query; the program never objects.
+            if (wParam == kPowerSuspend) run(form.Suspending);
+            if (wParam == kPowerResumeSuspend || wParam == kPowerResumeAutomatic) run(form.Resumed);
             SetWindowLongPtrA(form.Hwnd(), DWLP_MSGRESULT, TRUE);
             return TRUE;
         case WM_COMMAND:
