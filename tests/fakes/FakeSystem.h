@@ -86,9 +86,12 @@ struct FakeSystem : MainDialogs {
         return LoadFake<FakeIAddress>(log, iaddressUser, dialogsLoaded);
     }
     platform::Loaded<HistoryControls> LoadHistory() override {
-        return LoadFake<FakeHistory>(log, std::function<void(FakeHistory&)>(), historyLoaded);
+        auto loaded = LoadFake<FakeHistory>(log, std::function<void(FakeHistory&)>(), historyLoaded);
+        history = static_cast<FakeHistory*>(loaded.window.get());
+        return loaded;
     }
     int historyLoaded = 0;
+    FakeHistory* history = nullptr;  // the History window, once loaded
 
     // Settings as an earlier run stored them (REG_SZ, without a NUL).
     void StoreSetting(const std::string& name, const std::string& text) {

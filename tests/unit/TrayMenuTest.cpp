@@ -141,5 +141,61 @@ TEST_F(TrayMenu, PanelQuitWithoutAStartedLibraryEndsSilently) {
     EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"End"}));
 }
 
+// The record's group: a change of verdict is recorded and told in a balloon
+// (none for the first verdict after the start), sleep and the end mark
+// gaps, and Notify on change, on where nothing is stored, turns the
+// balloons off and is kept beside the settings.
+TEST(RecordMenu, AChangeIsRecordedAndToldUnlessNotifyOnChangeIsOff) {
+    FakeSystem fx;
+    frmNetvikmain form{fx.Services(), fx.Controls()};
+    fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3");
+    const auto internet = static_cast<std::uint32_t>(AddressToLong("127.0.0.1"));
+    fx.icmp.Script(internet, {true});
+    form.Form_Load();
+    EXPECT_TRUE(fx.mnuPopup.checked[mnoNotify]);
+    EXPECT_TRUE(fx.shell.balloons.empty());
+    form.mnoRefresh_Click();  // nothing answers now
+    ASSERT_EQ(fx.shell.balloons.size(), 1U);
+    EXPECT_EQ(fx.shell.balloons[0].first, "Network error");
+
+    fx.mnuPopup.choices.push_back(mnoNotify);
+    fx.window.hook->Callback(0x205);
+    EXPECT_FALSE(fx.mnuPopup.checked[mnoNotify]);
+    EXPECT_EQ(fx.Stored("Notify"), "0");
+    fx.icmp.Script(internet, {true});
+    form.mnoRefresh_Click();
+    EXPECT_EQ(fx.shell.balloons.size(), 1U);
+
+    form.Form_Suspending();
+    EXPECT_THROW(form.mnoQuit_Click(), ProgramEnded);
+    std::vector<std::string> states;
+    for (std::size_t at = fx.historyFile.current.find('\n'); at != std::string::npos;
+         at = fx.historyFile.current.find('\n', at + 1)) {
+        const std::size_t state = fx.historyFile.current.find(',', at) + 1;
+        if (state != 0)
+            states.push_back(fx.historyFile.current.substr(state, fx.historyFile.current.find(',', state) - state));
+    }
+    EXPECT_EQ(states, (std::vector<std::string>{"connected", "network-error", "connected", "asleep", "not-running"}));
+}
+
+TEST_F(TrayMenu, HistoryOpensOneWindowWhoseButtonsCopyTheReportAndOpenTheRecord) {
+    fx.clock.now.utc += 3600;  // an hour after the start's check
+    Choose(mnoHistory);
+    ASSERT_NE(fx.history, nullptr);
+    EXPECT_TRUE(fx.history->window.visible);
+    EXPECT_EQ(fx.history->summary.caption.rfind("Last 24 hours: watched 1 hour, connected 100%", 0), 0U);
+    fx.history->copy.Click();
+    EXPECT_EQ(fx.desktop.clipboard.rfind("Netvik: the Internet connection of this PC", 0), 0U);
+    fx.desktop.opens = false;
+    fx.history->open.Click();
+    EXPECT_EQ(fx.desktop.opened, (std::vector<std::string>{fx.historyFile.Path()}));
+    EXPECT_EQ(fx.history->notes.caption, "The record's file could not be opened.");
+    fx.history->close.Click();
+    EXPECT_FALSE(fx.history->window.visible);
+    fx.window.hook->Callback(0x405);  // a click on a balloon
+    EXPECT_TRUE(fx.history->window.visible);
+    EXPECT_EQ(fx.historyLoaded, 1);
+}
+
 }  // namespace
 }  // namespace netvik

@@ -24,7 +24,8 @@ bool Win32Desktop::CopyText(const std::string& text) {
 
 bool Win32Desktop::Open(const std::string& path) {
     // ShellExecute's result is a number above 32 on success.
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(owner_, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteA(owner_, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
 }
 
