@@ -161,6 +161,16 @@ open_menu() {
     trayctl click '#0' right >/dev/null
     trayctl menu -pid "$NETVIK_PID" -timeout 5000 | head -n 1 | sed 's/ .*//; s/^hwnd=//'
 }
+# choose MENU TEXT: chooses the menu's item of that text (its "&" too).
+choose() {
+    local index
+    index=$(trayctl menu-items "$1" | grep -F " text=\"$2\"" | sed -n 's/^item index=\([0-9]*\) .*/\1/p' | head -n 1)
+    trayctl menu-choose "$1" "$index" >/dev/null
+}
+# The items of a menu, "|" between them; menu_texts_specified leaves out the
+# record's group (History... and Notify on change, with their separator).
+menu_texts() { trayctl menu-items "$1" | sed 's/.* text="\(.*\)"$/\1/' | paste -sd'|'; }
+menu_texts_specified() { menu_texts "$1" | sed 's/||Hi&story\.\.\.|&Notify on change|/|/'; }
 # message [MS [OPTION...]]: waits up to MS (10000) for a message box of the
 # program (trayctl msgbox OPTIONs narrow it) and prints its line, or nothing.
 message() { trayctl msgbox -pid "$NETVIK_PID" -timeout "${1:-10000}" "${@:2}" || true; }

@@ -23,8 +23,6 @@ DISABLED_MESSAGE='Netvik is currently set to disabled!\r\rIf you want to enable 
 
 # The text="..." of each trayctl line read.
 texts() { sed 's/.* text="\(.*\)"$/\1/'; }
-# The items of a menu, "|" between them.
-menu_texts() { trayctl menu-items "$1" | texts | paste -sd'|'; }
 
 # --- the menu
 net_reset
@@ -34,29 +32,29 @@ net_answer "$INTERNET"
 
 menu=$(open_menu)
 e2e_check "right-click opens the menu" test -n "$menu"
-e2e_check "menu items in order" test "$(menu_texts "$menu")" = '&Refresh|&Disable||&Hide|&Quit'
+e2e_check "menu items in order" test "$(menu_texts_specified "$menu")" = '&Refresh|&Disable||&Hide|&Quit'
 wine_env_screenshot "$E2E_OUT/menu.png"
-trayctl menu-choose "$menu" 0 >/dev/null
+choose "$menu" '&Refresh'
 e2e_check "Refresh checks at once: connected" trayctl wait-tip "$CONNECTED" 10000
 
 menu=$(open_menu)
 trayctl click '#0' right >/dev/null 2>&1 || true  # a second right-click while the menu is open
 e2e_check "a right-click while the menu is open opens no second menu" \
     test "$(trayctl menu -pid "$NETVIK_PID" -timeout 1000 | wc -l)" = 1
-trayctl menu-choose "$menu" 3 >/dev/null  # Hide
+choose "$menu" '&Hide'
 e2e_check "the dropped right-click does not come back later" \
     not trayctl menu -pid "$NETVIK_PID" -timeout 1500
 e2e_check "Hide changes nothing" trayctl wait-tip "$CONNECTED" 1000
 
 menu=$(open_menu)
-trayctl menu-choose "$menu" 1 >/dev/null  # Disable
+choose "$menu" '&Disable'
 e2e_check "Disable: the disabled tip" trayctl wait-tip "$DISABLED" 5000
 colour=$(icon_colour_on_screen "$E2E_OUT/disabled.png" '#0')
 e2e_check "Disable: the disabled picture" test "$colour" = "$(icon_colour_in_file "$ICONS/disabled.ico")"
 menu=$(open_menu)
-e2e_check "the item now reads Enable" test "$(menu_texts "$menu")" = '&Refresh|Enable||&Hide|&Quit'
+e2e_check "the item now reads Enable" test "$(menu_texts_specified "$menu")" = '&Refresh|Enable||&Hide|&Quit'
 
-trayctl menu-choose "$menu" 0 >/dev/null  # Refresh while disabled
+choose "$menu" '&Refresh'  # while disabled
 box=$(message 5000 -title 'Netvik disabled')
 e2e_check "Refresh while disabled: the message, exact" grep -qF "text=\"$DISABLED_MESSAGE\"" <<<"$box"
 e2e_check "Refresh while disabled: exclamation icon" grep -q "icon=warning" <<<"$box"
@@ -64,11 +62,11 @@ dismiss "$box"
 e2e_check "Refresh while disabled: icon and tip stay" trayctl wait-tip "$DISABLED" 1000
 
 menu=$(open_menu)
-trayctl menu-choose "$menu" 1 >/dev/null  # Enable
+choose "$menu" Enable
 e2e_check "Enable: a fresh verdict" trayctl wait-tip "$CONNECTED" 10000
 menu=$(open_menu)
-e2e_check "the item reads Disable again" test "$(menu_texts "$menu")" = '&Refresh|Disable||&Hide|&Quit'
-trayctl menu-choose "$menu" 4 >/dev/null  # Quit
+e2e_check "the item reads Disable again" test "$(menu_texts_specified "$menu")" = '&Refresh|Disable||&Hide|&Quit'
+choose "$menu" '&Quit'
 e2e_check "Quit removes the icon" trayctl wait-count 0 5000
 e2e_check "Quit ends the program" netvik_wait_exit
 

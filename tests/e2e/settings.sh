@@ -33,7 +33,7 @@ INVALID='One or more IP-addresses are invalid!\rIP-addresses should be of the fo
 
 # Quits with the tray menu's Quit.
 tray_menu_quit() {
-    trayctl menu-choose "$(open_menu)" 4 >/dev/null
+    choose "$(open_menu)" '&Quit'
     netvik_wait_exit
 }
 

@@ -117,6 +117,7 @@ bool read_tooltip(HWND tooltip, RemoteBlock& mem, std::vector<RemoteTip>& out, s
         tip.tool_id = ti.uId;
         tip.tool_rect = ti.rect;
         tip.flags = ti.uFlags;
+        tip.balloon = (GetWindowLongPtrA(tooltip, GWL_STYLE) & TTS_BALLOON) != 0;
         if (!get_text(tooltip, mem, ti, false, tip.text, err)) return gone();
         if (tip.text.size() >= kAnsiCap) {
             std::string full;
@@ -249,7 +250,7 @@ bool read_tray(Tray& out, std::string& err) {
         icon.at = {(icon.rect.right - icon.rect.left) / 2, (icon.rect.bottom - icon.rect.top) / 2};
         icon.visible = IsWindowVisible(h) != FALSE;
         for (const RemoteTip& t : tips) {
-            if (t.tool_hwnd != h) continue;
+            if (t.tool_hwnd != h || t.balloon) continue;
             icon.has_tip = true;
             icon.tip = t.text;
             break;
@@ -260,7 +261,7 @@ bool read_tray(Tray& out, std::string& err) {
         // The shell draws the icons itself; each has a tool on the taskbar.
         // A removed icon leaves its tool behind with an empty rectangle.
         for (const RemoteTip& t : tips) {
-            if (!taskbar || t.tool_hwnd != taskbar || IsRectEmpty(&t.tool_rect)) continue;
+            if (!taskbar || t.tool_hwnd != taskbar || IsRectEmpty(&t.tool_rect) || t.balloon) continue;
             TrayIcon icon;
             icon.hwnd = taskbar;
             icon.rect = t.tool_rect;
