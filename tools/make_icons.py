@@ -2,25 +2,31 @@
 """Draw Netvik's icons and write them as .ico files.
 
 Generates, into src/app/icons/:
-  checking.ico  disabled.ico  error.ico         16x16 tray icons
-  computer.ico  host.ico      internet.ico      16x16 tray icons
-  netvik.ico                                    application icon, 16/32/48
+  checking.ico  disabled.ico  error.ico         tray icons, 16/20/24/32
+  computer.ico  host.ico      internet.ico      tray icons, 16/20/24/32
+  netvik.ico                                    application icon, 16/20/24/32/48
 
-and docs/icons.png, a preview sheet of all seven enlarged 8x.
+and docs/icons.png, a preview sheet of every icon at every size, enlarged.
 
-Every size is stored twice: as an 8-bit palette image with an AND mask (for
-systems without alpha-blended icons) and as a 32-bit BGRA image with an AND
-mask. The artwork is described as shapes (signed distance functions) and
-rasterised with supersampling, so edges are anti-aliased. Only the Python 3
-standard library is used, and the output is byte-for-byte reproducible.
+The notification area asks for the system's small-icon size: 16 pixels at
+100 %, 20, 24 and 32 at 125, 150 and 200 %. Each size is drawn for itself.
+The sizes of 16 pixels and more than 32 are stored twice: as an 8-bit
+palette image with an AND mask (for systems without alpha-blended icons) and
+as a 32-bit BGRA image with an AND mask. The sizes in between (20, 24, and
+the tray's 32) are stored once, as a 4-bit palette image with an AND mask:
+the format every Windows reads, a sixth of the 32-bit image's bytes. The
+artwork is described as shapes (signed distance functions) and rasterised
+with supersampling, so edges are anti-aliased. Only the Python 3 standard
+library is used, and the output is byte-for-byte reproducible.
 
 Usage:
   python3 tools/make_icons.py            write the icons and the preview
   python3 tools/make_icons.py --check    re-read the files on disk, validate
-                                         their structure, verify they match
-                                         what this script generates and that
-                                         the tray icons can replace one
-                                         another without erasing
+                                         their structure, verify they hold
+                                         every size and match what this
+                                         script generates, and that the tray
+                                         icons can replace one another
+                                         without erasing
 """
 
 import math
@@ -297,16 +303,26 @@ def tray(art):
 TRAY_ICONS = ("checking.ico", "disabled.ico", "error.ico", "computer.ico",
               "host.ico", "internet.ico")
 
-# file name -> (sizes, drawing function taking the size)
+# The images of an icon file, as (size, bits per pixel), in file order.
+TRAY_IMAGES = ((16, 8), (16, 32), (20, 4), (24, 4), (32, 4))
+PROGRAM_IMAGES = ((16, 8), (16, 32), (20, 4), (24, 4), (32, 8), (32, 32),
+                  (48, 8), (48, 32))
+TRAY_SIZES = (16, 20, 24, 32)
+
+# file name -> (images, drawing function taking the size)
 ICONS = {
-    "checking.ico": ((16,), tray(art_checking)),
-    "disabled.ico": ((16,), tray(art_disabled)),
-    "error.ico": ((16,), tray(art_error)),
-    "computer.ico": ((16,), tray(art_computer)),
-    "host.ico": ((16,), tray(art_host)),
-    "internet.ico": ((16,), tray(art_internet)),
-    "netvik.ico": ((16, 32, 48), art_netvik),
+    "checking.ico": (TRAY_IMAGES, tray(art_checking)),
+    "disabled.ico": (TRAY_IMAGES, tray(art_disabled)),
+    "error.ico": (TRAY_IMAGES, tray(art_error)),
+    "computer.ico": (TRAY_IMAGES, tray(art_computer)),
+    "host.ico": (TRAY_IMAGES, tray(art_host)),
+    "internet.ico": (TRAY_IMAGES, tray(art_internet)),
+    "netvik.ico": (PROGRAM_IMAGES, art_netvik),
 }
+
+
+def sizes_of(images):
+    return sorted({size for size, _ in images})
 
 
 def draw(name, size):
@@ -314,12 +330,9 @@ def draw(name, size):
 
 
 # --------------------------------------------------------------------------
-# Palette quantisation for the 8-bit images (median cut). Index 0 is black
-# and is what transparent pixels store, so that (screen AND 1) XOR 0 leaves
-# the screen untouched.
-
-PALETTE_SIZE = 256
-
+# Palette quantisation for the 4-bit and 8-bit images (median cut). Index 0
+# is black and is what transparent pixels store, so that (screen AND 1) XOR 0
+# leaves the screen untouched.
 
 def opaque(pixel):
     return pixel[3] >= ALPHA_THRESHOLD
@@ -359,16 +372,16 @@ def median_cut(histogram, count):
     return sorted(set(palette))
 
 
-def quantise(image):
-    """Return (palette of 256 RGB tuples, rows of indices)."""
+def quantise(image, palette_size):
+    """Return (palette of palette_size RGB tuples, rows of indices)."""
     histogram = {}
     for row in image:
         for p in row:
             if opaque(p):
                 histogram[p[:3]] = histogram.get(p[:3], 0) + 1
-    colours = median_cut(histogram, PALETTE_SIZE - 1)
+    colours = median_cut(histogram, palette_size - 1)
     palette = [(0, 0, 0)] + colours
-    palette += [(0, 0, 0)] * (PALETTE_SIZE - len(palette))
+    palette += [(0, 0, 0)] * (palette_size - len(palette))
     cache = {}
 
     def nearest(c):
@@ -414,15 +427,24 @@ def bmp_header(size, bpp, data_size):
                                  bpp, 0, data_size, 0, 0, 0, 0)
 
 
-def encode_8bit(image):
+def encode_palette(image, bpp):
+    """A 4-bit or 8-bit image with its own palette of 16 or 256 colours."""
     size = len(image)
-    palette, indices = quantise(image)
-    stride = row_stride(size, 8)
-    pixels = b"".join(bytes(row) + bytes(stride - size)
-                      for row in reversed(indices))
+    palette, indices = quantise(image, 1 << bpp)
+    stride = row_stride(size, bpp)
+    pixels = bytearray()
+    for row in reversed(indices):
+        packed = bytearray(stride)
+        for x, index in enumerate(row):
+            if bpp == 8:
+                packed[x] = index
+            else:
+                packed[x // 2] |= index << (4 if x % 2 == 0 else 0)
+        pixels += packed
     mask = and_mask(image)
     colours = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
-    return bmp_header(size, 8, len(pixels) + len(mask)) + colours + pixels + mask
+    return (bmp_header(size, bpp, len(pixels) + len(mask)) + colours +
+            bytes(pixels) + mask)
 
 
 def encode_32bit(image):
@@ -440,18 +462,18 @@ def encode_32bit(image):
     return bmp_header(size, 32, len(pixels) + len(mask)) + bytes(pixels) + mask
 
 
-def build_ico(images):
-    """images: {size: rgba rows}. Sizes ascending, 8-bit before 32-bit."""
-    entries = []
-    for size in sorted(images):
-        entries.append((size, 8, encode_8bit(images[size])))
-        entries.append((size, 32, encode_32bit(images[size])))
+def build_ico(images, layout):
+    """images: {size: rgba rows}; layout: (size, bpp) pairs in file order."""
+    entries = [(size, bpp, encode_32bit(images[size]) if bpp == 32
+                else encode_palette(images[size], bpp))
+               for size, bpp in layout]
     offset = ICONDIR.size + ICONDIRENTRY.size * len(entries)
     head = ICONDIR.pack(0, 1, len(entries))
     body = b""
     for size, bpp, data in entries:
         dim = size if size < 256 else 0
-        head += ICONDIRENTRY.pack(dim, dim, 0, 0, 1, bpp, len(data), offset)
+        colours = 16 if bpp == 4 else 0
+        head += ICONDIRENTRY.pack(dim, dim, colours, 0, 1, bpp, len(data), offset)
         offset += len(data)
         body += data
     return head + body
@@ -493,39 +515,58 @@ def png_content(data):
         return None
 
 
-def compose_sheet(images, scale, background, gap):
-    """Place RGBA images side by side, enlarged (nearest neighbour), on a
-    solid background; returns rows of RGB tuples."""
-    height = max(len(im) for im in images) * scale + 2 * gap
-    width = sum(len(im[0]) * scale for im in images) + gap * (len(images) + 1)
-    sheet = [[background] * width for _ in range(height)]
-    left = gap
-    for im in images:
-        for y in range(len(im) * scale):
-            for x in range(len(im[0]) * scale):
-                r, g, b, a = im[y // scale][x // scale]
-                sheet[gap + y][left + x] = tuple(
-                    _byte(c * a / 255 + bg * (255 - a) / 255)
-                    for c, bg in zip((r, g, b), background))
-        left += len(im[0]) * scale + gap
+def compose_grid(rows, scale, cell, background, gap):
+    """Place rows of RGBA images in cells of `cell` pixels, enlarged (nearest
+    neighbour), on a solid background; returns rows of RGB tuples."""
+    step = cell * scale + gap
+    width = gap + step * max(len(row) for row in rows)
+    sheet = [[background] * width for _ in range(gap + step * len(rows))]
+    for r, row in enumerate(rows):
+        for c, im in enumerate(row):
+            top, left = gap + r * step, gap + c * step
+            for y in range(len(im) * scale):
+                for x in range(len(im[0]) * scale):
+                    red, green, blue, a = im[y // scale][x // scale]
+                    sheet[top + y][left + x] = tuple(
+                        _byte(v * a / 255 + bg * (255 - a) / 255)
+                        for v, bg in zip((red, green, blue), background))
     return sheet
 
 
 PREVIEW_ORDER = ["internet.ico", "host.ico", "computer.ico", "error.ico",
                  "checking.ico", "disabled.ico", "netvik.ico"]
+# Light and dark taskbars.
+PREVIEW_BACKGROUNDS = [(240, 240, 240), (32, 32, 32)]
 
 
-def preview_png():
-    images = [draw(name, 16) for name in PREVIEW_ORDER]
-    return png_bytes(compose_sheet(images, 8, (240, 240, 240), 16))
+def shown_image(images, size):
+    """The picture a system with alpha-blended icons shows at that size: the
+    deepest image of the size, transparent where its mask says so."""
+    im = max((im for im in images if im["size"] == size), key=lambda im: im["bpp"])
+    return [[p if im["bpp"] == 32 else (p[:3] + ((0,) if m else (255,)))
+             for p, m in zip(prow, mrow)]
+            for prow, mrow in zip(im["pixels"], im["mask"])]
+
+
+def preview_png(files):
+    """Every icon (columns) at each tray size (rows), as the files hold them,
+    four times enlarged, on a light and on a dark background."""
+    decoded = [parse_ico(files[ICON_DIR / name]) for name in PREVIEW_ORDER]
+    rows = [[shown_image(images, size) for images in decoded]
+            for size in TRAY_SIZES]
+    sheet = []
+    for background in PREVIEW_BACKGROUNDS:
+        sheet += compose_grid(rows, 4, max(TRAY_SIZES), background, 12)
+    return png_bytes(sheet)
 
 
 def generate():
     """Return {path: bytes} of every generated file."""
     files = {}
-    for name, (sizes, _) in ICONS.items():
-        files[ICON_DIR / name] = build_ico({s: draw(name, s) for s in sizes})
-    files[PREVIEW] = preview_png()
+    for name, (images, _) in ICONS.items():
+        files[ICON_DIR / name] = build_ico(
+            {s: draw(name, s) for s in sizes_of(images)}, images)
+    files[PREVIEW] = preview_png(files)
     return files
 
 
@@ -552,7 +593,7 @@ def parse_ico(data):
         (w, h, colour_count, res, planes, bpp, length, offset
          ) = ICONDIRENTRY.unpack_from(data, ICONDIR.size + i * ICONDIRENTRY.size)
         where = "entry %d" % i
-        if res != 0 or planes != 1 or colour_count != 0:
+        if res != 0 or planes != 1 or colour_count != (16 if bpp == 4 else 0):
             raise IcoError("%s: reserved/planes/colour count invalid" % where)
         if offset < table_end or offset + length > len(data):
             raise IcoError("%s: data outside the file" % where)
@@ -579,13 +620,13 @@ def parse_bmp(blob, width, height, bpp, where):
         raise IcoError("%s: bitmap is %dx%d at %d bpp, directory says %dx%d "
                        "at %d bpp (biHeight must be twice the height)"
                        % (where, bw, bh, bbpp, width, height, bpp))
-    if bpp not in (8, 32):
+    if bpp not in (4, 8, 32):
         raise IcoError("%s: unexpected bit depth %d" % (where, bpp))
     pos = hsize
     palette = []
-    if bpp == 8:
-        entries = used or 256
-        if entries > 256 or len(blob) < pos + 4 * entries:
+    if bpp != 32:
+        entries = used or 1 << bpp
+        if entries > 1 << bpp or len(blob) < pos + 4 * entries:
             raise IcoError("%s: bad palette size %d" % (where, entries))
         palette = [(blob[pos + 4 * i + 2], blob[pos + 4 * i + 1], blob[pos + 4 * i])
                    for i in range(entries)]
@@ -599,8 +640,10 @@ def parse_bmp(blob, width, height, bpp, where):
     for y in range(height):
         row_at = pos + (height - 1 - y) * stride
         mask_at = pos + stride * height + (height - 1 - y) * mask_stride
-        if bpp == 8:
-            idx = blob[row_at:row_at + width]
+        if bpp != 32:
+            idx = (blob[row_at:row_at + width] if bpp == 8 else
+                   [blob[row_at + x // 2] >> (4 if x % 2 == 0 else 0) & 15
+                    for x in range(width)])
             if max(idx) >= len(palette):
                 raise IcoError("%s: palette index out of range" % where)
             pixels.append([palette[i] + (255,) for i in idx])
@@ -613,17 +656,17 @@ def parse_bmp(blob, width, height, bpp, where):
     return {"size": width, "bpp": bpp, "pixels": pixels, "mask": mask}
 
 
-def check_icon(name, data, sizes):
-    """Validate one .ico; returns a list of problems (empty when fine)."""
+def check_icon(name, data, layout):
+    """Validate one .ico against its (size, bpp) layout; returns a list of
+    problems (empty when fine)."""
     try:
         images = parse_ico(data)
     except IcoError as e:
         return ["%s: %s" % (name, e)]
     problems = []
     found = [(im["size"], im["bpp"]) for im in images]
-    wanted = [(s, bpp) for s in sorted(sizes) for bpp in (8, 32)]
-    if found != wanted:
-        problems.append("%s: images %s, expected %s" % (name, found, wanted))
+    if found != list(layout):
+        problems.append("%s: images %s, expected %s" % (name, found, list(layout)))
     by_size = {}
     for im in images:
         by_size.setdefault(im["size"], {})[im["bpp"]] = im
@@ -678,51 +721,52 @@ TASKBARS = [(255, 255, 255), (0, 0, 0), (128, 128, 128), (0, 84, 150)]
 def check_tray_swaps(decoded):
     """decoded: {name: parsed images} of the tray icons. The program swaps
     them in place, and a shell that does not erase the old icon first blends
-    the new one over it; so the icons must cover exactly the same pixels, and
-    what shows after a swap must not depend on the icon that was there."""
+    the new one over it; so at every size the icons must cover exactly the
+    same pixels, and what shows after a swap must not depend on the icon
+    that was there."""
     problems = []
-    images = {}
-    for name in TRAY_ICONS:
-        found = {im["bpp"]: im for im in decoded[name] if im["size"] == 16}
-        if 8 not in found or 32 not in found:
-            problems.append("%s: no 16x16 8-bit and 32-bit images" % name)
-        else:
-            images[name] = found
+    first = TRAY_ICONS[0]
+    images = {name: {(im["size"], im["bpp"]): im for im in decoded[name]}
+              for name in TRAY_ICONS}
+    for name in TRAY_ICONS[1:]:
+        for key, ref in images[first].items():
+            im = images[name].get(key)
+            where = "%s %dx%d %d-bit" % ((name,) + key[:1] + key)
+            if im is None:
+                problems.append("%s: missing" % where)
+                continue
+            if im["mask"] != ref["mask"]:
+                problems.append("%s: AND mask differs from %s" % (where, first))
+            if key[1] == 32 and ([[p[3] for p in row] for row in im["pixels"]] !=
+                                 [[p[3] for p in row] for row in ref["pixels"]]):
+                problems.append("%s: alpha differs from %s" % (where, first))
     if problems:
         return problems
-    first = TRAY_ICONS[0]
-    ref = images[first]
-    for name in TRAY_ICONS[1:]:
-        im = images[name]
-        alpha = [[p[3] for p in row] for row in im[32]["pixels"]]
-        if alpha != [[p[3] for p in row] for row in ref[32]["pixels"]]:
-            problems.append("%s: 32-bit alpha differs from %s" % (name, first))
-        for bpp in (8, 32):
-            if im[bpp]["mask"] != ref[bpp]["mask"]:
-                problems.append("%s: %d-bit AND mask differs from %s"
-                                % (name, bpp, first))
     # With the same silhouette, an opaque pixel replaces the old icon and a
     # transparent one leaves the background. Partly transparent edge pixels
     # cannot cover the old icon: they must be identical in every icon, so that
     # a swap looks the same as drawing the new icon over itself (which such a
     # shell also does when the icon is set again), whatever the old one was.
-    screens = [[[b] * 16 for _ in range(16)] for b in TASKBARS]
-    for new in TRAY_ICONS:
-        top = images[new][32]["pixels"]
-        redrawn = [blend(top, blend(top, screen)) for screen in screens]
-        for old in TRAY_ICONS:
-            if old == new:
-                continue
-            for background, screen, want in zip(TASKBARS, screens, redrawn):
-                shown = blend(top, blend(images[old][32]["pixels"], screen))
-                leaks = [(x, y) for y in range(16) for x in range(16)
-                         if shown[y][x] != want[y][x]]
-                if leaks:
-                    problems.append(
-                        "%s drawn over %s on #%02x%02x%02x: the old icon "
-                        "shows through at %d pixels, first at (%d, %d)"
-                        % ((new, old) + background + (len(leaks),) + leaks[0]))
-                    break
+    for size, bpp in images[first]:
+        if bpp != 32:
+            continue
+        screens = [[[b] * size for _ in range(size)] for b in TASKBARS]
+        for new in TRAY_ICONS:
+            top = images[new][size, 32]["pixels"]
+            redrawn = [blend(top, blend(top, screen)) for screen in screens]
+            for old in TRAY_ICONS:
+                if old == new:
+                    continue
+                for background, screen, want in zip(TASKBARS, screens, redrawn):
+                    shown = blend(top, blend(images[old][size, 32]["pixels"], screen))
+                    leaks = [(x, y) for y in range(size) for x in range(size)
+                             if shown[y][x] != want[y][x]]
+                    if leaks:
+                        problems.append(
+                            "%s drawn over %s at %d pixels on #%02x%02x%02x: the "
+                            "old icon shows through at %d pixels, first at (%d, %d)"
+                            % ((new, old, size) + background + (len(leaks),) + leaks[0]))
+                        break
     return problems
 
 
@@ -732,13 +776,13 @@ def check():
     problems = []
     expected = generate()
     decoded = {}
-    for name, (sizes, _) in ICONS.items():
+    for name, (layout, _) in ICONS.items():
         path = ICON_DIR / name
         if not path.exists():
             problems.append("%s: missing" % name)
             continue
         data = path.read_bytes()
-        found = check_icon(name, data, sizes)
+        found = check_icon(name, data, layout)
         problems += found
         if not found:
             decoded[name] = parse_ico(data)

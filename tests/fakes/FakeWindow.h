@@ -35,8 +35,10 @@ public:
     void SetPicture(platform::IconHandle value) override { picture = value; }
     platform::IconHandle Picture() const override { return picture; }
 
-    // What the shell does when the mouse acts over the icon.
+    // What the shell does when the mouse acts over the icon, and when it has
+    // started afresh.
     void Callback(std::int32_t mouseMessage) { sink.OnTrayCallback(mouseMessage); }
+    void TaskbarCreated() { sink.OnTaskbarCreated(); }
 
     platform::TrayCallbackSink& sink;
     platform::WindowHandle handle;

@@ -6,9 +6,13 @@ namespace netvik::win32 {
 
 namespace {
 
+// At the system's small-icon size, which the notification area shows: 16
+// pixels at 100 %, 20, 24 and 32 at 125, 150 and 200 %. Each size has a
+// picture drawn for it, so none is stretched.
 HICON LoadSmallIcon(HINSTANCE instance, int id) {
     const auto icon =
-        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     if (icon == nullptr) Fail("an icon resource is missing");
     return icon;
 }

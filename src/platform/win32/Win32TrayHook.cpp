@@ -20,10 +20,11 @@ void RegisterHookClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-Win32TrayHook::Win32TrayHook(HWND parent, platform::TrayCallbackSink& sink) : sink_(sink) {
+Win32TrayHook::Win32TrayHook(HWND parent, platform::TrayCallbackSink& sink)
+    : sink_(sink), taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
     RegisterHookClass(instance, &Win32TrayHook::WindowProc);
-    window_ = CreateWindowExA(0, kClassName, "pichook", WS_CHILD, 0, 0, 0, 0, parent, nullptr, instance, nullptr);
+    window_ = CreateWindowExA(0, kClassName, "pichook", WS_POPUP, 0, 0, 0, 0, parent, nullptr, instance, nullptr);
     if (window_ == nullptr) Fail("cannot create the tray hook window");
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
@@ -37,6 +38,10 @@ LRESULT CALLBACK Win32TrayHook::WindowProc(HWND window, UINT message, WPARAM wPa
     auto* hook = reinterpret_cast<Win32TrayHook*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (hook != nullptr && message == platform::kTrayCallbackMessage) {
         hook->sink_.OnTrayCallback(static_cast<std::int32_t>(lParam));
+        return 0;
+    }
+    if (hook != nullptr && message == hook->taskbarCreated_ && message != 0) {
+        hook->sink_.OnTaskbarCreated();
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
