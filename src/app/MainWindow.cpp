@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 
+#include "app/TextFit.h"
 #include "app/TwipsDialog.h"
 #include "app/resource.h"
 #include "common/Failure.h"
@@ -44,6 +45,7 @@ MainWindow::MainWindow(HINSTANCE instance) {
     window_.reset(CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, &MainWindow::DialogProc,
                                      reinterpret_cast<LPARAM>(this)));
     if (window_ == nullptr) Fail("cannot create the main window");
+    FitTexts(Hwnd());  // a label that its text outgrows at this resolution grows
 
     form_ = std::make_unique<win32::Win32Window>(Hwnd());
     timer_ = std::make_unique<win32::Win32Timer>(Hwnd(), kTimerId, frmNetvikmain::kCountdownInterval, true);
