@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: the real Netvik.exe under Wine and Xvfb, started with stored
-# settings, shows in the tray the verdict of real echo requests, and answers
-# the tray's double-click. Runs in
+# settings, shows in the tray the verdict of real echo requests, answers the
+# tray's double-click, and puts its icon back when the shell starts afresh.
+# Runs in
 # a sandbox network of its own, where the program's addresses are made to
 # answer or stay silent, one verdict after another.
 #
@@ -59,10 +60,36 @@ e2e_check "connected: the program added its icon with callback, icon and tip" \
 e2e_check "connected: every change sends all three (flags 7)" grep -q "modify_icon id=0x1 .*flags=7" "$E2E_OUT/shell.log"
 e2e_check "connected: the program traced its add (message 0)" grep -q "dwMessage = 0" "$E2E_OUT/connected.log"
 
+# The shell starts afresh (after a crash or a restart): its notification
+# area is empty, and it says "TaskbarCreated" to every top-level window.
+shell_starts_afresh() {
+    local owner
+    # The icon's owner window, a top-level window or a child of the panel.
+    owner=$(trayctl find -class NetvikTrayHook -pid "$NETVIK_PID" 2>/dev/null ||
+        trayctl find -class NetvikTrayHook -parent "$(netvik_main_window)") || return 1
+    owner=$(head -n 1 <<<"$owner")
+    trayctl forget "$owner" 1 >/dev/null
+    trayctl wait-count 0 5000 >/dev/null && trayctl broadcast TaskbarCreated
+}
+e2e_check "new shell: the old one's icon is gone" shell_starts_afresh
+e2e_check "new shell: the icon is back with its tip" trayctl wait-tip "$CONNECTED" 10000
+e2e_check "new shell: one icon" test "$(trayctl count)" = 1
+colour=$(icon_colour_on_screen "$E2E_OUT/new-shell.png" '#0')
+e2e_check "new shell: the picture of internet.ico ($colour)" \
+    test "$colour" = "$(icon_colour_in_file "$ICONS/internet.ico")"
+trayctl click '#0' right >/dev/null || true
+menu=$(trayctl menu -pid "$NETVIK_PID" -timeout 5000 | head -n 1 | sed 's/ .*//; s/^hwnd=//') || true
+e2e_check "new shell: a right-click opens the menu" test -n "$menu"
+trayctl menu-close "$menu" >/dev/null 2>&1 || true
+
 # Minimising the open panel sends it back to the tray with the last verdict.
 main=$(netvik_main_window)
 trayctl click '#0' double >/dev/null
 trayctl wait-count 0 5000 >/dev/null
+e2e_check "new shell: a double-click opens the panel" test "$(window_visible "$main")" = 1
+trayctl broadcast TaskbarCreated
+sleep 1
+e2e_check "new shell while the panel is open: no icon" test "$(trayctl count)" = 0
 trayctl post "$main" 0x112 0xF020 0 >/dev/null  # WM_SYSCOMMAND, SC_MINIMIZE
 e2e_check "minimised panel: the icon comes back" trayctl wait-tip "$CONNECTED" 5000
 e2e_check "minimised panel: the window is hidden" test "$(window_visible "$main")" = 0

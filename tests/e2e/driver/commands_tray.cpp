@@ -8,6 +8,8 @@
 #include "text_escape.h"
 #include "tray_driver.h"
 
+#include <shellapi.h>
+
 namespace trayctl {
 namespace {
 
@@ -217,6 +219,29 @@ int cmd_post(int argc, char** argv) {
     return 0;
 }
 
+// A shell that starts afresh knows no icon: "forget" takes one away as a
+// program would (the shell checks no more than the owner window and id), and
+// "broadcast" then says what the new shell says to every top-level window.
+int cmd_forget(int argc, char** argv) {
+    HWND owner;
+    unsigned long long id;
+    if (argc < 4 || !parse_hwnd(argv[2], owner) || !parse_number(argv[3], id) || id > 0xffffffffULL) return usage();
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = static_cast<UINT>(id);
+    if (!Shell_NotifyIconA(NIM_DELETE, &data)) return fail("the shell has no such icon");
+    return 0;
+}
+
+int cmd_broadcast(int argc, char** argv) {
+    if (argc < 3) return usage();
+    const UINT message = RegisterWindowMessageA(argv[2]);
+    if (message == 0 || !PostMessageA(HWND_BROADCAST, message, 0, 0))
+        return fail("cannot broadcast " + std::string(argv[2]));
+    return 0;
+}
+
 // Wine starts its shell from the first process that needs the desktop, with
 // that process's environment and stderr, and closes it again once the last
 // process leaves.  Holding the desktop lets a test choose the shell's
@@ -252,6 +277,8 @@ const Command kCommands[] = {
      "matching top-level windows, or descendants of HWND", cmd_find},
     {"title", "HWND", "window caption", cmd_title},
     {"post", "HWND MSG WPARAM LPARAM", "PostMessage; numbers are decimal or 0x hex", cmd_post},
+    {"forget", "HWND ID", "remove the tray icon of window HWND and id ID", cmd_forget},
+    {"broadcast", "NAME", "post the registered message NAME to every top-level window", cmd_broadcast},
     {"hold", "[MS]",
      "start the shell if needed, print \"ready\", keep the\n"
      "desktop open for MS (default: until killed)",
