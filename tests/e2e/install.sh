@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# End to end: the tree's installer on a fresh Wine prefix. A silent install
-# puts the program with its README and licence under Program Files, a
-# Start-menu shortcut and an Add/Remove Programs entry; the shortcut starts
-# the installed program, which shows its tray icon; setup again ends it
-# first; /LOGON writes the logon entry. The silent uninstaller ends the
-# running program and removes the files, the shortcut, its entry and the
-# logon entries under both HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER; it keeps
-# the settings unless /REMOVESETTINGS is given.
+# End to end: the tree's installer on a fresh Wine prefix. For this user
+# alone (/CurrentUser), a silent install puts the program into the user's
+# own programs folder, a shortcut into the user's Start menu and an entry
+# into the user's Add/Remove Programs, and the silent uninstaller takes them
+# away again, HKEY_LOCAL_MACHINE untouched. For all users (the default for
+# an administrator), a silent install puts the program with its README and
+# licence under Program Files, a Start-menu shortcut and an Add/Remove
+# Programs entry; the shortcut starts the installed program, which shows its
+# tray icon; setup again ends it and starts the installed one; /LOGON writes
+# the logon entry. The silent uninstaller ends the running program and
+# removes the files, the shortcut, its entry and the logon entries under both
+# HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER; it keeps the settings unless
+# /REMOVESETTINGS is given.
 #
 # usage: install.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR SETUP.exe VERSION
 set -euo pipefail
@@ -40,21 +45,60 @@ eventually() {
     done
     return 1
 }
-installed_files() { find "$dir" -mindepth 1 -printf '%f\n' 2>/dev/null | sort | tr '\n' ' '; }
-# The uninstaller runs as a copy of itself: it is done when its last steps are.
-uninstalled() { [ ! -e "$dir" ] && ! present "$UNINSTALL" DisplayName; }
+# The files in a folder (default: under Program Files).
+installed_files() { find "${1:-$dir}" -mindepth 1 -printf '%f\n' 2>/dev/null | sort | tr '\n' ' '; }
+# The uninstaller runs as a copy of itself: it is done when its last steps
+# are. uninstalled [FOLDER ADD_REMOVE_KEY]
+uninstalled() { [ ! -e "${1:-$dir}" ] && ! present "${2:-$UNINSTALL}" DisplayName; }
 run_setup() { WINEDEBUG=-all wine "$setup" "$@" >"$E2E_OUT/setup.log" 2>&1; }
+# run_uninstaller [-in FOLDER ADD_REMOVE_KEY] [ARGUMENT]...
 run_uninstaller() {
-    WINEDEBUG=-all wine "$dir/Uninstall.exe" "$@" >"$E2E_OUT/uninstall.log" 2>&1 || return 1
-    eventually uninstalled
+    local folder=$dir key=$UNINSTALL
+    if [ "${1:-}" = -in ]; then folder=$2 key=$3; shift 3; fi
+    WINEDEBUG=-all wine "$folder/Uninstall.exe" "$@" >"$E2E_OUT/uninstall.log" 2>&1 || return 1
+    eventually uninstalled "$folder" "$key"
 }
 logon_entry() { present "HKLM\\$RUN" Netvik || present "HKCU\\$RUN" Netvik; }
 netvik_running() { [ -n "$(trayctl find -class NetvikMainWindow -timeout 0 2>/dev/null)" ]; }
+# The Windows process id of the running program, or nothing.
+netvik_process() { trayctl windows | sed -n 's/.* pid=\([0-9]*\) .*class="NetvikMainWindow".*/\1/p' | head -n 1; }
+# The program runs, in another process than OLD_PROCESS.
+runs_anew() { local now; now=$(netvik_process); [ -n "$now" ] && [ "$now" != "$1" ]; }
+# HKEY_LOCAL_MACHINE as text. The uninstaller of an installation for one
+# user runs as a copy in the user's temporary folder, which it asks the
+# system to delete when Windows next starts (PendingFileRenameOperations):
+# without administrator rights it cannot, and Windows leaves the copy where
+# it is. Wine lets it; that value is left out.
+machine_registry() {
+    wine reg export HKLM "$E2E_OUT/hklm.reg" /y >/dev/null 2>&1
+    iconv -f UTF-16 -t UTF-8 "$E2E_OUT/hklm.reg" |
+        awk '/^"PendingFileRenameOperations"=/ { skip = 1 } !skip { print } skip && !/\\\r?$/ { skip = 0 }'
+}
 
 net_reset
 net_answer "$HOST"
 
-# --- a silent install
+# --- for this user alone, in the fresh prefix: nothing of the machine's
+machine_registry >"$E2E_OUT/hklm-before.txt"
+e2e_check "for this user: silent install, exit status 0" run_setup /S /CurrentUser
+user_dir=$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/Netvik' -type d | head -n 1)
+user_shortcut=$(find "$WINEPREFIX/drive_c/users" -path '*/Start Menu/Programs/Netvik.lnk' | head -n 1)
+user_uninstall=${UNINSTALL/HKLM/HKCU}
+e2e_check "for this user: the program in the user's own programs folder" \
+    test "$(installed_files "$user_dir")" = "LICENSE.txt Netvik.exe README.txt Uninstall.exe "
+e2e_check "for this user: a shortcut in the user's Start menu" \
+    grep -qaF 'AppData\Local\Programs\Netvik\Netvik.exe' "$user_shortcut"
+e2e_check "for this user: the user's Add/Remove Programs entry" \
+    test "$(stored "$user_uninstall" DisplayName)|$(stored "$user_uninstall" DisplayVersion)" = "Netvik|$version"
+e2e_check "for this user: nothing under Program Files, no machine-wide entry" \
+    not test -e "$dir" -o -n "$(stored "$UNINSTALL" DisplayName)"
+e2e_check "for this user: silent uninstall" run_uninstaller -in "$user_dir" "$user_uninstall" /S
+e2e_check "for this user: the shortcut is gone" test ! -e "$user_shortcut"
+machine_registry >"$E2E_OUT/hklm-after.txt"
+e2e_check "for this user: HKEY_LOCAL_MACHINE as it was" \
+    diff -q "$E2E_OUT/hklm-before.txt" "$E2E_OUT/hklm-after.txt"
+
+# --- for all users, as an administrator's silent install chooses
 e2e_check "silent install: exit status 0" run_setup /S
 e2e_check "the program, its README, licence and uninstaller under Program Files" \
     test "$(installed_files)" = "LICENSE.txt Netvik.exe README.txt Uninstall.exe "
@@ -69,18 +113,22 @@ e2e_check "Add/Remove Programs: the uninstaller" \
     test "$(stored "$UNINSTALL" UninstallString)" = "$(escaped '"C:\Program Files\Netvik\Uninstall.exe"')"
 e2e_check "no logon entry unless asked" not present "HKCU\\$RUN" Netvik
 
+e2e_check "a first install starts nothing" not netvik_running
+
 # --- the shortcut starts the installed program, which shows its tray icon
 netvik_store_settings 203.0.113.10 "$HOST" 198.51.100.2
 wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
 e2e_check "started from the Start menu: its tray icon and verdict" trayctl wait-tip "$NO_INTERNET" 20000
 
-# --- setup again over the running program: it ends it and installs
+# --- setup again over the running program: it ends it, installs, and
+# starts the installed program again
+before=$(netvik_process)
 e2e_check "setup over the running program: exit status 0" run_setup /S
-e2e_check "setup over the running program: the program has ended" eventually not netvik_running
 e2e_check "setup over the running program: the files are in place" \
     test "$(installed_files)" = "LICENSE.txt Netvik.exe README.txt Uninstall.exe "
-wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
-e2e_check "started again from the Start menu" eventually netvik_running
+e2e_check "setup over the running program: it runs again, a new process" eventually runs_anew "$before"
+e2e_check "setup over the running program: its tray icon and verdict" trayctl wait-tip "$NO_INTERNET" 20000
+e2e_check "setup over the running program: one icon" test "$(trayctl count)" = 1
 
 # --- uninstalled while it runs: the program ends, everything of it goes
 e2e_check "silent uninstall while the program runs" run_uninstaller /S
