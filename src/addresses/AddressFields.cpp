@@ -1,5 +1,5 @@
-// The address boxes' keystroke filter, the refresh-rate label, and the
-// report of an invalid address set.
+// The address boxes' keystroke filter, and the report of an invalid address
+// set.
 #include "addresses/AddressFields.h"
 
 #include "common/PanelDesign.h"
@@ -16,10 +16,6 @@ constexpr std::int16_t kDot = 46;
 void FilterAddressKey(std::int16_t& keyAscii) {
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
     if (!digit && keyAscii != kDot && keyAscii != kBackspace) keyAscii = 0;
-}
-
-std::string RefreshRateCaption(std::int32_t minutes) {
-    return address_texts::kRefreshRatePrefix + std::to_string(minutes);
 }
 
 std::string StoredAddressText(const std::string& stored) {

@@ -11,9 +11,6 @@ namespace netvik {
 // clipboard shortcuts' control characters included.
 void FilterAddressKey(std::int16_t& keyAscii);
 
-// The caption of the refresh-rate label for a slider value.
-std::string RefreshRateCaption(std::int32_t minutes);
-
 // A stored address as its box shows it. A text longer than the box holds is
 // no address: it never enters the box whole, but cut and ending in "...",
 // which never passes for an address.
@@ -25,7 +22,6 @@ void ShowInvalidAddressesMessage(platform::MessageBoxes& messages);
 
 namespace address_texts {
 
-inline constexpr char kRefreshRatePrefix[] = "Refreshrate (minutes): ";
 inline constexpr char kInvalidTitle[] = "Error";
 inline constexpr char kInvalidAddresses[] =
     "One or more IP-addresses are invalid!\rIP-addresses should be of the following form:\r\rx.x.x.x (with x "

@@ -27,4 +27,13 @@ std::vector<std::string> NetTransGateways(modWinReg& registry) {
     return gateways;
 }
 
+std::vector<std::string> SystemGateways(platform::NetworkConfig& network) {
+    std::vector<std::string> gateways;
+    for (std::string& gateway : network.DefaultGateways()) {
+        if (gateways.size() == kMaxGateways) break;
+        if (!gateway.empty() && gateway != "0.0.0.0") gateways.push_back(std::move(gateway));
+    }
+    return gateways;
+}
+
 }  // namespace netvik

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/modWinReg.h"
+#include "platform/NetworkConfig.h"
+#include "registry/modWinReg.h"
 
 namespace netvik {
 
@@ -18,5 +19,10 @@ inline constexpr std::size_t kMaxGateways = 8;
 // is taken as it stands, empty or with blanks, duplicates too. Missing keys
 // and values are skipped; nothing past the eighth entry is read or kept.
 std::vector<std::string> NetTransGateways(modWinReg& registry);
+
+// The default gateways that the system reports for its network adapters,
+// in its order: those it names with an empty text or "0.0.0.0" (an adapter
+// without one) left out, nothing past the eighth kept.
+std::vector<std::string> SystemGateways(platform::NetworkConfig& network);
 
 }  // namespace netvik

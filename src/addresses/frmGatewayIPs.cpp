@@ -20,19 +20,12 @@ constexpr ControlLayout kControls[] = {
 
 const DialogLayout frmGatewayIPs::kLayout = {gateway_texts::kCaption, 3372, 972, kControls, std::size(kControls)};
 
-frmGatewayIPs::frmGatewayIPs(std::unique_ptr<GatewayIPsControls> controls, platform::TextBox& hostBox)
-    : controls_(std::move(controls)),
-      form(controls_->form()),
-      cboGatewayIPs(controls_->cboGatewayIPs()),
-      cmdCancel(controls_->cmdCancel()),
-      cmdOK(controls_->cmdOK()),
-      txtHIP(hostBox) {
-    cmdOK.Click = [this] { cmdOK_Click(); };
-    cmdCancel.Click = [this] { cmdCancel_Click(); };
-    form.QueryUnload = [this] { cmdCancel_Click(); };  // the close box is Cancel
+frmGatewayIPs::frmGatewayIPs(platform::Loaded<GatewayIPsControls> loaded, platform::TextBox& hostBox)
+    : GatewayIPsControls(loaded.controls), window_(std::move(loaded.window)), txtHIP(hostBox) {
+    events_.Bind(cmdOK.Click, [this] { cmdOK_Click(); });
+    events_.Bind(cmdCancel.Click, [this] { cmdCancel_Click(); });
+    events_.Bind(form.QueryUnload, [this] { cmdCancel_Click(); });  // the close box is Cancel
 }
-
-frmGatewayIPs::~frmGatewayIPs() { cmdOK.Click = cmdCancel.Click = form.QueryUnload = nullptr; }
 
 void frmGatewayIPs::Fill(const std::vector<std::string>& gateways) {
     // A registry entry longer than an address is listed cut, never whole.

@@ -4,32 +4,28 @@
 #include <vector>
 
 #include "addresses/DialogLayout.h"
+#include "common/EventBindings.h"
 #include "platform/Controls.h"
 #include "platform/Window.h"
 
 namespace netvik {
 
-// The controls of the gateway dialog, by name.
-class GatewayIPsControls {
-public:
-    virtual ~GatewayIPsControls() = default;
-    virtual platform::Window& form() = 0;
-    virtual platform::ComboBox& cboGatewayIPs() = 0;
-    virtual platform::Button& cmdCancel() = 0;
-    virtual platform::Button& cmdOK() = 0;
+// The controls of the gateway dialog, by name, in its layout's order.
+struct GatewayIPsControls {
+    platform::Window& form;
+    platform::ComboBox& cboGatewayIPs;
+    platform::Button& cmdCancel;
+    platform::Button& cmdOK;
 };
 
 // The dialog in which the user picks one of the gateways found for the
 // Host box. It lives for one press of the Host "Get" button.
-class frmGatewayIPs {
+class frmGatewayIPs : private GatewayIPsControls {
 public:
     static const DialogLayout kLayout;
 
     // hostBox: the main window's Host box, which Ok fills.
-    frmGatewayIPs(std::unique_ptr<GatewayIPsControls> controls, platform::TextBox& hostBox);
-    ~frmGatewayIPs();
-    frmGatewayIPs(const frmGatewayIPs&) = delete;
-    frmGatewayIPs& operator=(const frmGatewayIPs&) = delete;
+    frmGatewayIPs(platform::Loaded<GatewayIPsControls> loaded, platform::TextBox& hostBox);
 
     // Lists the gateways, the first one selected.
     void Fill(const std::vector<std::string>& gateways);
@@ -40,12 +36,9 @@ public:
     void cmdCancel_Click();
 
 private:
-    std::unique_ptr<GatewayIPsControls> controls_;
-    platform::Window& form;
-    platform::ComboBox& cboGatewayIPs;
-    platform::Button& cmdCancel;
-    platform::Button& cmdOK;
+    std::unique_ptr<platform::LoadedWindow> window_;
     platform::TextBox& txtHIP;
+    EventBindings events_;
 };
 
 namespace gateway_texts {

@@ -1,7 +1,5 @@
 #include "addresses/frmIAddress.h"
 
-#include "settings/SettingsStore.h"
-
 namespace netvik {
 
 namespace {
@@ -32,30 +30,16 @@ void FilterHostNameKey(std::int16_t& keyAscii) {
     if (!letter && !digit && keyAscii != '-' && keyAscii != '.' && keyAscii != kBackspace) keyAscii = 0;
 }
 
-frmIAddress::frmIAddress(std::unique_ptr<IAddressControls> controls, const IAddressServices& services,
+frmIAddress::frmIAddress(platform::Loaded<IAddressControls> loaded, const IAddressServices& services,
                          platform::TextBox& internetBox)
-    : controls_(std::move(controls)),
-      services_(services),
-      form(controls_->form()),
-      txtURL(controls_->txtURL()),
-      cmdDefault(controls_->cmdDefault()),
-      cmdReset(controls_->cmdReset()),
-      cmdCancel(controls_->cmdCancel()),
-      cmdOK(controls_->cmdOK()),
-      txtIIP(internetBox) {
-    form.Resize = [this] { Form_Resize(); };
-    form.QueryUnload = [this] { cmdCancel_Click(); };  // the close box is Cancel
-    txtURL.KeyPress = [this](std::int16_t& key) { txtURL_KeyPress(key); };
-    cmdDefault.Click = [this] { cmdDefault_Click(); };
-    cmdReset.Click = [this] { cmdReset_Click(); };
-    cmdCancel.Click = [this] { cmdCancel_Click(); };
-    cmdOK.Click = [this] { cmdOK_Click(); };
-}
-
-frmIAddress::~frmIAddress() {
-    form.Resize = form.QueryUnload = nullptr;
-    txtURL.KeyPress = nullptr;
-    cmdDefault.Click = cmdReset.Click = cmdCancel.Click = cmdOK.Click = nullptr;
+    : IAddressControls(loaded.controls), window_(std::move(loaded.window)), services_(services), txtIIP(internetBox) {
+    events_.Bind(form.Resize, [this] { Form_Resize(); });
+    events_.Bind(form.QueryUnload, [this] { cmdCancel_Click(); });  // the close box is Cancel
+    events_.Bind(txtURL.KeyPress, [this](std::int16_t& key) { txtURL_KeyPress(key); });
+    events_.Bind(cmdDefault.Click, [this] { cmdDefault_Click(); });
+    events_.Bind(cmdReset.Click, [this] { cmdReset_Click(); });
+    events_.Bind(cmdCancel.Click, [this] { cmdCancel_Click(); });
+    events_.Bind(cmdOK.Click, [this] { cmdOK_Click(); });
 }
 
 void frmIAddress::SetURL(const std::string& hostName) {

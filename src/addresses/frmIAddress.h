@@ -5,22 +5,25 @@
 #include <string>
 
 #include "addresses/DialogLayout.h"
+#include "common/EventBindings.h"
 #include "platform/Controls.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Window.h"
 
 namespace netvik {
 
-// The controls of the Internet address dialog, by name.
-class IAddressControls {
-public:
-    virtual ~IAddressControls() = default;
-    virtual platform::Window& form() = 0;
-    virtual platform::TextBox& txtURL() = 0;
-    virtual platform::Button& cmdDefault() = 0;
-    virtual platform::Button& cmdReset() = 0;
-    virtual platform::Button& cmdCancel() = 0;
-    virtual platform::Button& cmdOK() = 0;
+// A well-known web site that answers echo requests: the dialog's Default,
+// and the web-site name when nothing is stored.
+inline constexpr char DefaultSiteHostName[] = "www.wikipedia.org";
+
+// The controls of the Internet address dialog, by name, in its layout's order.
+struct IAddressControls {
+    platform::Window& form;
+    platform::TextBox& txtURL;
+    platform::Button& cmdDefault;
+    platform::Button& cmdReset;
+    platform::Button& cmdCancel;
+    platform::Button& cmdOK;
 };
 
 // What the Internet address dialog needs beyond its controls.
@@ -34,17 +37,14 @@ struct IAddressServices {
 // The dialog in which the user names a fast, reliable web site by its host
 // name; Ok resolves it and puts its address into the Internet box. It lives
 // for one press of the "&Name" button.
-class frmIAddress {
+class frmIAddress : private IAddressControls {
 public:
     static const DialogLayout kLayout;
     static constexpr std::size_t kUrlMaxLength = 63;
 
     // internetBox: the main window's Internet box, which Ok fills.
-    frmIAddress(std::unique_ptr<IAddressControls> controls, const IAddressServices& services,
+    frmIAddress(platform::Loaded<IAddressControls> loaded, const IAddressServices& services,
                 platform::TextBox& internetBox);
-    ~frmIAddress();
-    frmIAddress(const frmIAddress&) = delete;
-    frmIAddress& operator=(const frmIAddress&) = delete;
 
     // The name the dialog opens with, and the name it leaves behind (the one
     // accepted by Ok, else the one it opened with). A stored name longer
@@ -63,19 +63,14 @@ public:
     void cmdOK_Click();
 
 private:
-    std::unique_ptr<IAddressControls> controls_;
+    std::unique_ptr<platform::LoadedWindow> window_;
     IAddressServices services_;
-    platform::Window& form;
-    platform::TextBox& txtURL;
-    platform::Button& cmdDefault;
-    platform::Button& cmdReset;
-    platform::Button& cmdCancel;
-    platform::Button& cmdOK;
     platform::TextBox& txtIIP;
 
     std::string InitialURL;
     bool initialTaken_ = false;  // InitialURL is taken once, at the first display
     std::string given_;          // the name handed over, whole
+    EventBindings events_;
 };
 
 // The keystroke filter of the web-site box: letters, digits, "-", "." and

@@ -9,6 +9,8 @@
 #include "common/Failure.h"
 #include "common/PanelDesign.h"
 #include "monitor/frmNetvikmain.h"
+#include "platform/win32/Win32Pictures.h"
+#include "platform/win32/Win32TcpClient.h"
 
 namespace netvik::app {
 
@@ -38,56 +40,87 @@ std::string LoadText(HINSTANCE instance, int id) {
     return text;
 }
 
+win32::SliderArgs RefreshSlider() {
+    win32::SliderArgs slider;
+    slider.min = panel_design::kRefreshMin;
+    slider.max = panel_design::kRefreshMax;
+    slider.smallChange = panel_design::kRefreshSmallChange;
+    slider.largeChange = panel_design::kRefreshLargeChange;
+    slider.tickFrequency = 1;
+    slider.value = panel_design::kRefreshDesignValue;
+    return slider;
+}
+
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance) {
+HWND MainWindow::Create(HINSTANCE instance, MainWindow* self) {
     RegisterMainClass(instance);
-    window_.reset(CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, &MainWindow::DialogProc,
-                                     reinterpret_cast<LPARAM>(this)));
-    if (window_ == nullptr) Fail("cannot create the main window");
-    FitTexts(Hwnd());  // a label that its text outgrows at this resolution grows
+    const HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, &MainWindow::DialogProc,
+                                           reinterpret_cast<LPARAM>(self));
+    if (window == nullptr) Fail("cannot create the main window");
+    FitTexts(window);  // a label that its text outgrows at this resolution grows
+    return window;
+}
 
-    form_ = std::make_unique<win32::Win32Window>(Hwnd());
-    timer_ = std::make_unique<win32::Win32Timer>(Hwnd(), kTimerId, frmNetvikmain::kCountdownInterval, true);
-    pictures_ =
-        std::make_unique<win32::Win32Pictures>(instance, IDI_NETVIK,
-                                               std::array<int, 6>{IDI_TRAY_CHECKING, IDI_TRAY_DISABLED, IDI_TRAY_ERROR,
-                                                                  IDI_TRAY_COMPUTER, IDI_TRAY_HOST, IDI_TRAY_INTERNET});
-
-    txtIIP_ = std::make_unique<win32::Win32TextBox>(Item(IDC_TXTIIP), panel_design::kAddressMaxLength);
-    txtHIP_ = std::make_unique<win32::Win32TextBox>(Item(IDC_TXTHIP), panel_design::kAddressMaxLength);
-    txtCIP_ = std::make_unique<win32::Win32TextBox>(Item(IDC_TXTCIP), panel_design::kAddressMaxLength);
-    cmdIname_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDINAME));
-    cmdGetH_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDGETH));
-    cmdGetC_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDGETC));
-    lblRefreshRate_ = std::make_unique<win32::Win32Label>(Item(IDC_LBLREFRESHRATE));
-    sldRefresh_ = std::make_unique<win32::Win32Slider>(
-        Item(IDC_SLDREFRESH),
-        win32::Win32Slider::Settings{panel_design::kRefreshMin, panel_design::kRefreshMax,
-                                     panel_design::kRefreshSmallChange, panel_design::kRefreshLargeChange, 1,
-                                     panel_design::kRefreshDesignValue});
-    lblRealIP_ = std::make_unique<win32::Win32Label>(Item(IDC_LBLREALIP));
-    cmdRetrieve_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDRETRIEVE));
-    winsock_ = std::make_unique<win32::Win32TcpClient>();
-    chkStartup_ = std::make_unique<win32::Win32CheckBox>(Item(IDC_CHKSTARTUP));
-    cmdSave_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDSAVE));
-    cmdRestore_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDRESTORE));
-    cmdOK_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDOK));
-    cmdCancel_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDCANCEL));
-    cmdQuit_ = std::make_unique<win32::Win32Button>(Item(IDC_CMDQUIT));
-    mnuPopup_ = std::make_unique<win32::Win32PopupMenu>(instance, IDM_POPUP, Hwnd());
-
-    tooltips_ = std::make_unique<win32::Win32Tooltips>(Hwnd());
+MainWindow::MainWindow(HINSTANCE instance) : window_(Create(instance, this)), controls_(Load(instance)) {
+    auto& tooltips = parts_.Make<win32::Win32Tooltips>(Hwnd());
     for (const int id : {IDC_TXTIIP, IDC_TXTHIP, IDC_TXTCIP, IDC_SLDREFRESH, IDC_CMDRETRIEVE}) {
-        tooltips_->Add(Item(id), LoadText(instance, id));
+        tooltips.Add(Item(id), LoadText(instance, id));
     }
 }
 
-MainWindow::~MainWindow() = default;
+MainControls MainWindow::Load(HINSTANCE instance) {
+    using namespace win32;
+    form_ = &parts_.Make<Win32Window>(Hwnd());
+    timer_ = &parts_.Make<Win32Timer>(Hwnd(), kTimerId, frmNetvikmain::kCountdownInterval, true);
+    constexpr std::size_t kAddress = panel_design::kAddressMaxLength;
+    return {
+        *form_,
+        *timer_,
+        parts_.Make<Win32Pictures>(instance, IDI_NETVIK,
+                                   std::array<int, 6>{IDI_TRAY_CHECKING, IDI_TRAY_DISABLED, IDI_TRAY_ERROR,
+                                                      IDI_TRAY_COMPUTER, IDI_TRAY_HOST, IDI_TRAY_INTERNET}),
+        parts_.Make<Win32TextBox>(Item(IDC_TXTIIP), kAddress),
+        parts_.Make<Win32Button>(Item(IDC_CMDINAME)),
+        parts_.Make<Win32TextBox>(Item(IDC_TXTHIP), kAddress),
+        parts_.Make<Win32Button>(Item(IDC_CMDGETH)),
+        parts_.Make<Win32TextBox>(Item(IDC_TXTCIP), kAddress),
+        parts_.Make<Win32Button>(Item(IDC_CMDGETC)),
+        parts_.Make<Win32Label>(Item(IDC_LBLREFRESHRATE)),
+        parts_.Make<Win32Slider>(Item(IDC_SLDREFRESH), RefreshSlider()),
+        parts_.Make<Win32Label>(Item(IDC_LBLREALIP)),
+        parts_.Make<Win32Button>(Item(IDC_CMDRETRIEVE)),
+        parts_.Make<Win32TcpClient>(),
+        parts_.Make<Win32CheckBox>(Item(IDC_CHKSTARTUP)),
+        parts_.Make<Win32Button>(Item(IDC_CMDSAVE)),
+        parts_.Make<Win32Button>(Item(IDC_CMDRESTORE)),
+        parts_.Make<Win32Button>(Item(IDC_CMDOK)),
+        parts_.Make<Win32Button>(Item(IDC_CMDCANCEL)),
+        parts_.Make<Win32Button>(Item(IDC_CMDQUIT)),
+        parts_.Make<Win32PopupMenu>(instance, IDM_POPUP, Hwnd()),
+        *this,
+    };
+}
 
-std::unique_ptr<GatewayIPsControls> MainWindow::LoadGatewayIPs() { return std::make_unique<GatewayIPsWindow>(Hwnd()); }
+platform::Loaded<GatewayIPsControls> MainWindow::LoadGatewayIPs() {
+    using namespace win32;
+    auto dialog = std::make_unique<TwipsDialog>(Hwnd(), frmGatewayIPs::kLayout);
+    const GatewayIPsControls controls{dialog->form(), dialog->Make<Win32ComboBox>(0), dialog->Make<Win32Button>(1),
+                                      dialog->Make<Win32Button>(2)};
+    return {std::move(dialog), controls};
+}
 
-std::unique_ptr<IAddressControls> MainWindow::LoadIAddress() { return std::make_unique<IAddressWindow>(Hwnd()); }
+platform::Loaded<IAddressControls> MainWindow::LoadIAddress() {
+    using namespace win32;
+    auto dialog = std::make_unique<TwipsDialog>(Hwnd(), frmIAddress::kLayout);
+    const IAddressControls controls{dialog->form(),
+                                    dialog->Make<Win32TextBox>(0, frmIAddress::kUrlMaxLength),
+                                    dialog->Make<Win32Button>(1),
+                                    dialog->Make<Win32Button>(2),
+                                    dialog->Make<Win32Button>(3),
+                                    dialog->Make<Win32Button>(4)};
+    return {std::move(dialog), controls};
+}
 
 void MainWindow::Destroyer::operator()(HWND window) const {
     SetWindowLongPtrA(window, DWLP_USER, 0);  // no message reaches the wrappers any more

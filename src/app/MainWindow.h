@@ -2,57 +2,39 @@
 #include <memory>
 #include <type_traits>
 
+#include "app/OwnedParts.h"
 #include "monitor/MainControls.h"
 #include "platform/win32/Win32Controls.h"
-#include "platform/win32/Win32Pictures.h"
-#include "platform/win32/Win32TcpClient.h"
 #include "platform/win32/Win32Timer.h"
 #include "platform/win32/Win32Window.h"
 
 namespace netvik::app {
 
 // The main window on Win32: the settings panel, a modeless dialog from the
-// resources, with its controls, timer, tray menu and tooltips. Its dialog
-// procedure only routes each message to the event of the window or control
-// it concerns.
-class MainWindow : public MainControls {
+// resources, with its controls, timer, tray menu and tooltips, and the
+// loader of its two dialogs. Its dialog procedure only routes each message
+// to the event of the window or control it concerns.
+class MainWindow : public MainDialogs {
 public:
     static constexpr char kClassName[] = "NetvikMainWindow";
 
     explicit MainWindow(HINSTANCE instance);
-    ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
     HWND Hwnd() const { return window_.get(); }
+    const MainControls& Controls() const { return controls_; }
 
-    platform::Window& form() override { return *form_; }
-    platform::Timer& Timer() override { return *timer_; }
-    const platform::Pictures& Pictures() override { return *pictures_; }
-    platform::TextBox& txtIIP() override { return *txtIIP_; }
-    platform::Button& cmdIname() override { return *cmdIname_; }
-    platform::TextBox& txtHIP() override { return *txtHIP_; }
-    platform::Button& cmdGetH() override { return *cmdGetH_; }
-    platform::TextBox& txtCIP() override { return *txtCIP_; }
-    platform::Button& cmdGetC() override { return *cmdGetC_; }
-    platform::Label& lblRefreshRate() override { return *lblRefreshRate_; }
-    platform::Slider& sldRefresh() override { return *sldRefresh_; }
-    platform::Label& lblRealIP() override { return *lblRealIP_; }
-    platform::Button& cmdRetrieve() override { return *cmdRetrieve_; }
-    platform::TcpClient& Winsock() override { return *winsock_; }
-    platform::CheckBox& chkStartup() override { return *chkStartup_; }
-    platform::Button& cmdSave() override { return *cmdSave_; }
-    platform::Button& cmdRestore() override { return *cmdRestore_; }
-    platform::Button& cmdOK() override { return *cmdOK_; }
-    platform::Button& cmdCancel() override { return *cmdCancel_; }
-    platform::Button& cmdQuit() override { return *cmdQuit_; }
-    platform::PopupMenu& mnuPopup() override { return *mnuPopup_; }
-    std::unique_ptr<GatewayIPsControls> LoadGatewayIPs() override;
-    std::unique_ptr<IAddressControls> LoadIAddress() override;
+    platform::Loaded<GatewayIPsControls> LoadGatewayIPs() override;
+    platform::Loaded<IAddressControls> LoadIAddress() override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static HWND Create(HINSTANCE instance, MainWindow* self);
     HWND Item(int id) const { return GetDlgItem(window_.get(), id); }
+    // Makes the wrapper of every control the logic uses, in the order of
+    // MainControls.
+    MainControls Load(HINSTANCE instance);
 
     // Declared first, so that the dialog goes only after every wrapper of its
     // controls has let go of its window.
@@ -60,18 +42,12 @@ private:
         void operator()(HWND window) const;
     };
     std::unique_ptr<std::remove_pointer_t<HWND>, Destroyer> window_;
-    std::unique_ptr<win32::Win32Window> form_;
-    std::unique_ptr<win32::Win32Timer> timer_;
-    std::unique_ptr<win32::Win32Pictures> pictures_;
-    std::unique_ptr<win32::Win32TextBox> txtIIP_, txtHIP_, txtCIP_;
-    std::unique_ptr<win32::Win32Label> lblRefreshRate_, lblRealIP_;
-    std::unique_ptr<win32::Win32TcpClient> winsock_;
-    std::unique_ptr<win32::Win32Slider> sldRefresh_;
-    std::unique_ptr<win32::Win32CheckBox> chkStartup_;
-    std::unique_ptr<win32::Win32Button> cmdIname_, cmdGetH_, cmdGetC_;
-    std::unique_ptr<win32::Win32Button> cmdRetrieve_, cmdSave_, cmdRestore_, cmdOK_, cmdCancel_, cmdQuit_;
-    std::unique_ptr<win32::Win32PopupMenu> mnuPopup_;
-    std::unique_ptr<win32::Win32Tooltips> tooltips_;
+    OwnedParts parts_;
+    // The two the dialog procedure routes to: the window's own events and
+    // the timer's tick.
+    win32::Win32Window* form_ = nullptr;
+    win32::Win32Timer* timer_ = nullptr;
+    MainControls controls_;
 };
 
 }  // namespace netvik::app

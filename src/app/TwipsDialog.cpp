@@ -112,18 +112,4 @@ INT_PTR CALLBACK TwipsDialog::DialogProc(HWND window, UINT message, WPARAM wPara
     return win32::RouteDialogMessage(self->form_, message, wParam, lParam);
 }
 
-GatewayIPsWindow::GatewayIPsWindow(HWND owner)
-    : dialog_(owner, frmGatewayIPs::kLayout),
-      list_(dialog_.Control(0)),
-      cancel_(dialog_.Control(1)),
-      ok_(dialog_.Control(2)) {}
-
-IAddressWindow::IAddressWindow(HWND owner)
-    : dialog_(owner, frmIAddress::kLayout),
-      url_(dialog_.Control(0), frmIAddress::kUrlMaxLength),
-      default_(dialog_.Control(1)),
-      reset_(dialog_.Control(2)),
-      cancel_(dialog_.Control(3)),
-      ok_(dialog_.Control(4)) {}
-
 }  // namespace netvik::app

@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "addresses/DialogLayout.h"
-#include "addresses/frmGatewayIPs.h"
-#include "addresses/frmIAddress.h"
+#include "app/OwnedParts.h"
 #include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32Window.h"
 
@@ -13,18 +12,23 @@ namespace netvik::app {
 
 // A small modal dialog built at run time from its layout in twips, each
 // position and size turned into pixels with the screen's twips per pixel.
-// Its dialog procedure only routes messages to the events of the window and
-// of its controls.
-class TwipsDialog {
+// It owns the wrappers of its controls, which Make makes over the layout's
+// control at an index. Its dialog procedure only routes messages to the
+// events of the window and of its controls.
+class TwipsDialog : public platform::LoadedWindow {
 public:
     TwipsDialog(HWND owner, const DialogLayout& layout);
     TwipsDialog(const TwipsDialog&) = delete;
     TwipsDialog& operator=(const TwipsDialog&) = delete;
 
     HWND Hwnd() const { return window_.get(); }
-    // The window of the layout's control at that position.
-    HWND Control(std::size_t index) const { return controls_.at(index); }
     win32::Win32Window& form() { return form_; }
+
+    // The wrapper of the layout's control at that index.
+    template <typename Wrapper, typename... Arguments>
+    Wrapper& Make(std::size_t index, Arguments&&... arguments) {
+        return parts_.Make<Wrapper>(controls_.at(index), std::forward<Arguments>(arguments)...);
+    }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -36,38 +40,7 @@ private:
     std::unique_ptr<std::remove_pointer_t<HWND>, Destroyer> window_;
     std::vector<HWND> controls_;
     win32::Win32Window form_;
-};
-
-// The gateway dialog on Win32.
-class GatewayIPsWindow : public GatewayIPsControls {
-public:
-    explicit GatewayIPsWindow(HWND owner);
-    platform::Window& form() override { return dialog_.form(); }
-    platform::ComboBox& cboGatewayIPs() override { return list_; }
-    platform::Button& cmdCancel() override { return cancel_; }
-    platform::Button& cmdOK() override { return ok_; }
-
-private:
-    TwipsDialog dialog_;
-    win32::Win32ComboBox list_;
-    win32::Win32Button cancel_, ok_;
-};
-
-// The Internet address dialog on Win32.
-class IAddressWindow : public IAddressControls {
-public:
-    explicit IAddressWindow(HWND owner);
-    platform::Window& form() override { return dialog_.form(); }
-    platform::TextBox& txtURL() override { return url_; }
-    platform::Button& cmdDefault() override { return default_; }
-    platform::Button& cmdReset() override { return reset_; }
-    platform::Button& cmdCancel() override { return cancel_; }
-    platform::Button& cmdOK() override { return ok_; }
-
-private:
-    TwipsDialog dialog_;
-    win32::Win32TextBox url_;
-    win32::Win32Button default_, reset_, cancel_, ok_;
+    OwnedParts parts_;  // last: the wrappers let go of their windows first
 };
 
 }  // namespace netvik::app

@@ -21,8 +21,10 @@ int Run(HINSTANCE instance) {
     using namespace netvik;
     InitCommonControls();
 
-    win32::Win32Application application;
-    win32::Win32MessageBoxes messages;
+    app::MainWindow window(instance);
+    win32::Win32Application application(app::MainWindow::kClassName);
+    win32::Win32MessageBoxes systemBoxes(window.Hwnd());
+    ModalWindows messages(systemBoxes, window.Controls().form);
     win32::Win32Sockets sockets;
     win32::Win32HostNames hostNames;
     win32::Win32Icmp icmp;
@@ -33,9 +35,8 @@ int Run(HINSTANCE instance) {
     SettingsStore settings(registry);
     win32::Win32NetworkConfig network;
 
-    app::MainWindow window(instance);
-    messages.SetOwner(window.Hwnd());
-    frmNetvikmain form(MainServices{application, messages, shell, winsock, settings, registry, network}, window);
+    frmNetvikmain form(MainServices{application, messages, shell, winsock, settings, registry, network},
+                       window.Controls());
     form.Form_Load();
 
     MSG message;

@@ -31,8 +31,10 @@ std::string Commands();
 // greeting or an address such as 10.0.221.5, is no goodbye.
 bool ReplyEnded(std::string_view reply);
 
-// The text after the first "Connected to " up to the CR that ends its line;
-// none when the reply holds no such line.
+// The text after the first "Connected to " up to the CR (or LF) that ends its
+// line, read no further than the end of the goodbye's line; none when the
+// reply holds no such line, or when the text holds anything but printable
+// ASCII (a NUL, a control character, a byte beyond ASCII).
 std::optional<std::string> ConnectedAddress(std::string_view reply);
 
 }  // namespace netvik::ftp

@@ -1,9 +1,11 @@
 // The external address: R&etrieve learns the address under which the
 // Internet sees this PC, through a short anonymous FTP dialogue whose status
 // reply names the client. The shared Timer is its time-out while the panel
-// is open.
+// is open. Nothing of it blocks: a host name that the server reports is
+// looked up by the TCP client too, within the same time-out.
 #include "external/FtpDialogue.h"
 #include "monitor/frmNetvikmain.h"
+#include "net/AddressText.h"
 
 namespace netvik {
 
@@ -15,26 +17,46 @@ void frmNetvikmain::cmdRetrieve_Click() {
     state_.FtpReply.clear();
     Timer.SetInterval(ftp::kTimeout);
     Timer.SetEnabled(true);
-    retrieving_ = true;
+    retrieval_ = Retrieval::Waiting;
     Winsock.Connect(ftp::kServer, ftp::kPort);
 }
 
 void frmNetvikmain::Winsock_Connect() {
-    if (retrieving_) Winsock.SendData(ftp::Commands());
+    if (retrieval_ == Retrieval::Waiting) Winsock.SendData(ftp::Commands());
 }
 
 void frmNetvikmain::Winsock_DataArrival(std::int32_t) {
-    if (!retrieving_) return;
+    if (retrieval_ != Retrieval::Waiting) return;
     state_.FtpReply += Winsock.GetData();
     if (state_.FtpReply.size() > ftp::kMaxReply) return FailRetrieval();
     if (!ftp::ReplyEnded(state_.FtpReply)) return;
 
-    const std::optional<std::string> address = ftp::ConnectedAddress(state_.FtpReply);
-    if (!address) return FailRetrieval();  // a goodbye without the address
+    const std::optional<std::string> reported = ftp::ConnectedAddress(state_.FtpReply);
+    state_.FtpReply.clear();
+    Winsock.Close();
+    switch (reported ? ClassifyHostText(*reported) : HostText::Invalid) {
+        case HostText::Address: return ShowExternalAddress(*reported);
+        case HostText::Name: retrieval_ = Retrieval::Resolving; return Winsock.Resolve(*reported);
+        case HostText::Invalid: return FailRetrieval();  // a goodbye without an address
+    }
+}
+
+void frmNetvikmain::Winsock_Close() {
+    // The server closed, reset or refused the connection before its goodbye.
+    if (retrieval_ == Retrieval::Waiting) FailRetrieval();
+}
+
+void frmNetvikmain::Winsock_Resolved(const std::string& address) {
+    if (retrieval_ != Retrieval::Resolving) return;
+    if (AddressToLong(address) == 0) return FailRetrieval();
+    ShowExternalAddress(address);
+}
+
+void frmNetvikmain::ShowExternalAddress(const std::string& address) {
     EndRetrieval();
     lblRealIP.SetBackColor(platform::SystemColor::Window);
     lblRealIP.SetBorderStyle(platform::BorderStyle::FixedSingle);
-    lblRealIP.SetCaption(LookUp(*address));
+    lblRealIP.SetCaption(address);
     cmdRetrieve.SetCaption(ftp_texts::kRefreshCaption);
     cmdRetrieve.SetEnabled(true);
 }
@@ -44,30 +66,26 @@ void frmNetvikmain::RetrievalTimedOut() { FailRetrieval(); }
 void frmNetvikmain::FailRetrieval() {
     EndRetrieval();
     lblRealIP.SetCaption("");
-    services_.messages.Show(ftp_texts::kFailed, ftp_texts::kFailedTitle, platform::MessageIcon::Error);
-    cmdRetrieve.SetEnabled(true);
+    // Over a dialog the user is in, the message waits until it has closed.
+    services_.messages.WhenNoneOpen([this] {
+        services_.messages.Show(ftp_texts::kFailed, ftp_texts::kFailedTitle, platform::MessageIcon::Error);
+        cmdRetrieve.SetEnabled(true);
+    });
 }
 
 void frmNetvikmain::AbandonRetrieval() {
-    if (!retrieving_) return;
+    if (retrieval_ == Retrieval::Idle) return;
     EndRetrieval();
     lblRealIP.SetCaption("");
     cmdRetrieve.SetEnabled(true);
 }
 
 void frmNetvikmain::EndRetrieval() {
-    retrieving_ = false;
+    retrieval_ = Retrieval::Idle;
     Winsock.Close();
     state_.FtpReply.clear();
     Timer.SetEnabled(false);
     Timer.SetInterval(kCountdownInterval);
-}
-
-std::string frmNetvikmain::LookUp(const std::string& hostName) {
-    services_.winsock.StartWinsock();
-    std::string address = services_.winsock.ResolveHostName(hostName, 0);
-    services_.winsock.EndWinsock();
-    return address;
 }
 
 }  // namespace netvik

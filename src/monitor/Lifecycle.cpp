@@ -4,89 +4,71 @@
 
 namespace netvik {
 
-frmNetvikmain::frmNetvikmain(const MainServices& services, MainControls& controls)
-    : services_(services),
-      controls_(controls),
-      form(controls.form()),
-      Timer(controls.Timer()),
-      txtIIP(controls.txtIIP()),
-      cmdIname(controls.cmdIname()),
-      txtHIP(controls.txtHIP()),
-      cmdGetH(controls.cmdGetH()),
-      txtCIP(controls.txtCIP()),
-      cmdGetC(controls.cmdGetC()),
-      lblRefreshRate(controls.lblRefreshRate()),
-      sldRefresh(controls.sldRefresh()),
-      lblRealIP(controls.lblRealIP()),
-      cmdRetrieve(controls.cmdRetrieve()),
-      Winsock(controls.Winsock()),
-      chkStartup(controls.chkStartup()),
-      cmdSave(controls.cmdSave()),
-      cmdRestore(controls.cmdRestore()),
-      cmdOK(controls.cmdOK()),
-      cmdCancel(controls.cmdCancel()),
-      cmdQuit(controls.cmdQuit()),
-      mnuPopup(controls.mnuPopup()),
-      pictures(controls.Pictures()),
-      ImageList_(pictures) {
-    SetEvents();
+frmNetvikmain::frmNetvikmain(const MainServices& services, const MainControls& controls)
+    : MainControls(controls), services_(services), ImageList_(Pictures) {
+    BindEvents();
 }
 
-frmNetvikmain::~frmNetvikmain() { ClearEvents(); }
-
-void frmNetvikmain::SetEvents() {
-    form.Resize = [this] { Form_Resize(); };
-    form.QueryUnload = [this] { Form_QueryUnload(); };
-    Timer.Tick = [this] { Timer_Timer(); };
-    txtIIP.KeyPress = [this](std::int16_t& key) { txtIIP_KeyPress(key); };
-    txtHIP.KeyPress = [this](std::int16_t& key) { txtHIP_KeyPress(key); };
-    txtCIP.KeyPress = [this](std::int16_t& key) { txtCIP_KeyPress(key); };
-    sldRefresh.Scroll = [this] { sldRefresh_Scroll(); };
-    cmdSave.Click = [this] { cmdSave_Click(); };
-    cmdRestore.Click = [this] { cmdRestore_Click(); };
-    cmdOK.Click = [this] { cmdOK_Click(); };
-    cmdCancel.Click = [this] { cmdCancel_Click(); };
-    cmdQuit.Click = [this] { cmdQuit_Click(); };
-    cmdRetrieve.Click = [this] { cmdRetrieve_Click(); };
-    cmdGetH.Click = [this] { cmdGetH_Click(); };
-    cmdGetC.Click = [this] { cmdGetC_Click(); };
-    cmdIname.Click = [this] { cmdIname_Click(); };
-    Winsock.Connected = [this] { Winsock_Connect(); };
-    Winsock.DataArrival = [this](std::int32_t bytesTotal) { Winsock_DataArrival(bytesTotal); };
-}
-
-// The controls may outlive the window's logic: no event reaches it after.
-void frmNetvikmain::ClearEvents() {
-    form.Resize = form.QueryUnload = Timer.Tick = nullptr;
-    txtIIP.KeyPress = txtHIP.KeyPress = txtCIP.KeyPress = nullptr;
-    sldRefresh.Scroll = nullptr;
-    cmdSave.Click = cmdRestore.Click = cmdOK.Click = cmdCancel.Click = cmdQuit.Click = cmdRetrieve.Click = nullptr;
-    cmdGetH.Click = cmdGetC.Click = cmdIname.Click = nullptr;
-    Winsock.Connected = nullptr;
-    Winsock.DataArrival = nullptr;
+void frmNetvikmain::BindEvents() {
+    events_.Bind(form.Resize, [this] { Form_Resize(); });
+    events_.Bind(form.QueryUnload, [this] { Form_QueryUnload(); });
+    events_.Bind(Timer.Tick, [this] { Timer_Timer(); });
+    events_.Bind(txtIIP.KeyPress, [this](std::int16_t& key) { txtIIP_KeyPress(key); });
+    events_.Bind(txtHIP.KeyPress, [this](std::int16_t& key) { txtHIP_KeyPress(key); });
+    events_.Bind(txtCIP.KeyPress, [this](std::int16_t& key) { txtCIP_KeyPress(key); });
+    events_.Bind(sldRefresh.Scroll, [this] { sldRefresh_Scroll(); });
+    events_.Bind(cmdSave.Click, [this] { cmdSave_Click(); });
+    events_.Bind(cmdRestore.Click, [this] { cmdRestore_Click(); });
+    events_.Bind(cmdOK.Click, [this] { cmdOK_Click(); });
+    events_.Bind(cmdCancel.Click, [this] { cmdCancel_Click(); });
+    events_.Bind(cmdQuit.Click, [this] { cmdQuit_Click(); });
+    events_.Bind(cmdRetrieve.Click, [this] { cmdRetrieve_Click(); });
+    events_.Bind(cmdGetH.Click, [this] { cmdGetH_Click(); });
+    events_.Bind(cmdGetC.Click, [this] { cmdGetC_Click(); });
+    events_.Bind(cmdIname.Click, [this] { cmdIname_Click(); });
+    events_.Bind(Winsock.Connected, [this] { Winsock_Connect(); });
+    events_.Bind(Winsock.DataArrival, [this](std::int32_t bytesTotal) { Winsock_DataArrival(bytesTotal); });
+    events_.Bind(Winsock.Closed, [this] { Winsock_Close(); });
+    events_.Bind(Winsock.Resolved, [this](const std::string& address) { Winsock_Resolved(address); });
 }
 
 void frmNetvikmain::Form_Load() {
-    if (services_.application.PreviousInstance()) services_.application.End();
+    // Only one instance runs. A mark that was there already, or could not be
+    // made, may be a foreign program's of the same name: the running
+    // program's window decides then.
+    if (services_.application.ClaimInstanceMark() != platform::InstanceMark::Claimed &&
+        services_.application.OtherInstanceWindow()) {
+        services_.application.End();
+    }
 
-    gSysTray = std::make_unique<clsSysTray>(services_.shell, services_.winsock, ShownInTaskList);
+    gSysTray = std::make_unique<clsSysTray>(services_.shell);
     gSysTray->SourceWindow({form, Timer});
-    gSysTray->RButtonUp = [this] { gSysTray_RButtonUP(); };
+    events_.Bind(gSysTray->RButtonUp, [this] { gSysTray_RButtonUP(); });
+    events_.Bind(gSysTray->WentToTray, [this] { gSysTray_WentToTray(); });
+    events_.Bind(gSysTray->Restored, [this] { gSysTray_Restored(); });
 
     state_.VerdictTips = {monitor_texts::kConnectedTip, monitor_texts::kHostAnsweredTip,
                           monitor_texts::kComputerAnsweredTip};
     state_.CheckingEnabled = true;
 
-    // Before the settings are loaded: the design address, which Restore
-    // puts back when nothing is stored.
-    state_.AddressTexts[Internet] = txtIIP.Text();
-    cmdRestore_Click();
-    state_.AddressTexts[Host] = txtHIP.Text();
-    state_.AddressTexts[Computer] = txtCIP.Text();
+    // Before the settings are loaded: the panel's design, whose Internet
+    // address Restore puts back when nothing is stored.
+    PanelValues panel = PanelShown();
+    state_.AddressTexts[Internet] = panel.addresses[Internet];
+    if (const std::optional<PanelValues> restored = Restore()) {
+        panel = *restored;
+    } else {
+        panel.addresses[Internet] = state_.AddressTexts[Internet];
+    }
+    state_.AddressTexts[Host] = panel.addresses[Host];
+    state_.AddressTexts[Computer] = panel.addresses[Computer];
     // Without a stored choice, the box shows what the registry holds: a logon
     // entry that an installer wrote is there to be kept or removed.
-    if (lastRestoreMissedValue_ && services_.settings.HasLogonEntry()) chkStartup.SetValue(1);
-    state_.LoadAtStartup = static_cast<std::uint8_t>(chkStartup.Value() == 1 ? 1 : 0);
+    if (lastRestoreMissedValue_ && services_.settings.HasLogonEntry()) {
+        panel.loadAtStartup = 1;
+        chkStartup.SetValue(1);
+    }
+    state_.LoadAtStartup = static_cast<std::uint8_t>(panel.loadAtStartup == 1 ? 1 : 0);
 
     if (lastRestoreMissedValue_) {
         // First run: the user enters the addresses; nothing is checked until
@@ -98,9 +80,10 @@ void frmNetvikmain::Form_Load() {
         state_.AppliedSiteHostName = state_.SiteHostName;
         form.Show();
     } else {
-        state_.RefreshMinutes = static_cast<std::uint8_t>(sldRefresh.Value());
+        // The stored settings go into force as Ok puts the panel's.
+        state_.RefreshMinutes = static_cast<std::uint8_t>(panel.refreshRate);
         state_.MinutesLeft = state_.RefreshMinutes;
-        cmdOK_Click();
+        Apply(panel);
     }
 }
 
@@ -110,16 +93,26 @@ void frmNetvikmain::Form_Resize() {
             // No check has drawn the icon yet (a first start, or stored
             // addresses that Ok refused): it shows the program itself, so
             // that the user can find it and double-click it.
-            gSysTray->ChangeIcon(pictures.ProgramIcon());
+            gSysTray->ChangeIcon(Pictures.ProgramIcon());
             gSysTray->ChangeToolTip(monitor_texts::kMainCaption);
         }
         AbandonRetrieval();
         gSysTray->MinToSysTray();
+        // The panel's hold on the sockets library ends in the tray, as it
+        // does after Ok and Cancel.
+        services_.winsock.EndWinsock();
     } else if (form.Visible()) {
         // A hidden window's size changes (its creation, a state set while it
         // is in the tray) are not the panel's: it stays hidden.
         form.Show();
     }
+}
+
+void frmNetvikmain::gSysTray_WentToTray() { ShownInTaskList = false; }
+
+void frmNetvikmain::gSysTray_Restored() {
+    ShownInTaskList = true;
+    services_.winsock.StartWinsock();  // held while the panel is open
 }
 
 void frmNetvikmain::cmdQuit_Click() {

@@ -1,6 +1,4 @@
 #pragma once
-#include <memory>
-
 #include "addresses/frmGatewayIPs.h"
 #include "addresses/frmIAddress.h"
 #include "platform/Controls.h"
@@ -14,38 +12,43 @@ namespace netvik {
 // Positions of the tray menu's items.
 enum TrayMenuItem : int { mnoRefresh = 0, mnoDisable = 1, mnoSeperate = 2, mnoHide = 3, mnoQuit = 4 };
 
-// The main window's controls that its logic reads, changes or handles, each
-// handed over by its name: on Win32 the real controls of the panel, in tests
-// doubles in memory.
-class MainControls {
+// Loads the main window's dialogs on demand, with the main window as their
+// owner.
+class MainDialogs {
 public:
-    virtual ~MainControls() = default;
+    virtual ~MainDialogs() = default;
+    virtual platform::Loaded<GatewayIPsControls> LoadGatewayIPs() = 0;
+    virtual platform::Loaded<IAddressControls> LoadIAddress() = 0;
+};
 
-    virtual platform::Window& form() = 0;
-    virtual platform::Timer& Timer() = 0;
-    virtual const platform::Pictures& Pictures() = 0;  // the program's icon and the six tray icons
-    virtual platform::TextBox& txtIIP() = 0;
-    virtual platform::Button& cmdIname() = 0;
-    virtual platform::TextBox& txtHIP() = 0;
-    virtual platform::Button& cmdGetH() = 0;
-    virtual platform::TextBox& txtCIP() = 0;
-    virtual platform::Button& cmdGetC() = 0;
-    virtual platform::Label& lblRefreshRate() = 0;
-    virtual platform::Slider& sldRefresh() = 0;
-    virtual platform::Label& lblRealIP() = 0;
-    virtual platform::Button& cmdRetrieve() = 0;
-    virtual platform::TcpClient& Winsock() = 0;
-    virtual platform::CheckBox& chkStartup() = 0;
-    virtual platform::Button& cmdSave() = 0;
-    virtual platform::Button& cmdRestore() = 0;
-    virtual platform::Button& cmdOK() = 0;
-    virtual platform::Button& cmdCancel() = 0;
-    virtual platform::Button& cmdQuit() = 0;
-    virtual platform::PopupMenu& mnuPopup() = 0;
-
-    // The two dialogs, loaded on demand with the main window as their owner.
-    virtual std::unique_ptr<GatewayIPsControls> LoadGatewayIPs() = 0;
-    virtual std::unique_ptr<IAddressControls> LoadIAddress() = 0;
+// The main window's controls that its logic reads, changes or handles, by
+// name: on Win32 the real controls of the panel (app/MainWindow.cpp loads
+// them), in tests doubles in memory (tests/fakes/FakeSystem.h). A control
+// is declared here once, loaded in that order, and laid out in the
+// resources.
+struct MainControls {
+    platform::Window& form;
+    platform::Timer& Timer;
+    const platform::Pictures& Pictures;  // the program's icon and the six tray icons
+    platform::TextBox& txtIIP;
+    platform::Button& cmdIname;
+    platform::TextBox& txtHIP;
+    platform::Button& cmdGetH;
+    platform::TextBox& txtCIP;
+    platform::Button& cmdGetC;
+    platform::Label& lblRefreshRate;
+    platform::Slider& sldRefresh;
+    platform::Label& lblRealIP;
+    platform::Button& cmdRetrieve;
+    platform::TcpClient& Winsock;
+    platform::CheckBox& chkStartup;
+    platform::Button& cmdSave;
+    platform::Button& cmdRestore;
+    platform::Button& cmdOK;
+    platform::Button& cmdCancel;
+    platform::Button& cmdQuit;
+    platform::PopupMenu& mnuPopup;
+    MainDialogs& Dialogs;
 };
 
 }  // namespace netvik

@@ -12,6 +12,9 @@ inline constexpr char kDisabledTip[] = "Internet connection\rchecking disabled."
 
 inline constexpr char kMainCaption[] = "Netvik";
 
+// The refresh-rate label, followed by the slider's minutes.
+inline constexpr char kRefreshRatePrefix[] = "Refreshrate (minutes): ";
+
 // The tray menu's Disable item, as it reads after its first use.
 inline constexpr char kEnableCaption[] = "Enable";
 inline constexpr char kDisableCaption[] = "Disable";

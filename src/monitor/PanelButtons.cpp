@@ -1,15 +1,26 @@
 // The panel's Restore, Save, Ok and Cancel: the settings between the
 // controls, the state in force and the registry.
-#include <array>
-
-#include "addresses/AddressFields.h"
 #include "monitor/MonitorTexts.h"
 #include "monitor/frmNetvikmain.h"
-#include "net/AddressText.h"
 
 namespace netvik {
 
-void frmNetvikmain::cmdRestore_Click() {
+PanelValues frmNetvikmain::PanelShown() const {
+    return {{txtIIP.Text(), txtHIP.Text(), txtCIP.Text()}, sldRefresh.Value(), chkStartup.Value()};
+}
+
+void frmNetvikmain::ShowPanel(const PanelValues& values) {
+    txtIIP.SetText(values.addresses[Internet]);
+    txtHIP.SetText(values.addresses[Host]);
+    txtCIP.SetText(values.addresses[Computer]);
+    sldRefresh.SetValue(values.refreshRate);
+    chkStartup.SetValue(values.loadAtStartup);
+    ShowRefreshRate();
+}
+
+void frmNetvikmain::cmdRestore_Click() { Restore(); }
+
+std::optional<PanelValues> frmNetvikmain::Restore() {
     state_.SaveRequested = false;
     const std::optional<LoadedSettings> stored = services_.settings.Load();
     lastRestoreMissedValue_ = !stored || !stored->startupChoiceFound;
@@ -18,53 +29,42 @@ void frmNetvikmain::cmdRestore_Click() {
                                 platform::MessageIcon::Information);
         txtIIP.SetText(state_.AddressTexts[Internet]);
         state_.SiteHostName = DefaultSiteHostName;
-        return;
+        return std::nullopt;
     }
-    txtIIP.SetText(StoredAddressText(stored->Internet));
-    txtHIP.SetText(StoredAddressText(stored->Host));
-    txtCIP.SetText(StoredAddressText(stored->Computer));
-    sldRefresh.SetValue(stored->RefreshRate);
+    const PanelValues values = PanelValuesOf(*stored);
+    ShowPanel(values);
     state_.SiteHostName = stored->HostName;
-    chkStartup.SetValue(stored->LoadatStartup);
-    ShowRefreshRate();
+    return values;
 }
 
 void frmNetvikmain::cmdSave_Click() { state_.SaveRequested = true; }
 
 void frmNetvikmain::cmdCancel_Click() {
-    txtIIP.SetText(state_.AddressTexts[Internet]);
-    txtHIP.SetText(state_.AddressTexts[Host]);
-    txtCIP.SetText(state_.AddressTexts[Computer]);
-    sldRefresh.SetValue(state_.RefreshMinutes);
-    ShowRefreshRate();
+    ShowPanel({state_.AddressTexts, state_.RefreshMinutes, state_.LoadAtStartup});
     state_.MinutesLeft = state_.RefreshMinutes;
     state_.SiteHostName = state_.AppliedSiteHostName;
-    chkStartup.SetValue(state_.LoadAtStartup);
     AbandonRetrieval();
     BackToTray();
     state_.SaveRequested = false;
     services_.winsock.EndWinsock();
 }
 
-void frmNetvikmain::cmdOK_Click() {
+void frmNetvikmain::cmdOK_Click() { Apply(PanelShown()); }
+
+void frmNetvikmain::Apply(const PanelValues& panel) {
     form.Hide();
-    const std::array<const platform::TextBox*, kChainLength> boxes = {&txtIIP, &txtHIP, &txtCIP};
-    bool valid = true;
-    for (std::size_t p = 0; p < kChainLength; ++p) {
-        state_.ProbeAddresses[p] = AddressToLong(boxes[p]->Text());
-        valid = valid && state_.ProbeAddresses[p] != 0;
-    }
-    if (!valid) {
+    state_.ProbeAddresses = ProbeAddressesOf(panel.addresses);
+    if (!AllValid(state_.ProbeAddresses)) {
         ReportInvalidAddresses();
         return;
     }
-    for (std::size_t p = 0; p < kChainLength; ++p) state_.AddressTexts[p] = boxes[p]->Text();
-    state_.RefreshMinutes = static_cast<std::uint8_t>(sldRefresh.Value());
+    state_.AddressTexts = panel.addresses;
+    state_.RefreshMinutes = static_cast<std::uint8_t>(panel.refreshRate);
     state_.MinutesLeft = state_.RefreshMinutes;
     state_.AppliedSiteHostName = state_.SiteHostName;
     AbandonRetrieval();
     BackToTray();
-    if (state_.SaveRequested) StoreSettings();
+    if (state_.SaveRequested) StoreSettings(panel.loadAtStartup);
     cmdSave.SetEnabled(true);
     services_.winsock.EndWinsock();
 }
@@ -78,26 +78,25 @@ void frmNetvikmain::BackToTray() {
     }
 }
 
-void frmNetvikmain::StoreSettings() {
+void frmNetvikmain::StoreSettings(std::int16_t loadAtStartup) {
     SettingsStore& store = services_.settings;
-    StoredSettings settings;
-    settings.Internet = state_.AddressTexts[Internet];
-    settings.Host = state_.AddressTexts[Host];
-    settings.Computer = state_.AddressTexts[Computer];
-    settings.RefreshRate = state_.RefreshMinutes;
-    settings.HostName = state_.SiteHostName;
-    settings.LoadatStartup = chkStartup.Value();
-    std::int32_t failure = store.Save(settings);
+    std::int32_t failure =
+        store.Save({state_.AddressTexts[Internet], state_.AddressTexts[Host], state_.AddressTexts[Computer],
+                    state_.RefreshMinutes, state_.SiteHostName, loadAtStartup});
 
     // The logon entry follows the applied choice, which changes only when
     // the entry was really written or removed.
     std::int32_t logon = 0;
-    if (settings.LoadatStartup == 0 && state_.LoadAtStartup == 1) {
-        logon = store.RemoveLogonEntry();
-        if (logon == 0) state_.LoadAtStartup = 0;
-    } else if (settings.LoadatStartup == 1 && state_.LoadAtStartup == 0) {
-        logon = store.SetLogonEntry(services_.application.ExecutablePath());
-        if (logon == 0) state_.LoadAtStartup = 1;
+    switch (LogonChangeOf(loadAtStartup, state_.LoadAtStartup)) {
+        case LogonChange::Remove:
+            logon = store.RemoveLogonEntry();
+            if (logon == 0) state_.LoadAtStartup = 0;
+            break;
+        case LogonChange::Write:
+            logon = store.SetLogonEntry(services_.application.ExecutablePath());
+            if (logon == 0) state_.LoadAtStartup = 1;
+            break;
+        case LogonChange::None: break;
     }
     if (failure == 0) failure = logon;
     state_.SaveRequested = false;

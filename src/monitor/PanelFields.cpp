@@ -17,7 +17,9 @@ void frmNetvikmain::ReportInvalidAddresses() {
     ShowInvalidAddressesMessage(services_.messages);
     state_.SaveRequested = false;
     cmdSave.SetEnabled(false);
-    Timer.SetEnabled(false);
+    // No check runs while the settings are invalid; a retrieval that waits
+    // keeps its time-out, which the timer is meanwhile.
+    if (retrieval_ == Retrieval::Idle) Timer.SetEnabled(false);
     form.Show();
 }
 

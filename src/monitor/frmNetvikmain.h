@@ -1,13 +1,16 @@
 #pragma once
 #include <memory>
+#include <optional>
 
 #include "common/Bool16.h"
+#include "common/EventBindings.h"
 #include "monitor/ImageList.h"
 #include "monitor/MainControls.h"
+#include "monitor/ModalWindows.h"
+#include "monitor/PanelRules.h"
 #include "monitor/StateRecord.h"
 #include "net/modWinSock.h"
 #include "platform/Application.h"
-#include "platform/MessageBoxes.h"
 #include "platform/NetworkConfig.h"
 #include "platform/ShellNotify.h"
 #include "settings/SettingsStore.h"
@@ -18,7 +21,7 @@ namespace netvik {
 // What the main window uses of the system beyond its own controls.
 struct MainServices {
     platform::Application& application;
-    platform::MessageBoxes& messages;
+    ModalWindows& messages;  // the program's message boxes, and the main window's dialogs
     platform::ShellNotify& shell;
     modWinSock& winsock;
     SettingsStore& settings;
@@ -28,19 +31,19 @@ struct MainServices {
 
 // The main window: the program's one long-lived object. It owns the state
 // record, the tray icon and the timer, and its handlers carry the program's
-// behaviour; it sets them as its controls' events, which the platform runs.
+// behaviour: they gather from the controls, decide through the plain rules
+// (CheckRules.h, PanelRules.h) and apply. It binds them to its controls'
+// events, which the platform runs. Its controls are its own by name (the
+// struct it derives from).
 //
 // The handlers live in files named for what they hold: Lifecycle.cpp,
 // CheckCycle.cpp, TrayMenu.cpp, PanelFields.cpp, PanelButtons.cpp,
 // ExternalAddress.cpp and AddressButtons.cpp.
-class frmNetvikmain {
+class frmNetvikmain : private MainControls {
 public:
     static constexpr std::uint32_t kCountdownInterval = 60000;
 
-    frmNetvikmain(const MainServices& services, MainControls& controls);
-    ~frmNetvikmain();
-    frmNetvikmain(const frmNetvikmain&) = delete;
-    frmNetvikmain& operator=(const frmNetvikmain&) = delete;
+    frmNetvikmain(const MainServices& services, const MainControls& controls);
 
     // Start-up, the window's two states, and the ends of the program.
     void Form_Load();
@@ -72,9 +75,13 @@ public:
     void cmdRetrieve_Click();
     void Winsock_Connect();
     void Winsock_DataArrival(std::int32_t bytesTotal);
+    void Winsock_Close();
+    void Winsock_Resolved(const std::string& address);
 
-    // The tray menu.
+    // The tray icon and its menu.
     void gSysTray_RButtonUP();
+    void gSysTray_WentToTray();
+    void gSysTray_Restored();
     void mnoRefresh_Click();
     void mnoDisable_Click();
     void mnoQuit_Click();
@@ -87,69 +94,59 @@ public:
     clsSysTray& SysTray() { return *gSysTray; }
 
 private:
-    void SetEvents();
-    void ClearEvents();
+    void BindEvents();
 
     void CheckCycle();
     void ReportInvalidAddresses();
     void ShowRefreshRate();
+
+    // The panel's settings: as its controls show them, shown anew, and put
+    // in force (the Ok step, from the controls or, at start-up, from the
+    // stored settings themselves).
+    PanelValues PanelShown() const;
+    void ShowPanel(const PanelValues& values);
+    void Apply(const PanelValues& panel);
+    // Loads the stored settings into the panel; none when nothing is stored.
+    std::optional<PanelValues> Restore();
     // Runs a check (which puts the program into the tray) and restarts the
     // countdown when checking is enabled; else only goes to the tray.
     void BackToTray();
-    // Stores the settings in force and follows the start-at-logon choice;
-    // reports a refused write.
-    void StoreSettings();
+    // Stores the settings in force and follows the start-at-logon choice of
+    // the check box; reports a refused write.
+    void StoreSettings(std::int16_t loadAtStartup);
 
-    // The external-address retrieval: its time-out (a tick while the panel
-    // is open), its failure, and its end when the panel goes to the tray.
+    // The external-address retrieval: its result, its time-out (a tick while
+    // the panel is open), its failure, and its end when the panel goes to
+    // the tray.
+    void ShowExternalAddress(const std::string& address);
     void RetrievalTimedOut();
     void FailRetrieval();
     void AbandonRetrieval();
     // Closes the connection and gives the timer back to the countdown.
     void EndRetrieval();
-    // A host name's first address, with the sockets library held for the
-    // lookup whether or not the panel holds it.
+
+    // Runs a lookup with the sockets library held for it, whether or not the
+    // panel holds it: a host name's first address, this PC's first address
+    // or its second.
+    template <typename Lookup>
+    std::string WithSockets(Lookup lookup);
     std::string LookUp(const std::string& hostName);
-    // This PC's second address, likewise.
-    std::string LocalSecondAddress();
     // Loads and fills the gateway dialog when there are gateways to offer.
     void FindGateways(Bool16& found);
 
     MainServices services_;
-    MainControls& controls_;  // for the dialogs, loaded on demand
-
-    // The controls, by name.
-    platform::Window& form;
-    platform::Timer& Timer;
-    platform::TextBox& txtIIP;
-    platform::Button& cmdIname;
-    platform::TextBox& txtHIP;
-    platform::Button& cmdGetH;
-    platform::TextBox& txtCIP;
-    platform::Button& cmdGetC;
-    platform::Label& lblRefreshRate;
-    platform::Slider& sldRefresh;
-    platform::Label& lblRealIP;
-    platform::Button& cmdRetrieve;
-    platform::TcpClient& Winsock;
-    platform::CheckBox& chkStartup;
-    platform::Button& cmdSave;
-    platform::Button& cmdRestore;
-    platform::Button& cmdOK;
-    platform::Button& cmdCancel;
-    platform::Button& cmdQuit;
-    platform::PopupMenu& mnuPopup;
-    const platform::Pictures& pictures;
     ImageList ImageList_;
-
     StateRecord state_;
     Bool16 ShownInTaskList{true};  // a program shows in the task list until it says otherwise
     // The last value the restore step read was missing: nothing is stored,
     // or the settings lack the start-up choice. Start-up then opens the panel.
     bool lastRestoreMissedValue_ = false;
-    bool retrieving_ = false;  // an external-address retrieval is pending
+    // An external-address retrieval: none, waiting for the server, or
+    // looking up the host name the server reported.
+    enum class Retrieval { Idle, Waiting, Resolving } retrieval_ = Retrieval::Idle;
     std::unique_ptr<clsSysTray> gSysTray;
     std::unique_ptr<frmGatewayIPs> gatewayIPs_;  // loaded by FindGateways, unloaded by cmdGetH_Click
+    EventBindings events_;                       // last: its handlers go first
 };
 
 }  // namespace netvik

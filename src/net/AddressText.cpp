@@ -49,4 +49,52 @@ std::int32_t AddressToLong(std::string_view addressText) {
     return static_cast<std::int32_t>(packed);
 }
 
+HostText ClassifyHostText(std::string_view text) {
+    constexpr std::size_t kMaxName = 255;
+    if (text.empty() || text.size() > kMaxName) return HostText::Invalid;
+    bool digitsAndDots = true;
+    for (const char c : text) {
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        const bool digitOrDot = (c >= '0' && c <= '9') || c == '.';
+        if (!letter && !digitOrDot && c != '-') return HostText::Invalid;
+        digitsAndDots = digitsAndDots && digitOrDot;
+    }
+    if (!digitsAndDots) return HostText::Name;
+    return AddressToLong(text) != 0 ? HostText::Address : HostText::Invalid;
+}
+
+bool IsGlobalAddress(std::string_view addressText) {
+    const auto packed = static_cast<std::uint32_t>(AddressToLong(addressText));
+    if (packed == 0) return false;
+    // In written order, as a number: the first part the highest byte.
+    const std::uint32_t address =
+        (packed & 0xFF) << 24 | (packed >> 8 & 0xFF) << 16 | (packed >> 16 & 0xFF) << 8 | packed >> 24;
+    struct Range {
+        std::uint32_t base;
+        int prefix;
+    };
+    constexpr Range kSpecial[] = {
+        {0x00000000, 8},   // "this network"
+        {0x0A000000, 8},   // private
+        {0x64400000, 10},  // shared address space (carrier-grade NAT)
+        {0x7F000000, 8},   // loopback
+        {0xA9FE0000, 16},  // link-local
+        {0xAC100000, 12},  // private
+        {0xC0000000, 24},  // protocol assignments
+        {0xC0000200, 24},  // documentation
+        {0xC0586300, 24},  // 6to4 relay anycast
+        {0xC0A80000, 16},  // private
+        {0xC6120000, 15},  // benchmarking
+        {0xC6336400, 24},  // documentation
+        {0xCB007100, 24},  // documentation
+        {0xE0000000, 4},   // multicast
+        {0xF0000000, 4},   // reserved, and the broadcast address
+    };
+    for (const Range& range : kSpecial) {
+        const std::uint32_t mask = ~std::uint32_t{0} << (32 - range.prefix);
+        if ((address & mask) == range.base) return false;
+    }
+    return true;
+}
+
 }  // namespace netvik

@@ -11,4 +11,17 @@ namespace netvik {
 // "0.0.0.0" cannot be told from an invalid text.
 std::int32_t AddressToLong(std::string_view addressText);
 
+// What a text names a host by, as a server or the system reports it.
+enum class HostText {
+    Address,  // a dotted address that AddressToLong takes
+    Name,     // a host name: letters, digits, "-" and "." (at most 255), not digits and dots alone
+    Invalid,  // anything else: empty, "0.0.0.0", "1", blanks, control or non-ASCII characters
+};
+HostText ClassifyHostText(std::string_view text);
+
+// A dotted address that the Internet can reach: none of the private, shared,
+// loopback, link-local, documentation, benchmarking, multicast or reserved
+// ranges. False for any text that is no valid address.
+bool IsGlobalAddress(std::string_view addressText);
+
 }  // namespace netvik

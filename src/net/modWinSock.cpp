@@ -107,16 +107,28 @@ std::int16_t modWinSock::PingAddress(const std::int32_t& address, const std::int
     return status;
 }
 
-std::string modWinSock::GetLocalHostName(const Bool16& secondAddress) {
+std::optional<std::string> modWinSock::HostName() {
     char buffer[kHostNameBufferLength] = {};
-    if (hostNames_.GetHostName(buffer, kHostNameBufferLength) == -1) {
+    if (hostNames_.GetHostName(buffer, kHostNameBufferLength) == -1) return std::nullopt;
+    // The name is what stands before the first NUL, within the buffer.
+    return TrimBlanks(std::string(buffer, std::find(buffer, buffer + sizeof buffer, '\0')));
+}
+
+std::string modWinSock::GetLocalHostName(const Bool16& secondAddress) {
+    const std::optional<std::string> name = HostName();
+    if (!name) {
         messages_.Show(net_texts::kHostNameErrorPrefix + SignedNumber(hostNames_.LastError()),
                        net_texts::kApplicationTitle, platform::MessageIcon::None);
         return {};
     }
-    // The name is what stands before the first NUL, within the buffer.
-    const std::string name(buffer, std::find(buffer, buffer + sizeof buffer, '\0'));
-    return ResolveHostName(TrimBlanks(name), secondAddress.Raw() == -1 ? 1 : 0);
+    return ResolveHostName(*name, secondAddress.Raw() == -1 ? 1 : 0);
+}
+
+std::string modWinSock::LocalIP() {
+    const std::optional<std::string> name = HostName();
+    if (!name) return {};
+    std::string address = ResolveHostName(*name, 0);
+    return address == kUnresolved || address == kNoAddress ? std::string() : address;
 }
 
 std::string modWinSock::ResolveHostName(const std::string& hostName, std::uint8_t index) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/Bool16.h"
@@ -48,6 +49,10 @@ public:
     // the host name cannot be read.
     std::string GetLocalHostName(const Bool16& secondAddress);
 
+    // This PC's first address, silently: "" when its host name or an
+    // address for it cannot be had.
+    std::string LocalIP();
+
     // The dotted address at position index of the name's address list;
     // kUnresolved when the name cannot be resolved, kNoAddress when the list
     // has no IPv4 address at that position.
@@ -56,6 +61,9 @@ public:
     int PendingStartups() const { return startups_; }
 
 private:
+    // This PC's host name; none when the library cannot tell it.
+    std::optional<std::string> HostName();
+
     platform::SocketsLibrary& sockets_;
     platform::IcmpService& icmp_;
     platform::HostNames& hostNames_;

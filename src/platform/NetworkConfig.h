@@ -8,8 +8,8 @@ namespace netvik::platform {
 class NetworkConfig {
 public:
     virtual ~NetworkConfig() = default;
-    // The default gateways of the network adapters, as dotted texts, in the
-    // system's order; empty entries and "0.0.0.0" left out.
+    // The default gateways of the network adapters, as the system lists
+    // them (dotted texts, an empty one or "0.0.0.0" for an adapter without).
     virtual std::vector<std::string> DefaultGateways() = 0;
 };
 

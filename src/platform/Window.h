@@ -40,4 +40,17 @@ public:
     std::function<void()> QueryUnload;
 };
 
+// What keeps a window that is loaded on demand alive, with its controls; its
+// logic uses the controls through the struct of references that comes with it.
+class LoadedWindow {
+public:
+    virtual ~LoadedWindow() = default;
+};
+
+template <typename Controls>
+struct Loaded {
+    std::unique_ptr<LoadedWindow> window;
+    Controls controls;
+};
+
 }  // namespace netvik::platform

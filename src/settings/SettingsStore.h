@@ -4,13 +4,9 @@
 #include <string>
 
 #include "platform/Application.h"
-#include "settings/modWinReg.h"
+#include "registry/modWinReg.h"
 
 namespace netvik {
-
-// A well-known web site that answers echo requests: the web-site name when
-// nothing is stored.
-inline constexpr char DefaultSiteHostName[] = "www.wikipedia.org";
 
 // The program's settings as they are kept between runs.
 struct StoredSettings {
@@ -68,10 +64,6 @@ private:
 
     modWinReg& registry_;
 };
-
-// The stored refresh rate as minutes: a number is rounded and put at the
-// nearest value from 1 to 15; anything else, an empty text included, gives 1.
-std::int32_t RefreshRateFromText(const std::string& text);
 
 // The stored start-up choice as the check box's value: exactly "1" checks it.
 std::int16_t LoadAtStartupFromText(const std::string& text);

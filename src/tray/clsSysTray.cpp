@@ -21,8 +21,7 @@ private:
 
 }  // namespace
 
-clsSysTray::clsSysTray(platform::ShellNotify& shell, modWinSock& winsock, Bool16& ShownInTaskList)
-    : shell_(shell), winsock_(winsock), ShownInTaskList_(ShownInTaskList) {
+clsSysTray::clsSysTray(platform::ShellNotify& shell) : shell_(shell) {
     record_.cbSize = sizeof(platform::NotifyIconData);
     record_.uID = kIconId;
     record_.uFlags = kFlags;
@@ -42,7 +41,7 @@ void clsSysTray::MinToSysTray() {
     Notify(platform::NotifyMessage::Add);
     shown_ = true;
     if (sourceWindow_ != nullptr) sourceWindow_->Hide();
-    ShownInTaskList_ = false;
+    if (WentToTray) WentToTray();
 }
 
 void clsSysTray::RemoveFromSysTray() {
@@ -97,10 +96,9 @@ void clsSysTray::OnTaskbarCreated() {
 void clsSysTray::RestoreFromSysTray() {
     if (checkTimer_ != nullptr) checkTimer_->SetEnabled(false);
     if (sourceWindow_ != nullptr) sourceWindow_->SetState(platform::WindowState::Normal);
-    ShownInTaskList_ = true;
     RemoveFromSysTray();
     if (sourceWindow_ != nullptr) sourceWindow_->Show();
-    winsock_.StartWinsock();
+    if (Restored) Restored();
 }
 
 }  // namespace netvik

@@ -4,8 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "common/Bool16.h"
-#include "net/modWinSock.h"
 #include "platform/ShellNotify.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
@@ -29,9 +27,7 @@ public:
     static constexpr std::int32_t kLeftDoubleClick = 0x203;
     static constexpr std::int32_t kRightButtonUp = 0x205;
 
-    // ShownInTaskList is the application-wide flag that the icon clears when
-    // the program goes into the tray and sets when the panel comes back.
-    clsSysTray(platform::ShellNotify& shell, modWinSock& winsock, Bool16& ShownInTaskList);
+    explicit clsSysTray(platform::ShellNotify& shell);
     ~clsSysTray() override;
     clsSysTray(const clsSysTray&) = delete;
     clsSysTray& operator=(const clsSysTray&) = delete;
@@ -46,6 +42,11 @@ public:
 
     // Raised when the right mouse button is released over the icon.
     std::function<void()> RButtonUp;
+    // Raised when the program has gone into the tray (it leaves the task
+    // list), and when a double-click has brought the window back (it shows
+    // in the task list again, and holds the sockets library while open).
+    std::function<void()> WentToTray;
+    std::function<void()> Restored;
 
     const platform::NotifyIconData& Record() const { return record_; }
 
@@ -58,8 +59,6 @@ private:
     bool Notify(platform::NotifyMessage message);
 
     platform::ShellNotify& shell_;
-    modWinSock& winsock_;
-    Bool16& ShownInTaskList_;
     platform::Window* sourceWindow_ = nullptr;
     platform::Timer* checkTimer_ = nullptr;
     std::unique_ptr<platform::TrayHook> pichook_;

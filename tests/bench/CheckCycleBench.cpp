@@ -104,8 +104,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const int answeredCycles = 200;
     const int silentCycles = 10;
 
-    win32::Win32Application application;
-    win32::Win32MessageBoxes messages;
+    app::MainWindow window(instance);
+    win32::Win32Application application(app::MainWindow::kClassName);
+    win32::Win32MessageBoxes systemBoxes(window.Hwnd());
+    ModalWindows messages(systemBoxes, window.Controls().form);
     win32::Win32Sockets sockets;
     win32::Win32HostNames hostNames;
     win32::Win32Icmp realIcmp;
@@ -117,8 +119,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     modWinReg registry(registryCalls);
     SettingsStore settings(registry);
     win32::Win32NetworkConfig network;
-    app::MainWindow window(instance);
-    frmNetvikmain form(MainServices{application, messages, shell, winsock, settings, registry, network}, window);
+    frmNetvikmain form(MainServices{application, messages, shell, winsock, settings, registry, network},
+                       window.Controls());
     // Stored settings, so that the start goes straight to the tray.
     for (const auto& [name, value] : {std::pair<const char*, const char*>{"Internet", "127.0.0.1"},
                                       {"Host", "127.0.0.2"},

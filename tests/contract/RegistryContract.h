@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "settings/modWinReg.h"
+#include "registry/modWinReg.h"
 
 namespace netvik {
 

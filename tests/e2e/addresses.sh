@@ -17,33 +17,19 @@ e2e_test "$0" "$@"
 NETTRANS='HKLM\System\CurrentControlSet\Services\Class\NetTrans'
 CB_SETCURSEL=0x014E
 
-item() { trayctl item "$1" "$2" | sed 's/^hwnd=\([^ ]*\).*/\1/'; }
-text() { trayctl text "$(item "$1" "$2")"; }
-field() { trayctl item "$1" "$2" | sed -n "s/.* $3=\([^ ]*\).*/\1/p"; }
 # The screen rectangle of a control as "LEFT TOP WIDTH HEIGHT".
 box() { field "$1" "$2" rect | awk -F, '{ print $1, $2, $3 - $1, $4 - $2 }'; }
 # Presses a button of the panel that opens a dialog; prints the dialog.
 open_dialog() { trayctl click-button "$(item "$main" "$1")" -wait 5000 | sed -n 's/^modal //p'; }
-press() { trayctl click-button "$(item "$1" "$2")" >/dev/null; }
-message() { trayctl msgbox -pid "$NETVIK_PID" -timeout 10000 || true; }
-dismiss() { trayctl msgbox-ok "$(sed 's/^msgbox hwnd=\([^ ]*\).*/\1/' <<<"$1")" >/dev/null; }
-gone() {
-    local i
-    for ((i = 0; i < 50; i++)); do
-        trayctl title "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
+# Waits up to 5 s for a window to be gone.
+gone() { eventually 5 not trayctl title "$1" >/dev/null 2>&1; }
 
 netvik_store_settings 127.0.0.1 127.0.0.1 127.0.0.1
 trayctl reg-set "$NETTRANS\\0000" DefaultGateway 192.168.0.1 >/dev/null
 trayctl reg-set "$NETTRANS\\0001" DefaultGateway '10.0.0.1,10.0.0.2' >/dev/null
 netvik_start addresses
-trayctl wait-count 1 20000 >/dev/null || true
-trayctl click '#0' double >/dev/null
+open_panel || true
 main=$(netvik_main_window)
-wait_visible "$main" || true
 
 # --- Host "Get": the registry's gateways
 dialog=$(open_dialog 1006)
@@ -52,7 +38,7 @@ e2e_check "the dialog's caption" test "$(trayctl text "$dialog")" = 'Gateway(s) 
 e2e_check "the instruction" test "$(text "$dialog" 103)" = 'Select a Gateway from the list below.'
 e2e_check "the first gateway is preselected" test "$(text "$dialog" 100)" = 192.168.0.1
 e2e_check "the buttons" test "$(text "$dialog" 2)|$(text "$dialog" 1)" = '&Cancel|&Ok'
-tab_order=$(trayctl children "$dialog" | grep ' tabstop=1 ' | sed 's/.* id=\([0-9]*\) .*/\1/' | paste -sd' ')
+tab_order=$(tab_order "$dialog")
 e2e_check "tab order: list, Cancel, Ok ($tab_order)" test "$tab_order" = "100 2 1"
 read -r list_x list_y list_w _ <<<"$(box "$dialog" 100)"
 read -r cancel_x cancel_y cancel_w cancel_h <<<"$(box "$dialog" 2)"
@@ -127,6 +113,8 @@ press "$dialog" 1
 box=$(message)
 e2e_check "a name that cannot resolve: \"Can' t resolve host!\"" \
     grep -qF "text=\"Can' t resolve host!\"" <<<"$box"
+owner=$(window_field "$(field_in hwnd "$box")" owner)
+e2e_check "its message belongs to the dialog, not the panel under it" test "$owner" = "$dialog"
 dismiss "$box"
 press "$dialog" 101
 e2e_check "Default: the default site" test "$(text "$dialog" 100)" = www.wikipedia.org
@@ -137,14 +125,10 @@ press "$dialog" 1
 box=$(message)
 e2e_check "an empty name: \"No hostname given!\"" grep -qF 'text="No hostname given!"' <<<"$box"
 dismiss "$box"
-trayctl post "$dialog" 0x0010 0 0 >/dev/null  # WM_CLOSE: the close box
+close_window "$dialog"
 e2e_check "the close box closes it like Cancel" gone "$dialog"
 e2e_check "nothing changed" test "$(text "$main" 1002)" = 127.0.0.1
 
-tray_quit() {
-    trayctl post "$main" 0x0010 0 0 >/dev/null
-    netvik_wait_exit || true
-}
-tray_quit
+netvik_close
 echo "screenshots and logs: $E2E_OUT"
 e2e_summary

@@ -1,6 +1,7 @@
 # shellcheck shell=bash
-# Shared steps of the end-to-end tests: checks, the sandbox network's hosts,
-# and starting, reading and ending the real Netvik.exe. A test script starts
+# Shared steps of the end-to-end tests: checks, waiting, the sandbox
+# network's hosts, and starting, reading, driving and ending the real
+# Netvik.exe. A test script starts
 #   . "$here/e2e-lib.sh"
 #   e2e_test "$0" "$@"     # NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 # which runs it inside a sandbox network of its own (tests/lib/sandbox-net.sh)
@@ -36,8 +37,25 @@ not() { ! "$@"; }
 now_ms() { date +%s%3N; }
 trayctl() { wine "$TRAYCTL_EXE" "$@"; }
 
+# --- waiting
+# eventually SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds
+# (then succeeds) or SECONDS have passed (then fails).
+eventually() {
+    local deadline=$(($(now_ms) + $1 * 1000))
+    shift
+    until "$@"; do
+        (($(now_ms) < deadline)) || return 1
+        sleep 0.1
+    done
+}
+# prints TEXT COMMAND...: COMMAND's output is TEXT.
+prints() { [ "$("${@:2}")" = "$1" ]; }
+# ended PID: the process PID (a child of this shell) has ended.
+ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# --- the test's world
 # Names for the test's own /etc/hosts, one "ADDRESS NAME..." line each; call
-# it before e2e_test.
+# it before e2e_test (or e2e_sandbox).
 e2e_hosts() {
     [ "${NETVIK_IN_SANDBOX_NET:-}" = 1 ] && return 0
     E2E_HOSTS=$(mktemp)
@@ -45,18 +63,24 @@ e2e_hosts() {
     export E2E_HOSTS
 }
 
+# Runs SCRIPT ARGUMENT... again inside a sandbox network of its own (with
+# E2E_HOSTS, a hosts file of the test's own, as its /etc/hosts) and exits
+# with its status; inside one, returns at once.
+e2e_sandbox() {
+    [ "${NETVIK_IN_SANDBOX_NET:-}" = 1 ] && return 0
+    local status=0
+    "$E2E_LIB_DIR/../lib/sandbox-net.sh" ${E2E_HOSTS:+--hosts "$E2E_HOSTS"} -- "$@" || status=$?
+    [ -z "${E2E_HOSTS:-}" ] || rm -f "$E2E_HOSTS"
+    exit "$status"
+}
+
 # The common start of a test script: e2e_test SCRIPT NETVIK.exe TRAYCTL.exe
-# PREFIX OUTDIR. Outside a sandbox network it runs SCRIPT again inside one
-# (with E2E_HOSTS, a hosts file of the test's own, as its /etc/hosts);
-# inside, it sets up the test's world (e2e_begin) from the booted PREFIX.
+# PREFIX OUTDIR. It runs SCRIPT inside a sandbox network (e2e_sandbox), and
+# there sets up the test's world (e2e_begin) from the booted PREFIX.
 e2e_test() {
-    local script=$1
-    shift
-    if [ "${NETVIK_IN_SANDBOX_NET:-}" != 1 ]; then
-        exec "$E2E_LIB_DIR/../lib/sandbox-net.sh" ${E2E_HOSTS:+--hosts "$E2E_HOSTS"} -- "$script" "$@"
-    fi
-    export NETVIK_EXE=$1 TRAYCTL_EXE=$2 E2E_OUT=$4
-    e2e_begin "$3"
+    e2e_sandbox "$@"
+    export NETVIK_EXE=$2 TRAYCTL_EXE=$3 E2E_OUT=$5
+    e2e_begin "$4"
 }
 
 # Sets up a test's world: a private Xvfb, a copy of the booted prefix
@@ -77,8 +101,6 @@ e2e_begin() {
     fi
     WINE_ENV_SHELL_DEBUG=-all,+systray wine_env_start_shell "$TRAYCTL_EXE" "$E2E_OUT/shell.log"
 }
-
-ICONS=$(cd "$E2E_LIB_DIR/../../src/app/icons" && pwd)
 
 # --- hosts of the sandbox network
 # An address that answers echo requests: this namespace holds it.
@@ -118,35 +140,76 @@ netvik_start() {
     NETVIK_UNIX_PID=$!
     local main
     main=$(netvik_main_window)
-    NETVIK_PID=$(trayctl windows | grep "^hwnd=$main " | sed -n 's/.* pid=\([0-9]*\).*/\1/p')
+    NETVIK_PID=$(window_field "$main" pid)
 }
-
 # The main window's handle, waiting for it to exist.
 netvik_main_window() { trayctl find -class NetvikMainWindow -timeout 20000 | head -n 1; }
-
-# Waits for the program's process to end.
+# Waits up to 20 s for the program's process to end.
 netvik_wait_exit() {
-    local i
-    for ((i = 0; i < 200; i++)); do
-        kill -0 "$NETVIK_UNIX_PID" 2>/dev/null || { wait "$NETVIK_UNIX_PID" 2>/dev/null || true; return 0; }
-        sleep 0.1
-    done
-    return 1
+    eventually 20 ended "$NETVIK_UNIX_PID" || return 1
+    wait "$NETVIK_UNIX_PID" 2>/dev/null || true
 }
-
-# A window's visibility as trayctl lists it (1 or 0).
-window_visible() { trayctl windows | grep "hwnd=$1 " | sed -n 's/.* visible=\([01]\).*/\1/p'; }
-
-# Waits up to 5 s for a window to be visible.
-wait_visible() {
-    local i
-    for ((i = 0; i < 25; i++)); do
-        [ "$(window_visible "$1")" = 1 ] && return 0
-        sleep 0.2
-    done
-    return 1
+# Closes the main window, as the system does at shutdown, and waits for the
+# program to end.
+netvik_close() {
+    close_window "$(netvik_main_window)"
+    netvik_wait_exit || true
 }
+# Opens the panel from the tray: waits for the icon, double-clicks it and
+# waits up to 5 s for the panel to show.
+open_panel() {
+    trayctl wait-count 1 20000 >/dev/null || true
+    trayctl click '#0' double >/dev/null
+    wait_visible "$(netvik_main_window)"
+}
+# Right-clicks the tray icon and prints the window of the menu it opens.
+open_menu() {
+    trayctl click '#0' right >/dev/null
+    trayctl menu -pid "$NETVIK_PID" -timeout 5000 | head -n 1 | sed 's/ .*//; s/^hwnd=//'
+}
+# message [MS [OPTION...]]: waits up to MS (10000) for a message box of the
+# program (trayctl msgbox OPTIONs narrow it) and prints its line, or nothing.
+message() { trayctl msgbox -pid "$NETVIK_PID" -timeout "${1:-10000}" "${@:2}" || true; }
+# dismiss BOX: presses OK in the message box whose line message printed.
+dismiss() { trayctl msgbox-ok "$(field_in hwnd "$1")" >/dev/null; }
+# stored KEY NAME: a registry value as trayctl prints it (escaped), or
+# nothing when it is missing.
+stored() { trayctl reg-get "$1" "$2" 2>/dev/null | sed -n 's/.* data="\(.*\)"$/\1/p' || true; }
 
+# --- windows and controls
+# field_in NAME LINE: the value of NAME=... in a line of trayctl's fields.
+field_in() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<" $2"; }
+# window_field HWND NAME: a field of a window as trayctl windows lists it.
+window_field() {
+    local line
+    line=$(trayctl windows | grep "^hwnd=$1 ") || return
+    field_in "$2" "$line"
+}
+# window_visible HWND: 1 when the window is visible, else 0.
+window_visible() { window_field "$1" visible; }
+# wait_visible HWND: waits up to 5 s for the window to be visible.
+wait_visible() { eventually 5 prints 1 window_visible "$1"; }
+# close_window HWND: closes a window as its close box does (WM_CLOSE).
+close_window() { trayctl post "$1" 0x0010 0 0 >/dev/null; }
+# minimise HWND: as the window's minimise box does (WM_SYSCOMMAND, SC_MINIMIZE).
+minimise() { trayctl post "$1" 0x0112 0xF020 0 >/dev/null; }
+# field WINDOW ID NAME: a field of WINDOW's control ID as trayctl item shows it.
+field() {
+    local line
+    line=$(trayctl item "$1" "$2") || return
+    field_in "$3" "$line"
+}
+# item WINDOW ID: the handle of WINDOW's control ID.
+item() { field "$1" "$2" hwnd; }
+# text WINDOW ID: the text of WINDOW's control ID.
+text() { trayctl text "$(item "$1" "$2")"; }
+# press WINDOW ID: clicks WINDOW's button ID.
+press() { trayctl click-button "$(item "$1" "$2")" >/dev/null; }
+# tab_order WINDOW: the ids of the controls Tab stops at, in order.
+tab_order() { trayctl children "$1" | grep ' tabstop=1 ' | sed 's/.* id=\([0-9]*\) .*/\1/' | paste -sd' '; }
+
+# --- the tray icon's picture
+ICONS=$(cd "$E2E_LIB_DIR/../../src/app/icons" && pwd)
 # The colour of the tray icon ICON (#INDEX) at its centre, on screen.
 icon_colour_on_screen() {
     local shot=$1 geometry w h x y
@@ -167,5 +230,5 @@ icon_colour_in_file() {
     local ico=$1 frame
     # The last 16 x 16 frame of the file is its 32-bit image.
     frame=$(identify -format '%p %wx%h\n' "$ico" | awk '$2 == "16x16" { last = $1 } END { print last }')
-    wine_env_pixel "$ico[$frame]" 8 8
+    wine_env_pixel "${ico}[$frame]" 8 8
 }

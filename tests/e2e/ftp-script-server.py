@@ -4,14 +4,23 @@ answers the client's four pipelined lines in the way MODE says, for every
 connection, until it is killed.
 
 usage: ftp-script-server.py MODE
-  pieces     a good reply, one byte at a time
-  greeting   "221" inside the greeting and inside the client's address
-  hostname   a host name after "Connected to "
-  noaddress  a goodbye without any "Connected to "
-  endless    text without end, never a goodbye
-  silent     accepts, reads, never answers
+  pieces        a good reply, one byte at a time
+  greeting      "221" inside the greeting and inside the client's address
+  hostname      a host name after "Connected to "
+  slowname      a host name that only a name server answers, and one on
+                127.0.0.1:53 that never does
+  unresolvable  a host name that nothing resolves
+  nul           a NUL inside the address
+  trailing      an address only after the goodbye's line, in the same segment
+  noaddress     a goodbye without any "Connected to "
+  endless       text without end, never a goodbye
+  nogoodbye     a good reply without the goodbye, then the connection closed
+  close         accepts, then closes at once
+  reset         half a reply, then a reset
+  silent        accepts, reads, never answers
 """
 import socket
+import struct
 import sys
 import threading
 import time
@@ -34,6 +43,22 @@ def serve(connection, mode):
                     "220 Welcome.", "220 Server 221 ready.").encode())
             elif mode == "hostname":
                 connection.sendall(GOOD.format(client="localhost").encode())
+            elif mode == "slowname":
+                connection.sendall(GOOD.format(client="slow.example").encode())
+            elif mode == "unresolvable":
+                connection.sendall(GOOD.format(client="no-such-host.invalid").encode())
+            elif mode == "nul":
+                connection.sendall(GOOD.format(client="1.2\0.3.4").encode())
+            elif mode == "trailing":
+                connection.sendall(b"220 Welcome.\r\n221 Goodbye.\r\nConnected to 6.6.6.6\r\n")
+            elif mode == "nogoodbye":
+                connection.sendall(GOOD.replace("221 Goodbye.\r\n", "").format(client="127.0.0.1").encode())
+            elif mode == "close":
+                pass
+            elif mode == "reset":
+                connection.sendall(GOOD[:60].encode())
+                time.sleep(0.2)
+                connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
             elif mode == "noaddress":
                 connection.sendall(b"220 Welcome.\r\n211 No status here.\r\n221 Goodbye.\r\n")
             elif mode == "endless":
@@ -47,8 +72,18 @@ def serve(connection, mode):
             pass  # the client closed the connection
 
 
+def silent_name_server():
+    """Reads every query on 127.0.0.1:53 and answers none."""
+    server = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+    server.bind(("127.0.0.1", 53))
+    while True:
+        server.recv(4096)
+
+
 def main():
     mode = sys.argv[1]
+    if mode == "slowname":
+        threading.Thread(target=silent_name_server, daemon=True).start()
     listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
     listener.bind(("127.0.0.1", 21))

@@ -21,12 +21,10 @@ NETWORK_ERROR='Network error. Check networkcard,\rcable, host, networksettings.'
 DISABLED='Internet connection\rchecking disabled.'
 DISABLED_MESSAGE='Netvik is currently set to disabled!\r\rIf you want to enable Netvik, click\ron Enable in the popupmenu.'
 
-# Opens the tray menu with a right-click and prints its window.
-open_menu() {
-    trayctl click '#0' right >/dev/null
-    trayctl menu -pid "$NETVIK_PID" -timeout 5000 | head -n 1 | sed 's/ .*//; s/^hwnd=//'
-}
-menu_texts() { trayctl menu-items "$1" | sed 's/.* text="\(.*\)"$/\1/' | paste -sd'|'; }
+# The text="..." of each trayctl line read.
+texts() { sed 's/.* text="\(.*\)"$/\1/'; }
+# The items of a menu, "|" between them.
+menu_texts() { trayctl menu-items "$1" | texts | paste -sd'|'; }
 
 # --- the menu
 net_reset
@@ -59,10 +57,10 @@ menu=$(open_menu)
 e2e_check "the item now reads Enable" test "$(menu_texts "$menu")" = '&Refresh|Enable||&Hide|&Quit'
 
 trayctl menu-choose "$menu" 0 >/dev/null  # Refresh while disabled
-box=$(trayctl msgbox -pid "$NETVIK_PID" -title 'Netvik disabled' -timeout 5000) || true
+box=$(message 5000 -title 'Netvik disabled')
 e2e_check "Refresh while disabled: the message, exact" grep -qF "text=\"$DISABLED_MESSAGE\"" <<<"$box"
 e2e_check "Refresh while disabled: exclamation icon" grep -q "icon=warning" <<<"$box"
-trayctl msgbox-ok "$(sed 's/^msgbox hwnd=\([^ ]*\).*/\1/' <<<"$box")" >/dev/null
+dismiss "$box"
 e2e_check "Refresh while disabled: icon and tip stay" trayctl wait-tip "$DISABLED" 1000
 
 menu=$(open_menu)
@@ -78,8 +76,6 @@ e2e_check "Quit ends the program" netvik_wait_exit
 netvik_start panel
 trayctl wait-tip "$CONNECTED" 20000 >/dev/null
 main=$(netvik_main_window)
-# A field of trayctl focus's line: field_in NAME LINE.
-field_in() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<" $2"; }
 # The hidden panel holds no keyboard focus: no edit box's caret blinks while
 # the program waits in the tray.
 focus=$(trayctl focus "$main")
@@ -89,10 +85,12 @@ trayctl click '#0' double >/dev/null
 e2e_check "double-click opens the panel" wait_visible "$main"
 e2e_check "the panel's caption" test "$(trayctl text "$main")" = Netvik
 
+# The panel's controls, listed once: field_of ID NAME and text_of ID read
+# that listing as field and text read a live control.
 trayctl children "$main" >"$E2E_OUT/controls.txt"
 control() { grep " id=$1 " "$E2E_OUT/controls.txt"; }
-field_of() { control "$1" | sed -n "s/.* $2=\([^ ]*\).*/\1/p"; }
-text_of() { control "$1" | sed 's/.* text="\(.*\)"$/\1/'; }
+field_of() { field_in "$2" "$(control "$1")"; }
+text_of() { control "$1" | texts; }
 expect_control() {  # ID CLASS TEXT
     e2e_check "control $1 is a $2 reading \"$3\"" \
         test "$(field_of "$1" class)|$(text_of "$1")" = "\"$2\"|$3"
@@ -129,14 +127,14 @@ for box in 1002 1005 1008; do
 done
 e2e_check "slider: 1 to 15, steps 1 and 5, a tick per minute, at 1" \
     test "$(field_of 1011 min) $(field_of 1011 max) $(field_of 1011 line) $(field_of 1011 page) $(field_of 1011 tics) $(field_of 1011 pos)" = "1 15 1 5 15 1"
-tab_order=$(grep ' tabstop=1 ' "$E2E_OUT/controls.txt" | sed 's/.* id=\([0-9]*\) .*/\1/' | paste -sd' ')
+tab_order=$(tab_order "$main")
 # txtIIP cmdIname txtHIP cmdGetH txtCIP cmdGetC sldRefresh, then Retrieve,
 # the check box, Save, Restore, Ok, Cancel and Quit.
 e2e_check "tab order ($tab_order)" \
     test "$tab_order" = "1002 1003 1005 1006 1008 1009 1011 1014 1015 1017 1018 1020 1021 1022"
 
 trayctl tips-of "$NETVIK_PID" >"$E2E_OUT/tips.txt"
-tip_of() { grep " id=$1 " "$E2E_OUT/tips.txt" | sed 's/.* text="\(.*\)"$/\1/'; }
+tip_of() { grep " id=$1 " "$E2E_OUT/tips.txt" | texts; }
 e2e_check "tooltip of txtIIP" test "$(tip_of 1002)" = 'IP of a fast and reliable internetsite (not your own internet IP!).'
 e2e_check "tooltip of txtHIP" test "$(tip_of 1005)" = 'Network IP of the PC through which you are connected to the internet.'
 e2e_check "tooltip of txtCIP" test "$(tip_of 1008)" = 'Network IP of this PC.'
@@ -144,7 +142,7 @@ e2e_check "tooltip of sldRefresh" test "$(tip_of 1011)" = 'Time to pass before c
 e2e_check "tooltip of cmdRetrieve" test "$(tip_of 1014)" = 'Retrieve the Real IP address.'
 e2e_check "five tooltips" test "$(wc -l <"$E2E_OUT/tips.txt")" = 5
 
-trayctl hover "$(control 1002 | sed 's/^hwnd=\([^ ]*\).*/\1/')" >/dev/null
+trayctl hover "$(item "$main" 1002)" >/dev/null
 shown=$(trayctl tooltip-visible "$NETVIK_PID" -timeout 5000) || true
 e2e_check "hovering over txtIIP shows its tooltip" \
     grep -qF 'text="IP of a fast and reliable internetsite (not your own internet IP!)."' <<<"$shown"
@@ -152,7 +150,7 @@ wine_env_screenshot "$E2E_OUT/panel.png"
 
 # Focus and selection are where the user left them when the panel comes back
 # from the tray: the caret two characters from the end of the host's box.
-host_box=$(control 1005 | sed 's/^hwnd=\([^ ]*\).*/\1/')
+host_box=$(item "$main" 1005)
 for ((i = 0; i < 20; i++)); do  # Tab, as a user would, to the host's box
     focus=$(trayctl focus "$main")
     [ "$(field_in id "$focus")" = 1005 ] && break
@@ -162,7 +160,7 @@ for key in VK_END VK_LEFT VK_LEFT; do trayctl key "$host_box" "$key" >/dev/null;
 focus=$(trayctl focus "$main")
 e2e_check "the caret in the host's box, two from the end ($focus)" \
     test "$(field_in id "$focus") $(field_in sel "$focus")" = "1005 7,7"
-trayctl post "$main" 0x0112 0xF020 0 >/dev/null  # WM_SYSCOMMAND, SC_MINIMIZE
+minimise "$main"
 trayctl wait-tip "$CONNECTED" 10000 >/dev/null
 focus=$(trayctl focus "$main")
 e2e_check "minimised to the tray: the panel keeps no focus, no caret ($focus)" \
@@ -173,8 +171,7 @@ focus=$(trayctl focus "$main")
 e2e_check "shown again: focus, selection and caret as they were ($focus)" \
     test "$(field_in id "$focus") $(field_in sel "$focus") $(field_in caret "$focus")" = "1005 7,7 $host_box"
 
-quit=$(control 1022 | sed 's/^hwnd=\([^ ]*\).*/\1/')
-trayctl click-button "$quit" >/dev/null || true
+press "$main" 1022 || true
 e2e_check "the panel's Quit ends the program" netvik_wait_exit
 
 echo "screenshots and logs: $E2E_OUT"

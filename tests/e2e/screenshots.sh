@@ -9,13 +9,11 @@
 # usage: screenshots.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-if [ "${NETVIK_IN_SANDBOX_NET:-}" != 1 ]; then
-    # The program's FTP server name stays inside the sandbox: 127.0.0.1.
-    SCREENSHOTS_HOSTS=$(mktemp)
-    export SCREENSHOTS_HOSTS
-    printf '127.0.0.1 localhost ftp.gnu.org\n' >"$SCREENSHOTS_HOSTS"
-    exec "$here/../lib/sandbox-net.sh" --hosts "$SCREENSHOTS_HOSTS" -- "$0" "$@"
-fi
+WINE_ENV_NO_TRAP=1
+. "$here/e2e-lib.sh"
+# The program's FTP server name stays inside the sandbox: 127.0.0.1.
+e2e_hosts '127.0.0.1 localhost ftp.gnu.org'
+e2e_sandbox "$0" "$@"
 
 export NETVIK_EXE=$1 TRAYCTL_EXE=$2
 source_prefix=$3
@@ -23,14 +21,10 @@ mkdir -p "$4"
 out=$(cd "$4" && pwd)
 work=$(mktemp -d)
 server=""
-WINE_ENV_NO_TRAP=1
-trap '[ -z "$server" ] || kill "$server"; wine_env_cleanup; rm -rf "$work" "$SCREENSHOTS_HOSTS"' EXIT
-. "$here/e2e-lib.sh"
+trap '[ -z "$server" ] || kill "$server"; wine_env_cleanup; rm -rf "$work"' EXIT
 
 EXTERNAL=203.0.113.7
 NETTRANS='HKLM\System\CurrentControlSet\Services\Class\NetTrans'
-
-item() { trayctl item "$main" "$1" | sed 's/^hwnd=\([^ ]*\).*/\1/'; }
 
 # The screen rectangle of a window, grown by MARGIN, as a crop geometry.
 crop_of() {
@@ -47,7 +41,7 @@ window_shot() {
     window=$(trayctl find -title "$2" -pid "$NETVIK_PID" -timeout 10000 | head -n 1)
     wait_visible "$window"
     wine_env_screenshot "$out/$1.png" root "$(crop_of "$window" 8)"
-    trayctl post "$window" 0x0010 0 0 >/dev/null  # WM_CLOSE
+    close_window "$window"
 }
 
 # panel_shot FILE [WIDER]: the panel, WIDER pixels wider for a tooltip.
@@ -61,11 +55,11 @@ panel_shot() {
 # into $work/dialog-BUTTON_ID.png; then closes the dialog.
 dialog_shot() {
     local dialog
-    trayctl click-button "$(item "$1")" >/dev/null || true
+    press "$main" "$1" || true
     dialog=$(trayctl find -title "$2" -pid "$NETVIK_PID" -timeout 10000 | head -n 1)
     wait_visible "$dialog"
     panel_shot "$work/dialog-$1.png"
-    trayctl post "$dialog" 0x0010 0 0 >/dev/null  # WM_CLOSE
+    close_window "$dialog"
 }
 
 # A stand-in for the program's FTP server, listening once this returns: its
@@ -87,11 +81,7 @@ while True:
             pass
 PY
     server=$!
-    for _ in {1..50}; do
-        grep -q listening "$work/ftp.log" && return 0
-        sleep 0.1
-    done
-    return 1
+    eventually 5 grep -q listening "$work/ftp.log"
 }
 
 shots() {
@@ -106,8 +96,7 @@ shots() {
         netvik_start first
         main=$(netvik_main_window)
         window_shot first-start "No IP-addresses found"
-        trayctl post "$main" 0x0010 0 0 >/dev/null
-        netvik_wait_exit || true
+        netvik_close
     fi
 
     netvik_store_settings 203.0.113.10 192.0.2.1 198.51.100.2 5
@@ -115,34 +104,29 @@ shots() {
     trayctl wait-tip 'No Internet connection,\rcheck the internetsettings.' 20000 >/dev/null
     main=$(netvik_main_window)
 
-    trayctl click '#0' right >/dev/null
-    menu=$(trayctl menu -pid "$NETVIK_PID" -timeout 5000 | head -n 1 | sed 's/ .*//; s/^hwnd=//')
+    menu=$(open_menu)
     wine_env_screenshot "$out/menu$suffix.png" root "$(crop_of "$menu" 12)"
     trayctl menu-close "$menu" >/dev/null
 
-    trayctl click '#0' double >/dev/null
-    wait_visible "$main"
-    trayctl hover "$(item 1005)" >/dev/null
+    open_panel
+    trayctl hover "$(item "$main" 1005)" >/dev/null
     trayctl tooltip-visible "$NETVIK_PID" -timeout 5000 >/dev/null || true
     panel_shot "$out/panel$suffix.png" 120
 
     if [ -z "$suffix" ]; then
-        trayctl hover "$(item 1017)" >/dev/null
+        trayctl hover "$(item "$main" 1017)" >/dev/null
         trayctl reg-set "$NETTRANS\\0000" DefaultGateway 192.168.0.1 >/dev/null
         dialog_shot 1006 'Gateway(s) found'
         dialog_shot 1003 'Internet Address'
         convert "$work/dialog-1006.png" "$work/dialog-1003.png" +append "$out/dialogs.png"
 
         ftp_server
-        trayctl click-button "$(item 1014)" >/dev/null
-        for _ in {1..100}; do
-            [ "$(trayctl text "$(item 1013)")" = "$EXTERNAL" ] && break
-            sleep 0.1
-        done
+        press "$main" 1014
+        eventually 10 prints "$EXTERNAL" text "$main" 1013 || true
         panel_shot "$out/external-address.png"
     fi
 
-    trayctl click-button "$(item 1022)" >/dev/null || true
+    press "$main" 1022 || true
     netvik_wait_exit || true
     wine_env_cleanup
 }

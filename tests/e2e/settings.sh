@@ -31,26 +31,9 @@ COMPUTER=198.51.100.2
 CONNECTED='Connected to the Internet.'
 INVALID='One or more IP-addresses are invalid!\rIP-addresses should be of the following form:\r\rx.x.x.x (with x ranging from 0 to 255)'
 
-item() { trayctl item "$main" "$1" | sed 's/^hwnd=\([^ ]*\).*/\1/'; }
-text() { trayctl text "$(item "$1")"; }
-field() { trayctl item "$main" "$1" | sed -n "s/.* $2=\([^ ]*\).*/\1/p"; }
-click() { trayctl click-button "$(item "$1")" >/dev/null; }
-stored() { trayctl reg-get "${2:-$KEY}" "$1" 2>/dev/null | sed -n 's/.* data="\(.*\)"$/\1/p'; }
-# Waits for a message box of the program and prints its line.
-message() { trayctl msgbox -pid "$NETVIK_PID" -timeout 10000 || true; }
-dismiss() { trayctl msgbox-ok "$(sed 's/^msgbox hwnd=\([^ ]*\).*/\1/' <<<"$1")" >/dev/null; }
-# Polls a control's text for up to 3 s.
-text_becomes() {
-    local i
-    for ((i = 0; i < 30; i++)); do
-        [ "$(text "$1")" = "$2" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# Quits with the tray menu's Quit.
 tray_menu_quit() {
-    trayctl click '#0' right >/dev/null
-    trayctl menu-choose "$(trayctl menu -pid "$NETVIK_PID" -timeout 5000 | head -n 1 | sed 's/ .*//; s/^hwnd=//')" 4 >/dev/null
+    trayctl menu-choose "$(open_menu)" 4 >/dev/null
     netvik_wait_exit
 }
 
@@ -68,10 +51,10 @@ main=$(netvik_main_window)
 e2e_check "first start: the panel opens" wait_visible "$main"
 e2e_check "first start: no tray icon" test "$(trayctl count 2>/dev/null || echo 0)" = 0
 e2e_check "first start: the default addresses" \
-    test "$(text 1002)|$(text 1005)|$(text 1008)" = "1.1.1.1|192.168.0.1|192.168.0.2"
+    test "$(text "$main" 1002)|$(text "$main" 1005)|$(text "$main" 1008)" = "1.1.1.1|192.168.0.1|192.168.0.2"
 
 # --- minimised before any check: the program's own icon, named, in the tray
-trayctl post "$main" 0x0112 0xF020 0 >/dev/null  # WM_SYSCOMMAND, SC_MINIMIZE
+minimise "$main"
 e2e_check "minimised on a first start: an icon with the tip \"Netvik\"" trayctl wait-tip Netvik 10000
 e2e_check "minimised on a first start: the icon shows the program's picture" \
     test "$(icon_colour_on_screen "$E2E_OUT/first-minimised.png" '#0')" = "$(icon_colour_in_file "$ICONS/netvik.ico")"
@@ -79,39 +62,39 @@ trayctl click '#0' double >/dev/null
 e2e_check "a double-click on it brings the panel back" wait_visible "$main"
 
 # --- typing, with the keystroke filter at work
-trayctl settext "$(item 1002)" '' >/dev/null
-trayctl type "$(item 1002)" '20a3.0-. 113,.10' >/dev/null
-e2e_check "only digits and dots are typed" text_becomes 1002 "$INTERNET"
-trayctl type "$(item 1002)" '\x08\x080' >/dev/null
-e2e_check "Backspace works" text_becomes 1002 203.0.113.0
-trayctl type "$(item 1002)" '\x0810' >/dev/null
-text_becomes 1002 "$INTERNET" || true
-trayctl settext "$(item 1005)" '' >/dev/null
-trayctl type "$(item 1005)" '1234567890.1234567' >/dev/null
-e2e_check "a sixteenth character cannot be typed" text_becomes 1005 1234567890.1234
-trayctl settext "$(item 1005)" '' >/dev/null
-trayctl type "$(item 1005)" "$HOST" >/dev/null
-trayctl settext "$(item 1008)" '' >/dev/null
-trayctl type "$(item 1008)" "$COMPUTER" >/dev/null
-text_becomes 1008 "$COMPUTER" || true
-trayctl key "$(item 1011)" VK_RIGHT >/dev/null
-trayctl key "$(item 1011)" VK_RIGHT >/dev/null
-e2e_check "the slider's label follows it" text_becomes 1010 'Refreshrate (minutes): 3'
-click 1015
-e2e_check "the start-up box is checked" test "$(field 1015 check)" = 1
+trayctl settext "$(item "$main" 1002)" '' >/dev/null
+trayctl type "$(item "$main" 1002)" '20a3.0-. 113,.10' >/dev/null
+e2e_check "only digits and dots are typed" eventually 3 prints "$INTERNET" text "$main" 1002
+trayctl type "$(item "$main" 1002)" '\x08\x080' >/dev/null
+e2e_check "Backspace works" eventually 3 prints 203.0.113.0 text "$main" 1002
+trayctl type "$(item "$main" 1002)" '\x0810' >/dev/null
+eventually 3 prints "$INTERNET" text "$main" 1002 || true
+trayctl settext "$(item "$main" 1005)" '' >/dev/null
+trayctl type "$(item "$main" 1005)" '1234567890.1234567' >/dev/null
+e2e_check "a sixteenth character cannot be typed" eventually 3 prints 1234567890.1234 text "$main" 1005
+trayctl settext "$(item "$main" 1005)" '' >/dev/null
+trayctl type "$(item "$main" 1005)" "$HOST" >/dev/null
+trayctl settext "$(item "$main" 1008)" '' >/dev/null
+trayctl type "$(item "$main" 1008)" "$COMPUTER" >/dev/null
+eventually 3 prints "$COMPUTER" text "$main" 1008 || true
+trayctl key "$(item "$main" 1011)" VK_RIGHT >/dev/null
+trayctl key "$(item "$main" 1011)" VK_RIGHT >/dev/null
+e2e_check "the slider's label follows it" eventually 3 prints 'Refreshrate (minutes): 3' text "$main" 1010
+press "$main" 1015
+e2e_check "the start-up box is checked" test "$(field "$main" 1015 check)" = 1
 
 # --- Save, then Ok
-click 1017
-click 1020
+press "$main" 1017
+press "$main" 1020
 e2e_check "Ok: the verdict in the tray" trayctl wait-tip "$CONNECTED" 20000
 e2e_check "Ok: the panel is hidden" test "$(window_visible "$main")" = 0
-e2e_check "stored: Internet" test "$(stored Internet)" = "$INTERNET"
-e2e_check "stored: Host" test "$(stored Host)" = "$HOST"
-e2e_check "stored: Computer" test "$(stored Computer)" = "$COMPUTER"
-e2e_check "stored: RefreshRate" test "$(stored RefreshRate)" = 3
-e2e_check "stored: HostName" test "$(stored HostName)" = www.wikipedia.org
-e2e_check "stored: LoadatStartup" test "$(stored LoadatStartup)" = 1
-run_entry=$(trayctl reg-get "$RUN" Netvik | sed -n 's/.* data="\(.*\)"$/\1/p') || true
+e2e_check "stored: Internet" test "$(stored "$KEY" Internet)" = "$INTERNET"
+e2e_check "stored: Host" test "$(stored "$KEY" Host)" = "$HOST"
+e2e_check "stored: Computer" test "$(stored "$KEY" Computer)" = "$COMPUTER"
+e2e_check "stored: RefreshRate" test "$(stored "$KEY" RefreshRate)" = 3
+e2e_check "stored: HostName" test "$(stored "$KEY" HostName)" = www.wikipedia.org
+e2e_check "stored: LoadatStartup" test "$(stored "$KEY" LoadatStartup)" = 1
+run_entry=$(stored "$RUN" Netvik)
 e2e_check "the logon entry is the program's full path, quoted ($run_entry)" \
     test "$run_entry" = "\\\"${exe_path//\\/\\\\}\\\""
 tray_menu_quit
@@ -127,29 +110,23 @@ e2e_check "restart: no message" not trayctl msgbox -pid "$NETVIK_PID" -timeout 5
 first_pid=$NETVIK_UNIX_PID
 WINEDEBUG=-all wine "$NETVIK_EXE" 2>/dev/null &
 second=$!
-ended=no
-for ((i = 0; i < 100; i++)); do
-    kill -0 "$second" 2>/dev/null || { ended=yes; break; }
-    sleep 0.1
-done
-e2e_check "a second instance ends by itself" test "$ended" = yes
+e2e_check "a second instance ends by itself" eventually 10 ended "$second"
 e2e_check "still one icon" test "$(trayctl count)" = 1
 NETVIK_UNIX_PID=$first_pid
 
 # --- an invalid address brings the error and the panel back
-trayctl click '#0' double >/dev/null
-wait_visible "$main" || true
-trayctl settext "$(item 1005)" 300.1.1.1 >/dev/null
-click 1020
+open_panel || true
+trayctl settext "$(item "$main" 1005)" 300.1.1.1 >/dev/null
+press "$main" 1020
 box=$(message)
 e2e_check "invalid address: the message, exact" grep -qF "text=\"$INVALID\"" <<<"$box"
 e2e_check "invalid address: error icon, titled Error" grep -q 'icon=error.* title="Error"' <<<"$box"
 dismiss "$box"
 e2e_check "invalid address: the panel is back" wait_visible "$main"
-e2e_check "invalid address: Save is disabled" test "$(field 1017 disabled)" = 1
-click 1021
+e2e_check "invalid address: Save is disabled" test "$(field "$main" 1017 disabled)" = 1
+press "$main" 1021
 e2e_check "Cancel: back in the tray" trayctl wait-tip "$CONNECTED" 20000
-e2e_check "Cancel: the address in force is back in its box" test "$(text 1005)" = "$HOST"
+e2e_check "Cancel: the address in force is back in its box" test "$(text "$main" 1005)" = "$HOST"
 tray_menu_quit
 
 # --- strange stored values still start the program
@@ -165,10 +142,10 @@ dismiss "$box"
 main=$(netvik_main_window)
 e2e_check "garbage: the panel shows" wait_visible "$main"
 e2e_check "garbage: the slider at 1, the box unchecked" \
-    test "$(field 1011 pos)|$(field 1015 check)" = "1|0"
-trayctl settext "$(item 1005)" "$HOST" >/dev/null
-trayctl settext "$(item 1008)" "$COMPUTER" >/dev/null
-click 1020
+    test "$(field "$main" 1011 pos)|$(field "$main" 1015 check)" = "1|0"
+trayctl settext "$(item "$main" 1005)" "$HOST" >/dev/null
+trayctl settext "$(item "$main" 1008)" "$COMPUTER" >/dev/null
+press "$main" 1020
 e2e_check "garbage: corrected, Ok goes to the tray" trayctl wait-tip "$CONNECTED" 20000
 
 # --- a stored address of a million characters: the panel comes at once
@@ -183,9 +160,8 @@ e2e_check "a million characters: the invalid address is reported within 5 s ($((
     test $(($(now_ms) - started)) -lt 5000
 dismiss "$box"
 main=$(netvik_main_window)
-e2e_check "a million characters: the box shows them cut" test "$(text 1002)" = 777777777777...
-trayctl post "$main" 0x0010 0 0 >/dev/null  # WM_CLOSE
-netvik_wait_exit || true
+e2e_check "a million characters: the box shows them cut" test "$(text "$main" 1002)" = 777777777777...
+netvik_close
 
 # --- a first start cancelled: the default web site stays in force
 trayctl reg-delete "$KEY" >/dev/null
@@ -193,15 +169,13 @@ netvik_start cancelled
 dismiss "$(message)"
 main=$(netvik_main_window)
 wait_visible "$main" || true
-click 1021
-trayctl wait-count 1 10000 >/dev/null || true
-trayctl click '#0' double >/dev/null
-wait_visible "$main" || true
-click 1017
-click 1020
+press "$main" 1021
+open_panel || true
+press "$main" 1017
+press "$main" 1020
 trayctl wait-count 1 10000 >/dev/null || true
 e2e_check "first start, Cancel, Save and Ok: the default web site is stored" \
-    test "$(stored HostName)" = www.wikipedia.org
+    test "$(stored "$KEY" HostName)" = www.wikipedia.org
 tray_menu_quit
 
 # --- a program folder outside the ANSI code page: the logon entry names it
@@ -213,13 +187,11 @@ omega_path=$(LC_ALL=C.UTF-8 winepath -w "$NETVIK_EXE")
 trayctl reg-delete "$RUN" Netvik >/dev/null 2>&1 || true
 trayctl reg-set "$KEY" LoadatStartup 0 >/dev/null
 netvik_start omega
-trayctl wait-count 1 20000 >/dev/null || true
-trayctl click '#0' double >/dev/null
+open_panel || true
 main=$(netvik_main_window)
-wait_visible "$main" || true
-click 1015
-click 1017
-click 1020
+press "$main" 1015
+press "$main" 1017
+press "$main" 1020
 trayctl wait-count 1 10000 >/dev/null || true
 expected=$(printf '%s\0' "$omega_path" | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 | tr -d ' \n')
 entry=$(trayctl reg-get-raw "$RUN" Netvik | sed -n 's/.* hex=//p')
@@ -231,31 +203,28 @@ export NETVIK_EXE="$E2E_OUT/Program Files/Netvik.exe"
 # the user's part keeps the settings, and the next start reads them there
 netvik_start machine
 main=$(netvik_main_window)
-trayctl wait-count 1 20000 >/dev/null || true
-trayctl click '#0' double >/dev/null
-wait_visible "$main" || true
-trayctl settext "$(item 1002)" "$INTERNET" >/dev/null
-trayctl settext "$(item 1005)" "$HOST" >/dev/null
-trayctl settext "$(item 1008)" "$COMPUTER" >/dev/null
+open_panel || true
+trayctl settext "$(item "$main" 1002)" "$INTERNET" >/dev/null
+trayctl settext "$(item "$main" 1005)" "$HOST" >/dev/null
+trayctl settext "$(item "$main" 1008)" "$COMPUTER" >/dev/null
 trayctl reg-deny "$KEY" >/dev/null
-click 1017
-click 1020
+press "$main" 1017
+press "$main" 1020
 e2e_check "machine refuses: the program goes on in the tray" trayctl wait-tip "$CONNECTED" 20000
 e2e_check "machine refuses: nothing to report" not trayctl msgbox -pid "$NETVIK_PID" -timeout 500
 e2e_check "machine refuses: the user's part holds the settings" \
-    test "$(stored Host "$USER_KEY")|$(stored Computer "$USER_KEY")" = "$HOST|$COMPUTER"
-e2e_check "machine refuses: the machine's values are unchanged" test "$(stored Internet)" = 1.1.1.1
+    test "$(stored "$USER_KEY" Host)|$(stored "$USER_KEY" Computer)" = "$HOST|$COMPUTER"
+e2e_check "machine refuses: the machine's values are unchanged" test "$(stored "$KEY" Internet)" = 1.1.1.1
 tray_menu_quit
 netvik_start user
 e2e_check "machine refuses: the next start reads the user's settings" trayctl wait-tip "$CONNECTED" 20000
 main=$(netvik_main_window)
 
 # --- both parts refuse: reported
-trayctl click '#0' double >/dev/null
-wait_visible "$main" || true
+open_panel || true
 trayctl reg-deny "$USER_KEY" >/dev/null
-click 1017
-click 1020
+press "$main" 1017
+press "$main" 1020
 box=$(message)
 e2e_check "both refuse: reported" \
     grep -qF 'text="The settings could not be saved: the registry refused the change (error 5).\rThey stay in force until Netvik ends."' <<<"$box"

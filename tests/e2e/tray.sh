@@ -2,8 +2,7 @@
 # End to end: the real Netvik.exe under Wine and Xvfb, started with stored
 # settings, shows in the tray the verdict of real echo requests, answers the
 # tray's double-click, and puts its icon back when the shell starts afresh.
-# Runs in
-# a sandbox network of its own, where the program's addresses are made to
+# Runs in a sandbox network of its own, where the program's addresses are made to
 # answer or stay silent, one verdict after another.
 #
 # usage: tray.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
@@ -47,7 +46,7 @@ restore_and_close() {
     trayctl click '#0' double >/dev/null
     e2e_check "$name: double-click removes the icon" trayctl wait-count 0 5000
     e2e_check "$name: double-click shows the panel" test "$(window_visible "$main")" = 1
-    trayctl post "$main" 0x10 0 0 >/dev/null  # WM_CLOSE
+    close_window "$main"
     e2e_check "$name: the close box ends the program" netvik_wait_exit
 }
 
@@ -62,35 +61,26 @@ e2e_check "connected: the program traced its add (message 0)" grep -q "dwMessage
 
 # The shell starts afresh (after a crash or a restart): its notification
 # area is empty, and it says "TaskbarCreated" to every top-level window.
+# The icon comes back as it was, and works; not while the panel is open.
 shell_starts_afresh() {
-    local owner
-    # The icon's owner window, a top-level window or a child of the panel.
-    owner=$(trayctl find -class NetvikTrayHook -pid "$NETVIK_PID" 2>/dev/null ||
-        trayctl find -class NetvikTrayHook -parent "$(netvik_main_window)") || return 1
-    owner=$(head -n 1 <<<"$owner")
-    trayctl forget "$owner" 1 >/dev/null
-    trayctl wait-count 0 5000 >/dev/null && trayctl broadcast TaskbarCreated
+    trayctl forget "$(trayctl find -class NetvikTrayHook -pid "$NETVIK_PID" | head -n 1)" 1 >/dev/null &&
+        trayctl wait-count 0 5000 >/dev/null && trayctl broadcast TaskbarCreated
 }
 e2e_check "new shell: the old one's icon is gone" shell_starts_afresh
 e2e_check "new shell: the icon is back with its tip" trayctl wait-tip "$CONNECTED" 10000
-e2e_check "new shell: one icon" test "$(trayctl count)" = 1
-colour=$(icon_colour_on_screen "$E2E_OUT/new-shell.png" '#0')
-e2e_check "new shell: the picture of internet.ico ($colour)" \
-    test "$colour" = "$(icon_colour_in_file "$ICONS/internet.ico")"
-trayctl click '#0' right >/dev/null || true
-menu=$(trayctl menu -pid "$NETVIK_PID" -timeout 5000 | head -n 1 | sed 's/ .*//; s/^hwnd=//') || true
+e2e_check "new shell: the picture of internet.ico" \
+    test "$(icon_colour_on_screen "$E2E_OUT/new-shell.png" '#0')" = "$(icon_colour_in_file "$ICONS/internet.ico")"
+menu=$(open_menu) || true
 e2e_check "new shell: a right-click opens the menu" test -n "$menu"
 trayctl menu-close "$menu" >/dev/null 2>&1 || true
 
 # Minimising the open panel sends it back to the tray with the last verdict.
 main=$(netvik_main_window)
-trayctl click '#0' double >/dev/null
-trayctl wait-count 0 5000 >/dev/null
-e2e_check "new shell: a double-click opens the panel" test "$(window_visible "$main")" = 1
+e2e_check "new shell: a double-click opens the panel" open_panel
 trayctl broadcast TaskbarCreated
 sleep 1
 e2e_check "new shell while the panel is open: no icon" test "$(trayctl count)" = 0
-trayctl post "$main" 0x112 0xF020 0 >/dev/null  # WM_SYSCOMMAND, SC_MINIMIZE
+minimise "$main"
 e2e_check "minimised panel: the icon comes back" trayctl wait-tip "$CONNECTED" 5000
 e2e_check "minimised panel: the window is hidden" test "$(window_visible "$main")" = 0
 restore_and_close connected
@@ -127,7 +117,7 @@ wine_env_screenshot "$E2E_OUT/tray-silent.png" root "$(trayctl geometry | cut -d
 
 # Closed from outside while in the tray (the system shutting down, an
 # uninstaller): the program ends and takes its icon with it.
-trayctl post "$(netvik_main_window)" 0x10 0 0 >/dev/null  # WM_CLOSE
+close_window "$(netvik_main_window)"
 e2e_check "closed in the tray: the program ends" netvik_wait_exit
 e2e_check "closed in the tray: no dead icon stays behind" trayctl wait-count 0 5000
 

@@ -15,7 +15,8 @@ class FakeApplication : public platform::Application {
 public:
     explicit FakeApplication(CallLog& log) : log_(log) {}
 
-    bool PreviousInstance() override { return anotherInstance; }
+    platform::InstanceMark ClaimInstanceMark() override { return mark; }
+    bool OtherInstanceWindow() const override { return otherWindow; }
     platform::FilePath ExecutablePath() const override { return executablePath; }
     [[noreturn]] void End() override {
         ended = true;
@@ -24,8 +25,15 @@ public:
     }
 
     bool ended = false;
-    bool anotherInstance = false;
-    platform::FilePath executablePath{"C:\\Program Files\\Netvik\\Netvik.exe", {}, 0};
+    // Another instance runs: it holds the mark and shows its window.
+    void AnotherInstance() {
+        mark = platform::InstanceMark::Held;
+        otherWindow = true;
+    }
+    platform::InstanceMark mark = platform::InstanceMark::Claimed;
+    bool otherWindow = false;
+    platform::FilePath executablePath{"C:\\Program Files\\Netvik\\Netvik.exe", u"C:\\Program Files\\Netvik\\Netvik.exe",
+                                      0};
 
 private:
     CallLog& log_;

@@ -15,7 +15,7 @@ namespace netvik::fakes {
 
 // The two dialogs in memory. A test plays the user in `user`, which runs
 // while the dialog is shown modally; `loaded` counts the dialogs alive.
-struct FakeGatewayIPs : GatewayIPsControls {
+struct FakeGatewayIPs : platform::LoadedWindow {
     FakeGatewayIPs(CallLog& log, std::function<void(FakeGatewayIPs&)> user, int& loaded)
         : window(log, "gateways"), loaded(loaded) {
         ++loaded;
@@ -24,10 +24,7 @@ struct FakeGatewayIPs : GatewayIPsControls {
         };
     }
     ~FakeGatewayIPs() override { --loaded; }
-    platform::Window& form() override { return window; }
-    platform::ComboBox& cboGatewayIPs() override { return list; }
-    platform::Button& cmdCancel() override { return cancel; }
-    platform::Button& cmdOK() override { return ok; }
+    GatewayIPsControls Controls() { return {window, list, cancel, ok}; }
 
     FakeWindow window;
     FakeComboBox list;
@@ -36,7 +33,7 @@ struct FakeGatewayIPs : GatewayIPsControls {
     int& loaded;
 };
 
-struct FakeIAddress : IAddressControls {
+struct FakeIAddress : platform::LoadedWindow {
     FakeIAddress(CallLog& log, std::function<void(FakeIAddress&)> user, int& loaded)
         : window(log, "iaddress"), loaded(loaded) {
         ++loaded;
@@ -45,12 +42,7 @@ struct FakeIAddress : IAddressControls {
         };
     }
     ~FakeIAddress() override { --loaded; }
-    platform::Window& form() override { return window; }
-    platform::TextBox& txtURL() override { return url; }
-    platform::Button& cmdDefault() override { return defaultButton; }
-    platform::Button& cmdReset() override { return reset; }
-    platform::Button& cmdCancel() override { return cancel; }
-    platform::Button& cmdOK() override { return ok; }
+    IAddressControls Controls() { return {window, url, defaultButton, reset, cancel, ok}; }
 
     FakeWindow window;
     FakeTextBox url{"", 63};
@@ -60,6 +52,15 @@ struct FakeIAddress : IAddressControls {
     FakeButton ok{"&OK"};
     int& loaded;
 };
+
+// Loads a fake dialog as the platform loads a real one: the window that
+// keeps its controls alive, and the struct of its controls.
+template <typename Dialog, typename User>
+auto LoadFake(CallLog& log, const User& user, int& loaded) {
+    auto dialog = std::make_unique<Dialog>(log, user, loaded);
+    auto controls = dialog->Controls();
+    return platform::Loaded<decltype(controls)>{std::move(dialog), controls};
+}
 
 class FakeNetworkConfig : public platform::NetworkConfig {
 public:

@@ -11,14 +11,21 @@ struct ShownMessage {
     std::string text;
     std::string title;
     platform::MessageIcon icon;
+    platform::MessagePlace place;
 };
 
-class FakeMessageBoxes : public platform::MessageBoxes {
+// The system's message boxes, and the program's where a test needs no more:
+// every box shown, in order.
+class FakeMessageBoxes : public platform::MessageBoxService, public platform::MessageBoxes {
 public:
     explicit FakeMessageBoxes(CallLog& log) : log_(log) {}
-    void Show(const std::string& text, const std::string& title, platform::MessageIcon icon) override {
-        shown.push_back({text, title, icon});
+    void Show(const std::string& text, const std::string& title, platform::MessageIcon icon,
+              platform::MessagePlace place) override {
+        shown.push_back({text, title, icon, place});
         log_.Add("MessageBox " + title);
+    }
+    void Show(const std::string& text, const std::string& title, platform::MessageIcon icon) override {
+        Show(text, title, icon, platform::MessagePlace::OverWindow);
     }
     std::vector<ShownMessage> shown;
 

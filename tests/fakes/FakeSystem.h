@@ -12,14 +12,15 @@
 #include "fakes/FakeSockets.h"
 #include "fakes/FakeTcpClient.h"
 #include "fakes/FakeWindow.h"
+#include "monitor/ModalWindows.h"
 #include "monitor/frmNetvikmain.h"
 #include "net/modWinSock.h"
+#include "registry/modWinReg.h"
 #include "settings/SettingsStore.h"
-#include "settings/modWinReg.h"
 
 namespace netvik::fakes {
 
-struct FakeSystem {
+struct FakeSystem : MainDialogs {
     CallLog log;
     FakeApplication application{log};
     FakeMessageBoxes messages{log};
@@ -30,7 +31,8 @@ struct FakeSystem {
     FakeWindow window{log};
     FakeTimer timer{log};
     FakePictures pictures;
-    modWinSock winsock{sockets, icmp, hostNames, messages, application};
+    ModalWindows modal{messages, window};
+    modWinSock winsock{sockets, icmp, hostNames, modal, application};
     FakeRegistry registryStore;
     modWinReg registry{registryStore};
     SettingsStore settings{registry};
@@ -61,41 +63,20 @@ struct FakeSystem {
     std::function<void(FakeIAddress&)> iaddressUser;
     int dialogsLoaded = 0;
 
-    MainServices Services() { return {application, messages, shell, winsock, settings, registry, network}; }
+    MainServices Services() { return {application, modal, shell, winsock, settings, registry, network}; }
 
-    // The fakes above as the main window's controls, by name.
-    struct Panel : MainControls {
-        explicit Panel(FakeSystem& fx) : fx(fx) {}
-        platform::Window& form() override { return fx.window; }
-        platform::Timer& Timer() override { return fx.timer; }
-        const platform::Pictures& Pictures() override { return fx.pictures; }
-        platform::TextBox& txtIIP() override { return fx.txtIIP; }
-        platform::Button& cmdIname() override { return fx.cmdIname; }
-        platform::TextBox& txtHIP() override { return fx.txtHIP; }
-        platform::Button& cmdGetH() override { return fx.cmdGetH; }
-        platform::TextBox& txtCIP() override { return fx.txtCIP; }
-        platform::Button& cmdGetC() override { return fx.cmdGetC; }
-        platform::Label& lblRefreshRate() override { return fx.lblRefreshRate; }
-        platform::Slider& sldRefresh() override { return fx.sldRefresh; }
-        platform::Label& lblRealIP() override { return fx.lblRealIP; }
-        platform::Button& cmdRetrieve() override { return fx.cmdRetrieve; }
-        platform::TcpClient& Winsock() override { return fx.Winsock; }
-        platform::CheckBox& chkStartup() override { return fx.chkStartup; }
-        platform::Button& cmdSave() override { return fx.cmdSave; }
-        platform::Button& cmdRestore() override { return fx.cmdRestore; }
-        platform::Button& cmdOK() override { return fx.cmdOK; }
-        platform::Button& cmdCancel() override { return fx.cmdCancel; }
-        platform::Button& cmdQuit() override { return fx.cmdQuit; }
-        platform::PopupMenu& mnuPopup() override { return fx.mnuPopup; }
-        std::unique_ptr<GatewayIPsControls> LoadGatewayIPs() override {
-            return std::make_unique<FakeGatewayIPs>(fx.log, fx.gatewayUser, fx.dialogsLoaded);
-        }
-        std::unique_ptr<IAddressControls> LoadIAddress() override {
-            return std::make_unique<FakeIAddress>(fx.log, fx.iaddressUser, fx.dialogsLoaded);
-        }
-        FakeSystem& fx;
-    } panel{*this};
-    MainControls& Controls() { return panel; }
+    // The fakes above as the main window's controls.
+    MainControls Controls() {
+        return {window,     timer,          pictures,   txtIIP,    cmdIname,    txtHIP,  cmdGetH,    txtCIP,
+                cmdGetC,    lblRefreshRate, sldRefresh, lblRealIP, cmdRetrieve, Winsock, chkStartup, cmdSave,
+                cmdRestore, cmdOK,          cmdCancel,  cmdQuit,   mnuPopup,    *this};
+    }
+    platform::Loaded<GatewayIPsControls> LoadGatewayIPs() override {
+        return LoadFake<FakeGatewayIPs>(log, gatewayUser, dialogsLoaded);
+    }
+    platform::Loaded<IAddressControls> LoadIAddress() override {
+        return LoadFake<FakeIAddress>(log, iaddressUser, dialogsLoaded);
+    }
 
     // Settings as an earlier run stored them (REG_SZ, without a NUL).
     void StoreSetting(const std::string& name, const std::string& text) {

@@ -31,8 +31,12 @@ public:
         log_.Add("Tcp close");
         open = false;
         waiting.clear();
+        lookup.clear();
     }
-    std::string LocalIP() override { return localIP; }
+    void Resolve(const std::string& hostName) override {
+        log_.Add("Tcp resolve " + hostName);
+        lookup = hostName;
+    }
 
     // The server's side.
     void Accept() {
@@ -43,13 +47,25 @@ public:
         waiting += bytes;
         if (DataArrival) DataArrival(static_cast<std::int32_t>(waiting.size()));
     }
+    // The server closes, resets or refuses the connection.
+    void Drop() {
+        if (!open) return;
+        open = false;
+        if (Closed) Closed();
+    }
+    // The name service answers the pending lookup ("" when it found nothing).
+    void AnswerLookup(const std::string& address) {
+        if (lookup.empty()) return;
+        lookup.clear();
+        if (Resolved) Resolved(address);
+    }
 
     std::string host;
     std::uint16_t port = 0;
     bool open = false;
     std::vector<std::string> sent;
     std::string waiting;
-    std::string localIP = "192.168.0.2";
+    std::string lookup;  // the name being looked up, "" when none
 
 private:
     CallLog& log_;

@@ -4,7 +4,7 @@
 # Windows header.
 set -euo pipefail
 src=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../src" && pwd)
-order=(app monitor addresses external settings tray net platform common)
+order=(app monitor addresses settings registry tray net platform common external)
 failed=0
 for ((i = 0; i < ${#order[@]}; i++)); do
     folder=${order[i]}

@@ -119,11 +119,11 @@ TEST_F(AddressButtons, ARegistryEntryLongerThanAnAddressIsListedCut) {
 }
 
 TEST_F(AddressButtons, ADirectConnectionPutsThisPcsInternetAddressIntoTheBox) {
-    fx.hostNames.Add("netvik-pc", {Bytes({192, 168, 0, 2}), Bytes({203, 0, 113, 9})});
+    fx.hostNames.Add("netvik-pc", {Bytes({192, 168, 0, 2}), Bytes({81, 169, 1, 9})});
     Gateway(0, "192.168.0.1");
     fx.gatewayUser = [](FakeGatewayIPs&) { FAIL() << "the registry is not searched"; };
     fx.cmdGetH.Click();
-    EXPECT_EQ(fx.txtHIP.text, "203.0.113.9");
+    EXPECT_EQ(fx.txtHIP.text, "81.169.1.9");
     ASSERT_EQ(fx.messages.shown.size(), 1U);
     EXPECT_EQ(fx.messages.shown[0].title, "Direct connection to the Internet detected");
     EXPECT_EQ(fx.messages.shown[0].text,
@@ -134,6 +134,9 @@ TEST_F(AddressButtons, ADirectConnectionPutsThisPcsInternetAddressIntoTheBox) {
 
 TEST_F(AddressButtons, OnlyARealAddressCountsAsADirectConnection) {
     Gateway(0, "192.168.0.1");
+    fx.hostNames.Add("netvik-pc", {Bytes({192, 168, 0, 2}), Bytes({10, 8, 0, 5})});  // a VPN's address
+    EXPECT_EQ(GetHost().size(), 1U);
+    EXPECT_TRUE(fx.messages.shown.empty());
     fx.hostNames.hostName = "unknown-name";  // "1": cannot be resolved
     EXPECT_EQ(GetHost().size(), 1U);
     fx.hostNames.hostNameError = 10093;  // "" after the host-name error
@@ -143,7 +146,7 @@ TEST_F(AddressButtons, OnlyARealAddressCountsAsADirectConnection) {
 }
 
 TEST_F(AddressButtons, ComputerGetTakesTheLocalAddress) {
-    fx.Winsock.localIP = "10.1.2.3";
+    fx.hostNames.Add("netvik-pc", {Bytes({10, 1, 2, 3}), Bytes({81, 169, 1, 9})});
     fx.cmdGetC.Click();
     EXPECT_EQ(fx.txtCIP.text, "10.1.2.3");
 }
@@ -152,9 +155,9 @@ TEST(AddressButtonsOnAFirstStart, LookupsHoldTheSocketsLibraryThemselves) {
     FakeSystem fx;
     frmNetvikmain form{fx.Services(), fx.Controls()};
     form.Form_Load();  // the panel opens without a start-up
-    fx.hostNames.Add("netvik-pc", {Bytes({192, 168, 0, 2}), Bytes({203, 0, 113, 9})});
+    fx.hostNames.Add("netvik-pc", {Bytes({192, 168, 0, 2}), Bytes({81, 169, 1, 9})});
     fx.cmdGetH.Click();
-    EXPECT_EQ(fx.txtHIP.text, "203.0.113.9");
+    EXPECT_EQ(fx.txtHIP.text, "81.169.1.9");
     EXPECT_EQ(fx.sockets.references, 0);
     EXPECT_GE(fx.log.Count("WSAStartup"), 1);
 }

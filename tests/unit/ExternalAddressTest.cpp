@@ -36,7 +36,7 @@ TEST(FtpDialogue, TheAddressStandsBetweenConnectedToAndItsCarriageReturn) {
     EXPECT_EQ(ftp::ConnectedAddress("Connected to host.example\r\nConnected to 1.2.3.4\r"), "host.example");
     EXPECT_EQ(ftp::ConnectedAddress("Connected to \r"), "");
     EXPECT_EQ(ftp::ConnectedAddress("221 Goodbye.\r\n"), std::nullopt);
-    EXPECT_EQ(ftp::ConnectedAddress("Connected to 1.2.3.4\n221 Goodbye."), std::nullopt);
+    EXPECT_EQ(ftp::ConnectedAddress("Connected to 1.2.3.4\n221 Goodbye."), "1.2.3.4");
 }
 
 // The panel open over stored settings, as after a double-click on the icon.
@@ -115,21 +115,41 @@ TEST_F(Retrieval, A221InTheGreetingOrInAnAddressIsNoGoodbye) {
     EXPECT_EQ(fx.lblRealIP.caption, "10.0.221.5");
 }
 
-TEST_F(Retrieval, AHostNameIsShownAsItsFirstAddressWithTheSocketsHeldForTheLookup) {
-    fx.hostNames.Add("gateway.example", {std::string("\x0a\x00\x00\x01", 4), std::string("\x0a\x00\x00\x02", 4)});
+TEST_F(Retrieval, AHostNameIsLookedUpWithoutBlockingWithinTheTimeOut) {
+    Start();  // a name service slower than the time-out
+    fx.Winsock.Deliver(" Connected to slow.example\r\n221 Goodbye.\r\n");
+    EXPECT_EQ(fx.Winsock.lookup, "slow.example");
+    EXPECT_TRUE(fx.hostNames.lookups.empty());  // nothing waits on the name service
+    EXPECT_EQ(fx.lblRealIP.caption, "Please Wait...");
+    fx.timer.Tick();
+    ExpectFailed();
+    EXPECT_TRUE(fx.Winsock.lookup.empty());  // the lookup is given up
+
     Start();
-    const int startups = fx.sockets.references;
     fx.Winsock.Deliver("211-Status\r\n Connected to gateway.example\r\n221 Goodbye.\r\n");
+    fx.Winsock.AnswerLookup("10.0.0.1");
     EXPECT_EQ(fx.lblRealIP.caption, "10.0.0.1");
-    EXPECT_EQ(fx.hostNames.lookups.back(), "gateway.example");
-    EXPECT_EQ(fx.sockets.references, startups);  // started for the lookup and released again
+    EXPECT_EQ(fx.lblRealIP.borderStyle, BorderStyle::FixedSingle);
+    ExpectIdleTimer();
 }
 
-TEST_F(Retrieval, AnUnresolvableNameShowsTheFailureMarkerWithoutAMessage) {
-    Start();
-    fx.Winsock.Deliver(" Connected to no.such.host\r\n221 Goodbye.\r\n");
-    EXPECT_EQ(fx.lblRealIP.caption, "1");
-    EXPECT_TRUE(fx.messages.shown.empty());
+TEST_F(Retrieval, ATextThatYieldsNoAddressEndsInTheFailureMessage) {
+    const std::string reported[] = {
+        " Connected to no.such.host\r\n221 Goodbye.\r\n",                // a name that cannot be resolved
+        " Connected to 1\r\n221 Goodbye.\r\n",                           // the lookup's old failure marker
+        " Connected to 0.0.0.0\r\n221 Goodbye.\r\n",                     // no address
+        " Connected to \r\n221 Goodbye.\r\n",                            // empty
+        std::string(" Connected to 1.2\0.3.4\r\n221 Goodbye.\r\n", 38),  // a NUL inside
+        " Connected to 1.2.3.4 \xe9\r\n221 Goodbye.\r\n",                // beyond ASCII
+        "221 Goodbye.\r\nConnected to 6.6.6.6\r\n",                      // after the goodbye's line
+    };
+    for (const std::string& reply : reported) {
+        fx.messages.shown.clear();
+        Start();
+        fx.Winsock.Deliver(reply);
+        fx.Winsock.AnswerLookup("");
+        ExpectFailed();
+    }
 }
 
 TEST_F(Retrieval, NoReplyEndsAtTheTimeOutTick) {
@@ -138,11 +158,42 @@ TEST_F(Retrieval, NoReplyEndsAtTheTimeOutTick) {
     ExpectFailed();
 }
 
-TEST_F(Retrieval, ARefusedConnectionEndsAtTheTimeOutTick) {
-    fx.cmdRetrieve.Click();  // never accepted
+TEST_F(Retrieval, AClosedResetOrRefusedConnectionFailsAtOnce) {
+    for (const char* before : {"", "220 Hi\r\n211-Status\r\n     Connected to 203.0.113.7\r\n"}) {
+        fx.messages.shown.clear();
+        Start();
+        fx.Winsock.Deliver(before);
+        fx.Winsock.Drop();
+        ExpectFailed();
+    }
+}
+
+TEST_F(Retrieval, AnOkRefusedForAnInvalidAddressLeavesTheRetrievalWaiting) {
+    Start();
+    fx.txtHIP.SetText("1.2.3");
+    fx.cmdOK.Click();
+    ASSERT_EQ(fx.messages.shown.size(), 1U);  // the invalid addresses
+    EXPECT_EQ(fx.lblRealIP.caption, "Please Wait...");
+    EXPECT_TRUE(fx.timer.enabled);
+    EXPECT_EQ(fx.timer.interval, 15000U);
+    fx.messages.shown.clear();
     fx.timer.Tick();
     ExpectFailed();
-    EXPECT_TRUE(fx.Winsock.sent.empty());
+}
+
+TEST_F(Retrieval, AFailureWaitsForTheOpenDialogWhichOpensOnlyOnce) {
+    fx.network.gateways = {"192.168.0.1"};
+    Start();
+    fx.gatewayUser = [&](fakes::FakeGatewayIPs& dialog) {
+        fx.timer.Tick();  // the time-out, in the dialog's modal loop
+        EXPECT_TRUE(fx.messages.shown.empty());
+        EXPECT_EQ(fx.lblRealIP.caption, "");
+        fx.cmdGetH.Click();  // a second press while its dialog is open
+        EXPECT_EQ(fx.dialogsLoaded, 1);
+        dialog.cancel.Click();
+    };
+    fx.cmdGetH.Click();
+    ExpectFailed();
 }
 
 TEST_F(Retrieval, AGoodbyeWithoutTheAddressFailsAtOnce) {
@@ -206,7 +257,7 @@ TEST(RetrievalOnAFirstStart, WorksOnAPanelOpenedWithoutTheSocketsLibrary) {
     fx.Winsock.Deliver(kReply);
     EXPECT_EQ(fx.lblRealIP.caption, "203.0.113.7");
     EXPECT_EQ(fx.sockets.references, 0);
-    EXPECT_EQ(fx.log.Count("WSAStartup"), 1);
+    EXPECT_EQ(fx.log.Count("WSAStartup"), 0);  // a dotted address needs no lookup
 }
 
 }  // namespace

@@ -18,12 +18,41 @@ protected:
 };
 
 TEST_F(Lifecycle, ASecondInstanceEndsAtOnceAndSilently) {
-    fx.application.anotherInstance = true;
+    fx.application.AnotherInstance();
     fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3");
     EXPECT_THROW(form.Form_Load(), ProgramEnded);
     EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"End"}));
     EXPECT_TRUE(fx.shell.calls.empty());
     EXPECT_EQ(fx.window.hook, nullptr);
+}
+
+// The mark claimed, there already (another instance's or a foreign
+// program's), or unusable (a foreign object of another kind): when it cannot
+// tell, the running program's window decides.
+TEST(SingleInstance, AForeignMarkNeitherLetsASecondInstanceRunNorStopsTheFirst) {
+    using platform::InstanceMark;
+    const struct {
+        InstanceMark mark;
+        bool otherWindow;
+        bool ends;
+    } cases[] = {{InstanceMark::Claimed, false, false},
+                 {InstanceMark::Held, true, true},
+                 {InstanceMark::Held, false, false},
+                 {InstanceMark::Unusable, true, true},
+                 {InstanceMark::Unusable, false, false}};
+    for (const auto& c : cases) {
+        FakeSystem fx;
+        frmNetvikmain form{fx.Services(), fx.Controls()};
+        fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3");
+        fx.application.mark = c.mark;
+        fx.application.otherWindow = c.otherWindow;
+        if (c.ends) {
+            EXPECT_THROW(form.Form_Load(), ProgramEnded);
+        } else {
+            form.Form_Load();
+            EXPECT_TRUE(fx.shell.Shown()) << static_cast<int>(c.mark);
+        }
+    }
 }
 
 TEST_F(Lifecycle, FirstStartOpensThePanelWithTheDefaultsAndNoIcon) {
@@ -146,6 +175,17 @@ TEST_F(OpenPanel, MinimisingSendsItToTheTrayAndLeavesTheCountdownStopped) {
     EXPECT_FALSE(fx.window.visible);
     EXPECT_FALSE(form.IsShownInTaskList());
     EXPECT_FALSE(fx.timer.enabled);
+}
+
+TEST_F(OpenPanel, RestoringAndMinimisingPairTheSocketsLibrarysStartsAndEnds) {
+    for (int i = 0; i < 30; ++i) {
+        fx.window.state = platform::WindowState::Minimized;
+        form.Form_Resize();
+        fx.window.hook->Callback(0x203);
+    }
+    fx.window.state = platform::WindowState::Minimized;
+    form.Form_Resize();
+    EXPECT_EQ(fx.sockets.references, 0);
 }
 
 TEST_F(OpenPanel, OtherSizeChangesKeepThePanelShownAndAHiddenWindowHidden) {

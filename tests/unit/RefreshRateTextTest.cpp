@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/SettingsStore.h"
+#include "settings/RefreshRateText.h"
 
 namespace netvik {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "fakes/FakeSystem.h"
 #include "net/AddressText.h"
+#include "settings/RefreshRateText.h"
 #include "settings/SettingsStore.h"
 
 namespace netvik {
@@ -108,18 +109,6 @@ TEST_F(Persistence, UncheckingRemovesTheLogonEntryOnce) {
     EXPECT_EQ(RunEntry(), "<missing>");
     EXPECT_EQ(form.State().LoadAtStartup, 0);
     EXPECT_EQ(fx.Stored("LoadatStartup"), "0");
-}
-
-TEST_F(Persistence, CheckedAgainWhileAlreadyAppliedWritesNoNewEntry) {
-    fx.chkStartup.SetValue(1);
-    form.cmdSave_Click();
-    form.cmdOK_Click();
-    fx.registryStore.Put(kRun, "Netvik", platform::kRegSz, "");  // then removed by other means:
-    fx.registryStore.RemoveKey(kRun);
-    fx.window.hook->Callback(0x203);
-    form.cmdSave_Click();
-    form.cmdOK_Click();
-    EXPECT_EQ(RunEntry(), "<missing>");
 }
 
 TEST_F(Persistence, RemovingAnEntryThatIsAlreadyGoneCountsAsDone) {

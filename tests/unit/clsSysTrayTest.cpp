@@ -15,13 +15,22 @@ using platform::WindowState;
 
 class SysTray : public ::testing::Test {
 protected:
-    SysTray() { tray.SourceWindow({fx.window, fx.timer}); }
+    // The owner's part: the task-list flag, and the sockets library held
+    // while the panel is open.
+    SysTray() {
+        tray.SourceWindow({fx.window, fx.timer});
+        tray.WentToTray = [this] { shownInTaskList = false; };
+        tray.Restored = [this] {
+            shownInTaskList = true;
+            fx.winsock.StartWinsock();
+        };
+    }
 
     void Callback(std::int32_t code) { fx.window.hook->Callback(code); }
 
     FakeSystem fx;
     Bool16 shownInTaskList{true};
-    clsSysTray tray{fx.shell, fx.winsock, shownInTaskList};
+    clsSysTray tray{fx.shell};
 };
 
 // The record exactly as the shell receives it.
@@ -60,8 +69,7 @@ TEST_F(SysTray, RecordHoldsTheFieldsAtTheirOffsets) {
 
 TEST_F(SysTray, TipIsEmptyAndIconZeroAtCreation) {
     FakeSystem other;
-    Bool16 flag;
-    clsSysTray fresh(other.shell, other.winsock, flag);
+    clsSysTray fresh(other.shell);
     const auto& record = fresh.Record();
     EXPECT_EQ(record.hIcon, 0U);
     for (const char c : record.szTip) EXPECT_EQ(c, '\0');

@@ -13,7 +13,7 @@ namespace {
 class RealPanel : public ::testing::Test {
 protected:
     app::MainWindow window{GetModuleHandleA(nullptr)};
-    MainControls& controls = window;
+    const MainControls& controls = window.Controls();
     std::string TextOf(int id) const {
         char text[64] = {};
         GetDlgItemTextA(window.Hwnd(), id, text, sizeof text);
@@ -30,7 +30,7 @@ void QueueKeys(HWND window, std::initializer_list<WPARAM> keys) {
 }
 
 TEST_F(RealPanel, MenuHoldsItsItemsInOrder) {
-    auto& menu = controls.mnuPopup();
+    auto& menu = controls.mnuPopup;
     EXPECT_EQ(menu.ItemCaption(mnoRefresh), "&Refresh");
     EXPECT_EQ(menu.ItemCaption(mnoDisable), "&Disable");
     EXPECT_EQ(menu.ItemCaption(mnoSeperate), "");
@@ -39,7 +39,7 @@ TEST_F(RealPanel, MenuHoldsItsItemsInOrder) {
 }
 
 TEST_F(RealPanel, MenuReturnsThePositionOfTheChosenItemAfterARename) {
-    auto& menu = controls.mnuPopup();
+    auto& menu = controls.mnuPopup;
     menu.SetItemCaption(mnoDisable, "Enable");
     EXPECT_EQ(menu.ItemCaption(mnoDisable), "Enable");
 
@@ -52,16 +52,16 @@ TEST_F(RealPanel, MenuReturnsThePositionOfTheChosenItemAfterARename) {
 }
 
 TEST_F(RealPanel, AddressBoxesHoldTheDesignAddressesAndFifteenCharacters) {
-    EXPECT_EQ(controls.txtIIP().Text(), "1.1.1.1");
-    EXPECT_EQ(controls.txtHIP().Text(), "192.168.0.1");
-    EXPECT_EQ(controls.txtCIP().Text(), "192.168.0.2");
-    for (platform::TextBox* box : {&controls.txtIIP(), &controls.txtHIP(), &controls.txtCIP()}) {
+    EXPECT_EQ(controls.txtIIP.Text(), "1.1.1.1");
+    EXPECT_EQ(controls.txtHIP.Text(), "192.168.0.1");
+    EXPECT_EQ(controls.txtCIP.Text(), "192.168.0.2");
+    for (platform::TextBox* box : {&controls.txtIIP, &controls.txtHIP, &controls.txtCIP}) {
         EXPECT_EQ(box->MaxLength(), 15U);
     }
 }
 
 TEST_F(RealPanel, KeyPressSeesEveryTypedCharacterAndCanSwallowIt) {
-    auto& box = controls.txtHIP();
+    auto& box = controls.txtHIP;
     std::string seen;
     box.KeyPress = [&](std::int16_t& key) {
         seen.push_back(static_cast<char>(key));
@@ -74,8 +74,29 @@ TEST_F(RealPanel, KeyPressSeesEveryTypedCharacterAndCanSwallowIt) {
     EXPECT_EQ(box.Text(), "12");
 }
 
+TEST_F(RealPanel, ACharacterBeyondOneByteIsJudgedWhole) {
+    auto& box = controls.txtHIP;
+    box.KeyPress = [](std::int16_t& key) {
+        if (key < '0' || key > '9') key = 0;
+    };
+    box.SetText("");
+    const HWND edit = GetDlgItem(window.Hwnd(), IDC_TXTHIP);
+    // Dotless i, I with ogonek, Cyrillic i: their low bytes are "1", ".", "8".
+    for (const WPARAM c : {WPARAM{0x131}, WPARAM{0x12E}, WPARAM{0x438}, WPARAM{'7'}}) SendMessageA(edit, WM_CHAR, c, 1);
+    EXPECT_EQ(box.Text(), "7");
+}
+
+TEST_F(RealPanel, ADialogNeverStandsInTheWayOfTheSessionsEnd) {
+    const auto dialog = window.LoadGatewayIPs();
+    bool closed = false;
+    dialog.controls.form.QueryUnload = [&] { closed = true; };
+    const HWND hwnd = static_cast<win32::Win32Window&>(dialog.controls.form).Hwnd();
+    EXPECT_EQ(SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_TRUE(closed);
+}
+
 TEST_F(RealPanel, SliderRunsFromOneToFifteenMinutes) {
-    auto& slider = controls.sldRefresh();
+    auto& slider = controls.sldRefresh;
     const HWND trackbar = GetDlgItem(window.Hwnd(), IDC_SLDREFRESH);
     EXPECT_EQ(slider.Min(), 1);
     EXPECT_EQ(slider.Max(), 15);
@@ -93,17 +114,17 @@ TEST_F(RealPanel, SliderRunsFromOneToFifteenMinutes) {
 
 TEST_F(RealPanel, ButtonsAndCheckBoxStartAsDesigned) {
     EXPECT_EQ(TextOf(IDC_CMDRETRIEVE), "R&etrieve");
-    EXPECT_EQ(controls.cmdOK().Caption(), "&Ok");
-    EXPECT_EQ(controls.chkStartup().Value(), 0);
-    controls.chkStartup().SetValue(1);
-    EXPECT_EQ(controls.chkStartup().Value(), 1);
+    EXPECT_EQ(controls.cmdOK.Caption(), "&Ok");
+    EXPECT_EQ(controls.chkStartup.Value(), 0);
+    controls.chkStartup.SetValue(1);
+    EXPECT_EQ(controls.chkStartup.Value(), 1);
     EXPECT_EQ(TextOf(IDC_LBLREALIP), "");
-    EXPECT_EQ(controls.lblRefreshRate().Caption(), "Refreshrate (minutes):");
+    EXPECT_EQ(controls.lblRefreshRate.Caption(), "Refreshrate (minutes):");
 }
 
 TEST_F(RealPanel, TheWindowStartsHiddenWithItsCaption) {
-    EXPECT_FALSE(controls.form().Visible());
-    EXPECT_EQ(controls.form().Caption(), "Netvik");
+    EXPECT_FALSE(controls.form.Visible());
+    EXPECT_EQ(controls.form.Caption(), "Netvik");
 }
 
 }  // namespace

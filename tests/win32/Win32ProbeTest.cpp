@@ -39,6 +39,13 @@ protected:
 
 TEST_F(RealProbe, TheIcmpLibraryLoads) { EXPECT_TRUE(icmp.Loaded()); }
 
+TEST_F(RealProbe, LocalIpIsADottedAddress) {
+    winsock.StartWinsock();
+    const std::string address = winsock.LocalIP();
+    winsock.EndWinsock();
+    EXPECT_NE(AddressToLong(address), 0) << address;
+}
+
 TEST_F(RealProbe, LoopbackAnswersEveryTimeoutOfTheChain) {
     winsock.StartWinsock();
     for (const std::int16_t timeout : {1000, 200, 40}) {

@@ -64,10 +64,22 @@ TEST(SystemSettings, AMachineThatRefusesKeepsTheSettingsAndLogonEntryForTheUser)
 }
 
 TEST(SystemProgram, ThePathOfThisProgramIsItsFileInAnsi) {
-    const platform::FilePath path = win32::Win32Application().ExecutablePath();
+    const platform::FilePath path = win32::Win32Application("NetvikMainWindow").ExecutablePath();
     ASSERT_FALSE(path.ansi.empty());
-    EXPECT_TRUE(path.wide.empty());
+    EXPECT_EQ(path.wide.size(), path.ansi.size());  // the same path, in both forms
     EXPECT_NE(GetFileAttributesA(path.ansi.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(SystemProgram, AForeignObjectOfTheMarksNameIsToldApart) {
+    using platform::InstanceMark;
+    const HANDLE event = CreateEventA(nullptr, FALSE, FALSE, win32::Win32Application::kInstanceMutex);
+    EXPECT_EQ(win32::Win32Application("NetvikNoSuchClass").ClaimInstanceMark(), InstanceMark::Unusable);
+    CloseHandle(event);
+    const HANDLE mutex = CreateMutexA(nullptr, FALSE, win32::Win32Application::kInstanceMutex);
+    win32::Win32Application held("NetvikNoSuchClass");
+    EXPECT_EQ(held.ClaimInstanceMark(), InstanceMark::Held);
+    EXPECT_FALSE(held.OtherInstanceWindow());
+    CloseHandle(mutex);
 }
 
 }  // namespace

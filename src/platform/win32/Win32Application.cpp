@@ -12,10 +12,19 @@ Win32Application::~Win32Application() {
 
 void Win32Application::End() { ExitProcess(0); }
 
-bool Win32Application::PreviousInstance() {
-    if (instanceMutex_ == nullptr) {
-        instanceMutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutex);
-        return instanceMutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+platform::InstanceMark Win32Application::ClaimInstanceMark() {
+    if (instanceMutex_ != nullptr) CloseHandle(instanceMutex_);
+    instanceMutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutex);
+    if (instanceMutex_ == nullptr) return platform::InstanceMark::Unusable;
+    return GetLastError() == ERROR_ALREADY_EXISTS ? platform::InstanceMark::Held : platform::InstanceMark::Claimed;
+}
+
+bool Win32Application::OtherInstanceWindow() const {
+    for (HWND window = FindWindowExA(nullptr, nullptr, mainWindowClass_, nullptr); window != nullptr;
+         window = FindWindowExA(nullptr, window, mainWindowClass_, nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process != GetCurrentProcessId()) return true;
     }
     return false;
 }
@@ -66,7 +75,7 @@ platform::FilePath Win32Application::ExecutablePath() const {
         return path;
     }
     path.ansi = ExactAnsi(wide);
-    if (path.ansi.empty()) path.wide.assign(wide.begin(), wide.end());
+    path.wide.assign(wide.begin(), wide.end());
     return path;
 }
 

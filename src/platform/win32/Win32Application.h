@@ -10,16 +10,20 @@ public:
     // process that created it first.
     static constexpr char kInstanceMutex[] = "Netvik.SingleInstance";
 
-    Win32Application() = default;
+    // mainWindowClass: the class of the program's main window, by which a
+    // running instance is found when the mark cannot tell.
+    explicit Win32Application(const char* mainWindowClass) : mainWindowClass_(mainWindowClass) {}
     ~Win32Application() override;
     Win32Application(const Win32Application&) = delete;
     Win32Application& operator=(const Win32Application&) = delete;
 
     [[noreturn]] void End() override;
-    bool PreviousInstance() override;
+    platform::InstanceMark ClaimInstanceMark() override;
+    bool OtherInstanceWindow() const override;
     platform::FilePath ExecutablePath() const override;
 
 private:
+    const char* mainWindowClass_;
     void* instanceMutex_ = nullptr;
 };
 

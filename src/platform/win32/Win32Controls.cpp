@@ -79,10 +79,14 @@ LRESULT CALLBACK Win32TextBox::SubclassProc(HWND window, UINT message, WPARAM wP
     auto* self = WrapperOf<Win32TextBox>(window, kTextBoxProperty);
     if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     if (message == WM_CHAR && self->KeyPress) {
-        auto keyAscii = static_cast<std::int16_t>(wParam & 0xFF);
+        // The character is judged whole: one beyond a byte never passes for
+        // the byte it ends in.
+        if (wParam > 0xFFFF) return 0;
+        const auto typed = static_cast<std::int16_t>(static_cast<std::uint16_t>(wParam));
+        std::int16_t keyAscii = typed;
         self->KeyPress(keyAscii);
         if (keyAscii == 0) return 0;
-        wParam = static_cast<WPARAM>(static_cast<unsigned char>(keyAscii));
+        if (keyAscii != typed) wParam = static_cast<std::uint16_t>(keyAscii);
     }
     return CallWindowProcA(self->original_, window, message, wParam, lParam);
 }
@@ -128,13 +132,13 @@ void Win32CheckBox::SetValue(std::int16_t value) {
     SendMessageA(window_, BM_SETCHECK, state, 0);
 }
 
-Win32Slider::Win32Slider(HWND window, const Settings& settings) : Win32Control(window) {
-    SendMessageA(window_, TBM_SETRANGEMIN, FALSE, settings.min);
-    SendMessageA(window_, TBM_SETRANGEMAX, FALSE, settings.max);
-    SendMessageA(window_, TBM_SETLINESIZE, 0, settings.smallChange);
-    SendMessageA(window_, TBM_SETPAGESIZE, 0, settings.largeChange);
-    SendMessageA(window_, TBM_SETTICFREQ, static_cast<WPARAM>(settings.tickFrequency), 0);
-    SetValue(settings.value);
+Win32Slider::Win32Slider(HWND window, const SliderArgs& args) : Win32Control(window) {
+    SendMessageA(window_, TBM_SETRANGEMIN, FALSE, args.min);
+    SendMessageA(window_, TBM_SETRANGEMAX, FALSE, args.max);
+    SendMessageA(window_, TBM_SETLINESIZE, 0, args.smallChange);
+    SendMessageA(window_, TBM_SETPAGESIZE, 0, args.largeChange);
+    SendMessageA(window_, TBM_SETTICFREQ, static_cast<WPARAM>(args.tickFrequency), 0);
+    SetValue(args.value);
     SetPropA(window_, kSliderProperty, this);
 }
 

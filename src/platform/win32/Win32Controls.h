@@ -85,13 +85,20 @@ public:
     void SetValue(std::int16_t value) override;
 };
 
+// How a trackbar is set up: named, each with the trackbar's own default.
+struct SliderArgs {
+    std::int32_t min = 0;
+    std::int32_t max = 100;
+    std::int32_t smallChange = 1;   // the arrow keys' step
+    std::int32_t largeChange = 20;  // Page Up and Page Down
+    std::int32_t tickFrequency = 1;
+    std::int32_t value = 0;
+};
+
 // A trackbar.
 class Win32Slider : public Win32Control<platform::Slider> {
 public:
-    struct Settings {
-        std::int32_t min, max, smallChange, largeChange, tickFrequency, value;
-    };
-    Win32Slider(HWND window, const Settings& settings);
+    Win32Slider(HWND window, const SliderArgs& args);
     ~Win32Slider() override;
     Win32Slider(const Win32Slider&) = delete;
     Win32Slider& operator=(const Win32Slider&) = delete;

@@ -16,10 +16,15 @@ UINT IconFlag(platform::MessageIcon icon) {
 
 }  // namespace
 
-void Win32MessageBoxes::Show(const std::string& text, const std::string& title, platform::MessageIcon icon) {
-    // A hidden owner cannot bring the box forward, so it then stands alone
-    // and takes the foreground itself.
-    const HWND owner = owner_ != nullptr && IsWindowVisible(owner_) ? owner_ : nullptr;
+void Win32MessageBoxes::Show(const std::string& text, const std::string& title, platform::MessageIcon icon,
+                             platform::MessagePlace place) {
+    HWND owner = nullptr;
+    if (place == platform::MessagePlace::OverWindow) {
+        // The window the user is in: the last one of the main window's
+        // family that was active, while it takes input; else the main window.
+        const HWND popup = GetLastActivePopup(mainWindow_);
+        owner = popup != nullptr && IsWindowVisible(popup) && IsWindowEnabled(popup) ? popup : mainWindow_;
+    }
     const UINT flags = MB_OK | IconFlag(icon) | (owner == nullptr ? MB_SETFOREGROUND | MB_TASKMODAL : 0u);
     MessageBoxA(owner, text.c_str(), title.c_str(), flags);
 }

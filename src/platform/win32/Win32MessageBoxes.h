@@ -4,13 +4,15 @@
 
 namespace netvik::win32 {
 
-class Win32MessageBoxes : public platform::MessageBoxes {
+// MessageBoxA, over the program's main window or a dialog open over it.
+class Win32MessageBoxes : public platform::MessageBoxService {
 public:
-    void SetOwner(HWND owner) { owner_ = owner; }
-    void Show(const std::string& text, const std::string& title, platform::MessageIcon icon) override;
+    explicit Win32MessageBoxes(HWND mainWindow) : mainWindow_(mainWindow) {}
+    void Show(const std::string& text, const std::string& title, platform::MessageIcon icon,
+              platform::MessagePlace place) override;
 
 private:
-    HWND owner_ = nullptr;
+    HWND mainWindow_;
 };
 
 }  // namespace netvik::win32

@@ -30,8 +30,7 @@ std::vector<std::string> Win32NetworkConfig::DefaultGateways() {
                 for (const IP_ADDR_STRING* gateway = &adapter->GatewayList; gateway != nullptr;
                      gateway = gateway->Next) {
                     const char* text = gateway->IpAddress.String;
-                    const std::string address(text, strnlen(text, sizeof gateway->IpAddress.String));
-                    if (!address.empty() && address != "0.0.0.0") gateways.push_back(address);
+                    gateways.emplace_back(text, strnlen(text, sizeof gateway->IpAddress.String));
                 }
             }
         }

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32TcpClient.h"
 
+#include <algorithm>
+
 #include "common/Failure.h"
 
 namespace netvik::win32 {
@@ -16,7 +18,7 @@ void Run(const std::function<void()>& handler) {
 
 }  // namespace
 
-Win32TcpClient::Win32TcpClient() : hostEntry_(MAXGETHOSTSTRUCT) {
+Win32TcpClient::Win32TcpClient() {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA existing;
     if (!GetClassInfoA(instance, kClassName, &existing)) {
@@ -37,43 +39,109 @@ Win32TcpClient::~Win32TcpClient() {
     DestroyWindow(window_);
 }
 
+bool Win32TcpClient::Start() {
+    if (started_) return true;
+    WSADATA data;
+    started_ = WSAStartup(0x0101, &data) == 0;
+    return started_;
+}
+
 void Win32TcpClient::Connect(const std::string& host, std::uint16_t port) {
     Close();
-    WSADATA data;
-    if (WSAStartup(0x0101, &data) != 0) return;
-    started_ = true;
     port_ = port;
-    lookup_ =
-        WSAAsyncGetHostByName(window_, kResolved, host.c_str(), hostEntry_.data(), static_cast<int>(hostEntry_.size()));
+    StartLookup(host, Purpose::Connect);
+}
+
+void Win32TcpClient::Resolve(const std::string& hostName) {
+    if (awaiting_ && current_ != kNotBegun) WSACancelAsyncRequest(current_);
+    awaiting_ = false;
+    StartLookup(hostName, Purpose::Resolve);
+}
+
+void Win32TcpClient::StartLookup(const std::string& host, Purpose purpose) {
+    purpose_ = purpose;
+    auto lookup = std::make_unique<Lookup>();
+    if (Start()) {
+        lookup->handle = WSAAsyncGetHostByName(window_, kResolved, host.c_str(), lookup->entry.data(),
+                                               static_cast<int>(lookup->entry.size()));
+    }
+    current_ = lookup->handle;
+    awaiting_ = true;
+    if (lookup->handle == kNotBegun) {
+        PostMessageA(window_, kResolved, reinterpret_cast<WPARAM>(kNotBegun), MAKELPARAM(0, WSAHOST_NOT_FOUND));
+    } else {
+        lookups_.push_back(std::move(lookup));
+    }
 }
 
 void Win32TcpClient::OnResolved(HANDLE request, LPARAM result) {
-    if (request != lookup_ || lookup_ == nullptr) return;  // an answer for a connection already closed
-    lookup_ = nullptr;
-    const auto* entry = reinterpret_cast<const hostent*>(hostEntry_.data());
-    if (WSAGETASYNCERROR(result) != 0 || entry->h_length != 4 || entry->h_addr_list[0] == nullptr) return;
+    std::unique_ptr<Lookup> lookup;
+    const auto found = std::find_if(lookups_.begin(), lookups_.end(),
+                                    [request](const std::unique_ptr<Lookup>& l) { return l->handle == request; });
+    if (found != lookups_.end()) {
+        lookup = std::move(*found);
+        lookups_.erase(found);
+    }
+    if (!awaiting_ || request != current_) return;  // an answer for a lookup already closed or replaced
+    awaiting_ = false;
+    const auto* entry = lookup != nullptr ? reinterpret_cast<const hostent*>(lookup->entry.data()) : nullptr;
+    if (entry == nullptr || WSAGETASYNCERROR(result) != 0 || entry->h_length != 4 || entry->h_addr_list[0] == nullptr) {
+        return Answer(nullptr);
+    }
+    in_addr address;
+    memcpy(&address, entry->h_addr_list[0], 4);
+    Answer(&address);
+}
 
+void Win32TcpClient::Answer(const in_addr* address) {
+    if (purpose_ == Purpose::Connect) {
+        if (address == nullptr) return Lost();
+        return ConnectTo(*address);
+    }
+    if (socket_ == INVALID_SOCKET && started_) {
+        WSACleanup();
+        started_ = false;
+    }
+    if (Resolved) Resolved(address != nullptr ? inet_ntoa(*address) : "");
+}
+
+void Win32TcpClient::ConnectTo(const in_addr& host) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(port_);
-    memcpy(&address.sin_addr, entry->h_addr_list[0], 4);
+    address.sin_addr = host;
     socket_ = socket(AF_INET, SOCK_STREAM, 0);
-    if (socket_ == INVALID_SOCKET) return;
+    if (socket_ == INVALID_SOCKET) return Lost();
     WSAAsyncSelect(socket_, window_, kSocketEvent, FD_CONNECT | FD_READ | FD_CLOSE);
     connect(socket_, reinterpret_cast<const sockaddr*>(&address), sizeof address);  // completes as FD_CONNECT
 }
 
 void Win32TcpClient::OnSocket(SOCKET socket, LPARAM event) {
     if (socket != socket_ || socket_ == INVALID_SOCKET) return;  // a socket already closed
-    if (WSAGETSELECTERROR(event) != 0) return;
+    const bool failed = WSAGETSELECTERROR(event) != 0;
     switch (WSAGETSELECTEVENT(event)) {
-        case FD_CONNECT: Run(Connected); break;
+        case FD_CONNECT:
+            if (failed) return Lost();  // refused, or no route
+            Run(Connected);
+            break;
         case FD_READ:
-        case FD_CLOSE:  // what arrived before the server closed
             if (const std::int32_t waiting = Waiting(); waiting > 0 && DataArrival) DataArrival(waiting);
             break;
+        case FD_CLOSE: {
+            // What arrived before the server closed comes first; a reset
+            // leaves nothing to read.
+            const unsigned generation = generation_;
+            if (const std::int32_t waiting = failed ? 0 : Waiting(); waiting > 0 && DataArrival) DataArrival(waiting);
+            if (generation == generation_) Lost();  // the handler did not close it itself
+            break;
+        }
         default: break;
     }
+}
+
+void Win32TcpClient::Lost() {
+    Close();
+    Run(Closed);
 }
 
 std::int32_t Win32TcpClient::Waiting() const {
@@ -106,10 +174,9 @@ std::string Win32TcpClient::GetData() {
 }
 
 void Win32TcpClient::Close() {
-    if (lookup_ != nullptr) {
-        WSACancelAsyncRequest(lookup_);
-        lookup_ = nullptr;
-    }
+    ++generation_;
+    if (awaiting_ && current_ != kNotBegun) WSACancelAsyncRequest(current_);
+    awaiting_ = false;
     if (socket_ != INVALID_SOCKET) {
         closesocket(socket_);
         socket_ = INVALID_SOCKET;
@@ -118,23 +185,6 @@ void Win32TcpClient::Close() {
         WSACleanup();
         started_ = false;
     }
-}
-
-std::string Win32TcpClient::LocalIP() {
-    WSADATA data;
-    if (WSAStartup(0x0101, &data) != 0) return {};
-    std::string address;
-    char name[256] = {};
-    if (gethostname(name, sizeof name) == 0) {
-        const hostent* entry = gethostbyname(name);
-        if (entry != nullptr && entry->h_length == 4 && entry->h_addr_list[0] != nullptr) {
-            in_addr first;
-            memcpy(&first, entry->h_addr_list[0], 4);
-            address = inet_ntoa(first);
-        }
-    }
-    WSACleanup();
-    return address;
 }
 
 LRESULT CALLBACK Win32TcpClient::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -127,8 +127,13 @@ INT_PTR RouteDialogMessage(Win32Window& form, UINT message, WPARAM wParam, LPARA
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_MINIMIZE) form.RememberFocus();
             return FALSE;  // the system minimises it
-        case WM_CLOSE:
-        case WM_QUERYENDSESSION: return run(form.QueryUnload);
+        case WM_CLOSE: return run(form.QueryUnload);
+        case WM_QUERYENDSESSION:
+            // Closed like the close box; the window never stands in the way
+            // of the session's end.
+            run(form.QueryUnload);
+            SetWindowLongPtrA(form.Hwnd(), DWLP_MSGRESULT, TRUE);
+            return TRUE;
         case WM_COMMAND:
         case WM_HSCROLL: return RunControlEvent(message, wParam, lParam) ? TRUE : FALSE;
         case WM_CTLCOLORSTATIC: return reinterpret_cast<INT_PTR>(LabelBrush(wParam, lParam));

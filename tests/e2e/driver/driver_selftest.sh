@@ -12,7 +12,6 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 target_exe=$1
 export TRAYCTL_EXE=$2 E2E_OUT=$3
 source_prefix=${4:-}
-. "$here/../../lib/wine-env.sh"
 . "$here/../e2e-lib.sh"
 
 rm -rf "$E2E_OUT"
@@ -46,30 +45,16 @@ fails() {
     printf '  exit status %s, not %s; output: %s\n' "$rc" "$want" "$out" >&2
     return 1
 }
-# The value of NAME=... in a line of key=value fields.
-field() { sed -n "s/.* $1=\\([^ ]*\\).*/\\1/p" <<<" $2"; }
+# becomes EXPECTED COMMAND...: COMMAND prints EXPECTED within 5 s; else
+# what it prints last is shown beside it.
+becomes() { eventually 5 prints "$1" "${@:2}" || same "$1" "$("${@:2}")"; }
 # The log lines written since line MARK, once they are EXPECTED (5 s).
 log_mark() { wc -l <"$log"; }
-log_since() {
-    local mark=$1 expected=$2 got i
-    for ((i = 0; i < 50; i++)); do
-        got=$(tail -n +"$((mark + 1))" "$log")
-        [ "$got" = "$expected" ] && return 0
-        sleep 0.1
-    done
-    same "$expected" "$got"
-}
+log_after() { tail -n +"$(($1 + 1))" "$log"; }
+log_since() { becomes "$2" log_after "$1"; }
 # The window's text, once it is EXPECTED (5 s): posted input is handled
 # by the target a moment after trayctl returns.
-text_is() {
-    local hwnd=$1 expected=$2 got i
-    for ((i = 0; i < 50; i++)); do
-        got=$(trayctl text "$hwnd")
-        [ "$got" = "$expected" ] && return 0
-        sleep 0.1
-    done
-    same "$expected" "$got"
-}
+text_is() { becomes "$2" trayctl text "$1"; }
 timed() {
     local start
     start=$(now_ms)
@@ -85,7 +70,7 @@ e2e_check "reg-get shows it without a NUL" same 'type=REG_SZ size=4 nul=0 data="
 
 WINEDEBUG=-all wine "$target_exe" "$(winepath -w "$log")" 2>"$E2E_OUT/target.err" &
 main=$(trayctl find -class DriverTargetWindow -timeout 20000 | head -n 1)
-pid=$(trayctl windows | grep "^hwnd=$main " | sed 's/.* pid=\([0-9]*\) .*/\1/')
+pid=$(window_field "$main" pid)
 echo "target: main window $main, process $pid"
 e2e_check "the target read the planted string exactly" log_since 0 'start greeting=srv\x01 bytes=4 nul=0'
 
@@ -93,7 +78,7 @@ e2e_check "the target read the planted string exactly" log_since 0 'start greeti
 children=$(timed trayctl children "$main")
 printf '%s\n' "$children" >"$E2E_OUT/children.txt"
 id_of() { grep " id=$1 " <<<"$children"; }
-hwnd_of() { field hwnd "$(id_of "$1")"; }
+hwnd_of() { field_in hwnd "$(id_of "$1")"; }
 edit=$(hwnd_of 1001)
 message=$(hwnd_of 1002)
 remember=$(hwnd_of 1003)
@@ -103,7 +88,7 @@ save=$(hwnd_of 1007)
 locked=$(hwnd_of 1008)
 panel=$(hwnd_of 1009)
 e2e_check "children: every descendant, in z-order, depth first" same \
-    "1000 1001 1002 1006 1003 1004 1005 1007 1008 1009 1010" "$(field id "$children" | tr '\n' ' ' | sed 's/ $//')"
+    "1000 1001 1002 1006 1003 1004 1005 1007 1008 1009 1010" "$(field_in id "$children" | tr '\n' ' ' | sed 's/ $//')"
 e2e_check "children: the edit, its styles, limit and text" grep -q \
     "depth=0 id=1001 class=\"Edit\" visible=1 disabled=0 tabstop=1 group=1 .* limit=15 text=\"srv\\\\x01\"$" \
     <<<"$children"
@@ -176,7 +161,7 @@ clicked=$(trayctl click-button "$message")
 box=${clicked#modal }
 e2e_check "click-button: returns when the handler opens a message box" grep -q '^modal 0x' <<<"$clicked"
 line=$(timed trayctl msgbox -pid "$pid" -title 'Driver Target')
-e2e_check "msgbox: the box the click opened" same "$box" "$(field hwnd "$line")"
+e2e_check "msgbox: the box the click opened" same "$box" "$(field_in hwnd "$line")"
 e2e_check "msgbox: title, text with its CR, error icon, OK button" same \
     "msgbox hwnd=$box pid=$pid icon=error icon_size=32x32 buttons=1:\"OK\" title=\"Driver Target\" text=\"The host did not answer.\\rCheck the cable.\"" \
     "$line"
@@ -192,13 +177,13 @@ line=$(trayctl msgbox -pid "$pid" -title 'Driver Notice')
 e2e_check "msgbox: a warning icon and two buttons" grep -q \
     ' icon=warning icon_size=32x32 buttons=1:"OK",2:"Cancel" title="Driver Notice" text="Settings saved."$' <<<"$line"
 mark=$(log_mark)
-e2e_check "msgbox-ok ID: presses Cancel" trayctl msgbox-ok "$(field hwnd "$line")" 2
+e2e_check "msgbox-ok ID: presses Cancel" trayctl msgbox-ok "$(field_in hwnd "$line")" 2
 e2e_check "msgbox-ok ID: MessageBox returned IDCANCEL" log_since "$mark" "msgbox2 2"
 trayctl post "$main" 0x8002 1 0 >/dev/null # no icon
 line=$(trayctl msgbox -pid "$pid" -title 'Driver Notice')
 e2e_check "msgbox: a box without icon" grep -q ' icon=none icon_size=0x0 buttons=1:"OK" ' <<<"$line"
 mark=$(log_mark)
-trayctl msgbox-ok "$(field hwnd "$line")" >/dev/null
+trayctl msgbox-ok "$(field_in hwnd "$line")" >/dev/null
 e2e_check "msgbox-ok: OK of the plain box" log_since "$mark" "msgbox2 1"
 
 # --- tooltips

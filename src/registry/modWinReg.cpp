@@ -1,4 +1,4 @@
-#include "settings/modWinReg.h"
+#include "registry/modWinReg.h"
 
 #include <algorithm>
 
