@@ -18,8 +18,8 @@ TEST(PanelRules, OnlyAChangeOfTheAppliedChoiceTouchesTheLogonEntry) {
         std::int16_t box;
         std::uint8_t applied;
         LogonChange change;
-    } cases[] = {{0, 0, LogonChange::None},  {1, 0, LogonChange::Write}, {0, 1, LogonChange::Remove},
-                 {1, 1, LogonChange::None},  {2, 0, LogonChange::None},  {2, 1, LogonChange::None}};
+    } cases[] = {{0, 0, LogonChange::None}, {1, 0, LogonChange::Write}, {0, 1, LogonChange::Remove},
+                 {1, 1, LogonChange::None}, {2, 0, LogonChange::None},  {2, 1, LogonChange::None}};
     for (const auto& c : cases) EXPECT_EQ(LogonChangeOf(c.box, c.applied), c.change) << c.box << '/' << +c.applied;
 }
 
