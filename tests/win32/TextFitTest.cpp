@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "addresses/frmGatewayIPs.h"
+#include "addresses/frmIAddress.h"
 #include "app/MainWindow.h"
 #include "app/TwipsDialog.h"
 
@@ -42,10 +44,9 @@ TEST(TextFit, LabelsHoldTheirTextAndCoverNothing) {
     SCOPED_TRACE(std::to_string(GetDeviceCaps(screen, LOGPIXELSY)) + " dpi");
     ReleaseDC(nullptr, screen);
     app::MainWindow window(GetModuleHandleA(nullptr));
-    app::IAddressWindow address(window.Hwnd());
-    app::GatewayIPsWindow gateways(window.Hwnd());
-    auto hwndOf = [](platform::Window& form) { return static_cast<win32::Win32Window&>(form).Hwnd(); };
-    for (const HWND dialog : {window.Hwnd(), hwndOf(address.form()), hwndOf(gateways.form())}) {
+    const app::TwipsDialog address(window.Hwnd(), frmIAddress::kLayout);
+    const app::TwipsDialog gateways(window.Hwnd(), frmGatewayIPs::kLayout);
+    for (const HWND dialog : {window.Hwnd(), address.Hwnd(), gateways.Hwnd()}) {
         EXPECT_EQ(Misfits(dialog), std::vector<std::string>{});
     }
 }
