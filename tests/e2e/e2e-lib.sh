@@ -85,9 +85,8 @@ e2e_test() {
 
 # Sets up a test's world: a private Xvfb, a copy of the booted prefix
 # SOURCE_PREFIX in $E2E_OUT/prefix, and the shell (explorer.exe) with its
-# systray trace in $E2E_OUT/shell.log. Everything goes at exit. With E2E_DPI
-# set, the screen has that many dots per inch for every program, the shell
-# included.
+# systray trace in $E2E_OUT/shell.log. Everything goes at exit. E2E_DPI
+# sets the screen's dots per inch, before the shell starts.
 e2e_begin() {
     rm -rf "$E2E_OUT"
     mkdir -p "$E2E_OUT"
@@ -95,10 +94,8 @@ e2e_begin() {
     export WINEPREFIX=$E2E_OUT/prefix
     cp -a "$1" "$WINEPREFIX"
     WINE_ENV_PREFIXES+=("$WINEPREFIX")
-    if [ -n "${E2E_DPI:-}" ]; then
-        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$E2E_DPI" /f >/dev/null 2>&1
-        wine_env_wait_idle  # the shell reads it when it starts
-    fi
+    [ -z "${E2E_DPI:-}" ] || { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$E2E_DPI" \
+        /f >/dev/null 2>&1 && wine_env_wait_idle; }
     WINE_ENV_SHELL_DEBUG=-all,+systray wine_env_start_shell "$TRAYCTL_EXE" "$E2E_OUT/shell.log"
 }
 
@@ -219,11 +216,8 @@ icon_colour_on_screen() {
     wine_env_pixel "$shot" $((x + w / 2)) $((y + h / 2))
 }
 
-# The frame of an icon file that holds its picture of SIZE pixels with alpha
-# (the last one of that size).
-icon_frame() {
-    identify -format '%p %wx%h\n' "$1" | awk -v size="$2x$2" '$2 == size { last = $1 } END { print last }'
-}
+# icon_frame ICO SIZE: the frame of the file's last picture of that size.
+icon_frame() { identify -format '%p %wx%h\n' "$1" | awk -v size="$2x$2" '$2 == size { last = $1 } END { print last }'; }
 
 # The colour at the centre of an icon file's 16 x 16 picture, as it was drawn.
 icon_colour_in_file() {

@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
 # End to end: the tree's installer on a fresh Wine prefix. For this user
-# alone (/CurrentUser), a silent install puts the program into the user's
-# own programs folder, a shortcut into the user's Start menu and an entry
-# into the user's Add/Remove Programs, and the silent uninstaller takes them
-# away again, HKEY_LOCAL_MACHINE untouched. For all users (the default for
-# an administrator), a silent install puts the program with its README and
+# alone, a silent install and uninstall leave HKEY_LOCAL_MACHINE untouched.
+# For all users, a silent install puts the program with its README and
 # licence under Program Files, a Start-menu shortcut and an Add/Remove
 # Programs entry; the shortcut starts the installed program, which shows its
-# tray icon; setup again ends it and starts the installed one; /LOGON writes
-# the logon entry. The silent uninstaller ends the running program and
-# removes the files, the shortcut, its entry and the logon entries under both
+# tray icon; setup again ends it and starts it again; /LOGON writes the
+# logon entry. The silent uninstaller ends the running program and removes
+# the files, the shortcut, its entry and the logon entries under both
 # HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER; it keeps the settings unless
 # /REMOVESETTINGS is given.
 #
@@ -35,58 +32,45 @@ NO_INTERNET='No Internet connection,\rcheck the internetsettings.'
 # A text escaped as trayctl prints a stored value.
 escaped() { local text=${1//\\/\\\\}; echo "${text//\"/\\\"}"; }
 present() { trayctl reg-get "$1" "$2" >/dev/null 2>&1; }
-# The files in a folder (default: under Program Files).
-installed_files() { find "${1:-$dir}" -mindepth 1 -printf '%f\n' 2>/dev/null | sort | tr '\n' ' '; }
-# The uninstaller runs as a copy of itself: it is done when its last steps
-# are. uninstalled [FOLDER ADD_REMOVE_KEY]
-uninstalled() { [ ! -e "${1:-$dir}" ] && ! present "${2:-$UNINSTALL}" DisplayName; }
+installed_files() { find "$dir" -mindepth 1 -printf '%f\n' 2>/dev/null | sort | tr '\n' ' '; }
+# The uninstaller runs as a copy of itself: it is done when its last steps are.
+uninstalled() { [ ! -e "$dir" ] && ! present "$UNINSTALL" DisplayName; }
 run_setup() { WINEDEBUG=-all wine "$setup" "$@" >"$E2E_OUT/setup.log" 2>&1; }
-# run_uninstaller [-in FOLDER ADD_REMOVE_KEY] [ARGUMENT]...
 run_uninstaller() {
-    local folder=$dir key=$UNINSTALL
-    if [ "${1:-}" = -in ]; then folder=$2 key=$3; shift 3; fi
-    WINEDEBUG=-all wine "$folder/Uninstall.exe" "$@" >"$E2E_OUT/uninstall.log" 2>&1 || return 1
-    eventually 30 uninstalled "$folder" "$key"
+    WINEDEBUG=-all wine "$dir/Uninstall.exe" "$@" >"$E2E_OUT/uninstall.log" 2>&1 || return 1
+    eventually 30 uninstalled
 }
 logon_entry() { present "HKLM\\$RUN" Netvik || present "HKCU\\$RUN" Netvik; }
 netvik_running() { [ -n "$(trayctl find -class NetvikMainWindow -timeout 0 2>/dev/null)" ]; }
 # The Windows process of the running program, or nothing.
 netvik_process() { window_field "$(trayctl find -class NetvikMainWindow -timeout 0 2>/dev/null)" pid; }
-# The program runs, in another process than OLD_PROCESS.
 runs_anew() { local now; now=$(netvik_process) && [ -n "$now" ] && [ "$now" != "$1" ]; }
-# HKEY_LOCAL_MACHINE as text. The uninstaller of an installation for one
-# user runs as a copy in the user's temporary folder, which it asks the
-# system to delete when Windows next starts (PendingFileRenameOperations):
-# without administrator rights it cannot, and Windows leaves the copy where
-# it is. Wine lets it; that value is left out.
+# HKEY_LOCAL_MACHINE, but the uninstaller's request to delete its temporary
+# copy when Windows next starts, which Wine grants where a user without
+# administrator rights is refused (and the copy stays in the user's TEMP).
 machine_registry() {
     wine reg export HKLM "$E2E_OUT/hklm.reg" /y >/dev/null 2>&1
-    iconv -f UTF-16 -t UTF-8 "$E2E_OUT/hklm.reg" |
-        awk '/^"PendingFileRenameOperations"=/ { skip = 1 } !skip { print } skip && !/\\\r?$/ { skip = 0 }'
+    iconv -f UTF-16 -t UTF-8 "$E2E_OUT/hklm.reg" | sed '/^"PendingFileRenameOperations"/,/[^\\]\r$/d'
 }
 
 net_reset
 net_answer "$HOST"
 
-# --- for this user alone, in the fresh prefix: nothing of the machine's
+# --- for this user alone: the user's own folder, Start menu and Add/Remove
+# Programs entry, all gone again after, and nothing of the machine's
+USER_UNINSTALL=${UNINSTALL/HKLM/HKCU}
+user_files() { find "$WINEPREFIX/drive_c/users" -path '*/Programs/Netvik*' | sed 's|.*/AppData/||' | sort | tr '\n' ' '; }
+uninstalled_for_user() { [ -z "$(user_files)" ] && ! present "$USER_UNINSTALL" DisplayName; }
 machine_registry >"$E2E_OUT/hklm-before.txt"
-e2e_check "for this user: silent install, exit status 0" run_setup /S /CurrentUser
-user_dir=$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/Netvik' -type d | head -n 1)
-user_shortcut=$(find "$WINEPREFIX/drive_c/users" -path '*/Start Menu/Programs/Netvik.lnk' | head -n 1)
-user_uninstall=${UNINSTALL/HKLM/HKCU}
-e2e_check "for this user: the program in the user's own programs folder" \
-    test "$(installed_files "$user_dir")" = "LICENSE.txt Netvik.exe README.txt Uninstall.exe "
-e2e_check "for this user: a shortcut in the user's Start menu" \
-    grep -qaF 'AppData\Local\Programs\Netvik\Netvik.exe' "$user_shortcut"
-e2e_check "for this user: the user's Add/Remove Programs entry" \
-    test "$(stored "$user_uninstall" DisplayName)|$(stored "$user_uninstall" DisplayVersion)" = "Netvik|$version"
-e2e_check "for this user: nothing under Program Files, no machine-wide entry" \
-    not test -e "$dir" -o -n "$(stored "$UNINSTALL" DisplayName)"
-e2e_check "for this user: silent uninstall" run_uninstaller -in "$user_dir" "$user_uninstall" /S
-e2e_check "for this user: the shortcut is gone" test ! -e "$user_shortcut"
+e2e_check "for this user: silent install" run_setup /S /CurrentUser
+e2e_check "for this user: the program in the user's programs folder, a shortcut in the user's Start menu" \
+    test "$(user_files)" = "$(printf '%s ' Local/Programs/Netvik{,/LICENSE.txt,/Netvik.exe,/README.txt,/Uninstall.exe} \
+        'Roaming/Microsoft/Windows/Start Menu/Programs/Netvik.lnk')"
+e2e_check "for this user: the user's Add/Remove Programs entry" test "$(stored "$USER_UNINSTALL" DisplayName)" = Netvik
+WINEDEBUG=-all wine "$(find "$WINEPREFIX/drive_c/users" -path '*/Programs/Netvik/Uninstall.exe')" /S
+e2e_check "for this user: uninstalled" eventually 30 uninstalled_for_user
 machine_registry >"$E2E_OUT/hklm-after.txt"
-e2e_check "for this user: HKEY_LOCAL_MACHINE as it was" \
-    diff -q "$E2E_OUT/hklm-before.txt" "$E2E_OUT/hklm-after.txt"
+e2e_check "for this user: HKEY_LOCAL_MACHINE as it was" cmp -s "$E2E_OUT/hklm-before.txt" "$E2E_OUT/hklm-after.txt"
 
 # --- for all users, as an administrator's silent install chooses
 e2e_check "silent install: exit status 0" run_setup /S

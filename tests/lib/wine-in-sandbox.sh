@@ -17,11 +17,8 @@ source_prefix=$(realpath "${1:?usage: wine-in-sandbox.sh PREFIX [--local ADDRESS
 shift
 sandbox_options=()
 dpi=""
-while [ $# -gt 0 ] && [ "$1" != -- ]; do
-    if [ "$1" = --dpi ]; then dpi=${2:?--dpi needs a number}; shift 2; continue; fi
-    sandbox_options+=("$1")
-    shift
-done
+[ "${1:-}" != --dpi ] || { dpi=${2:?--dpi needs a number}; shift 2; }
+while [ $# -gt 0 ] && [ "$1" != -- ]; do sandbox_options+=("$1"); shift; done
 [ "${1:-}" = -- ] && shift
 [ $# -gt 0 ] || { echo "wine-in-sandbox.sh: no program given" >&2; exit 2; }
 

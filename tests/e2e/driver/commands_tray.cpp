@@ -219,27 +219,20 @@ int cmd_post(int argc, char** argv) {
     return 0;
 }
 
-// A shell that starts afresh knows no icon: "forget" takes one away as a
-// program would (the shell checks no more than the owner window and id), and
-// "broadcast" then says what the new shell says to every top-level window.
+// What a shell that starts afresh does: it knows no icon (the shell checks
+// no more than the owner window and id), and it tells every top-level window.
 int cmd_forget(int argc, char** argv) {
-    HWND owner;
-    unsigned long long id;
-    if (argc < 4 || !parse_hwnd(argv[2], owner) || !parse_number(argv[3], id) || id > 0xffffffffULL) return usage();
     NOTIFYICONDATAA data{};
+    unsigned long long id;
+    if (argc < 4 || !parse_hwnd(argv[2], data.hWnd) || !parse_number(argv[3], id) || id > 0xffffffffULL) return usage();
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = owner;
     data.uID = static_cast<UINT>(id);
-    if (!Shell_NotifyIconA(NIM_DELETE, &data)) return fail("the shell has no such icon");
-    return 0;
+    return Shell_NotifyIconA(NIM_DELETE, &data) ? 0 : fail("the shell has no such icon");
 }
 
 int cmd_broadcast(int argc, char** argv) {
     if (argc < 3) return usage();
-    const UINT message = RegisterWindowMessageA(argv[2]);
-    if (message == 0 || !PostMessageA(HWND_BROADCAST, message, 0, 0))
-        return fail("cannot broadcast " + std::string(argv[2]));
-    return 0;
+    return PostMessageA(HWND_BROADCAST, RegisterWindowMessageA(argv[2]), 0, 0) ? 0 : fail("cannot broadcast");
 }
 
 // Wine starts its shell from the first process that needs the desktop, with
