@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
-# End to end: the tree's installer on a fresh Wine prefix. For this user
-# alone, a silent install and uninstall leave HKEY_LOCAL_MACHINE untouched.
-# For all users, a silent install puts the program with its README and
-# licence under Program Files, a Start-menu shortcut and an Add/Remove
-# Programs entry; the shortcut starts the installed program, which shows its
-# tray icon; setup again ends it and starts it again; /LOGON writes the
-# logon entry. The silent uninstaller ends the running program and removes
-# the files, the shortcut, its entry and the logon entries under both
-# HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER; it keeps the settings unless
-# /REMOVESETTINGS is given.
+# End to end: the tree's installer on a fresh Wine prefix. A silent install
+# puts the program with its README and licence under Program Files, a
+# Start-menu shortcut and an Add/Remove Programs entry; the shortcut starts
+# the installed program, which shows its tray icon; setup again ends it
+# and starts it again; /LOGON writes the logon entry. The silent uninstaller ends the
+# running program and removes the files, the shortcut, its entry and the
+# logon entries under both HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER; it keeps
+# the settings unless /REMOVESETTINGS is given. For this user alone, install
+# and uninstall leave HKEY_LOCAL_MACHINE as it was.
 #
 # usage: install.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR SETUP.exe VERSION
 set -euo pipefail
@@ -56,8 +55,7 @@ machine_registry() {
 net_reset
 net_answer "$HOST"
 
-# --- for this user alone: the user's own folder, Start menu and Add/Remove
-# Programs entry, all gone again after, and nothing of the machine's
+# --- for this user alone: the user's own folder, Start menu and entry
 USER_UNINSTALL=${UNINSTALL/HKLM/HKCU}
 user_files() { find "$WINEPREFIX/drive_c/users" -path '*/Programs/Netvik*' | sed 's|.*/AppData/||' | sort | tr '\n' ' '; }
 uninstalled_for_user() { [ -z "$(user_files)" ] && ! present "$USER_UNINSTALL" DisplayName; }
@@ -94,8 +92,7 @@ netvik_store_settings 203.0.113.10 "$HOST" 198.51.100.2
 wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
 e2e_check "started from the Start menu: its tray icon and verdict" trayctl wait-tip "$NO_INTERNET" 20000
 
-# --- setup again over the running program: it ends it, installs, and
-# starts the installed program again
+# --- setup again over the running program: it ends it, installs, starts it
 before=$(netvik_process)
 e2e_check "setup over the running program: exit status 0" run_setup /S
 e2e_check "setup over the running program: the files are in place" \

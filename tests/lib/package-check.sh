@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Checks a tree's packages without running them: the zip holds the tree's
-# Netvik.exe, byte for byte, with the users' README and the licence in a
-# folder Netvik; the installer is a GUI program that imports only system
-# DLLs and carries the project's version (tests/lib/pe-check.sh). Prints
-# both sizes.
+# Netvik.exe, byte for byte, with the users' README and licence in a folder Netvik;
+# the installer is a GUI program that imports only system DLLs and carries
+# the project's version (tests/lib/pe-check.sh). Prints both sizes.
 #
 # usage: package-check.sh OBJDUMP WINDRES VERSION NETVIK.exe ZIP INSTALLER
 set -euo pipefail

@@ -7,8 +7,7 @@
 # usage: wine-in-sandbox.sh PREFIX [--dpi N] [--local ADDRESS]... -- PROGRAM.exe [ARGUMENT]...
 #
 # The program gets an X display of its own (a private Xvfb), so that windows
-# work whatever display the caller has or lacks; --dpi sets the resolution
-# that display has for Windows programs (96 dots per inch unless given).
+# work whatever display the caller has or lacks; --dpi sets its resolution.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
@@ -30,6 +29,5 @@ wine_env_start_xvfb --force
 
 "$here/sandbox-net.sh" "${sandbox_options[@]+"${sandbox_options[@]}"}" -- \
   env WINEPREFIX="$work/prefix" WINEDEBUG="${WINEDEBUG:--all}" NETVIK_DPI="$dpi" \
-  bash -c '[ -z "$NETVIK_DPI" ] ||
-    wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d "$NETVIK_DPI" /f >/dev/null 2>&1
+  bash -c '[ -z "$NETVIK_DPI" ] || wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d "$NETVIK_DPI" /f
     status=0; wine "$@" || status=$?; wineserver -k 2>/dev/null || true; exit $status' wine "$@"

@@ -40,9 +40,6 @@ std::vector<std::string> Misfits(HWND dialog) {
 }
 
 TEST(TextFit, LabelsHoldTheirTextAndCoverNothing) {
-    const HDC screen = GetDC(nullptr);
-    SCOPED_TRACE(std::to_string(GetDeviceCaps(screen, LOGPIXELSY)) + " dpi");
-    ReleaseDC(nullptr, screen);
     app::MainWindow window(GetModuleHandleA(nullptr));
     const app::TwipsDialog address(window.Hwnd(), frmIAddress::kLayout);
     const app::TwipsDialog gateways(window.Hwnd(), frmGatewayIPs::kLayout);
