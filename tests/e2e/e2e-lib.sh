@@ -216,9 +216,6 @@ icon_colour_on_screen() {
     wine_env_pixel "$shot" $((x + w / 2)) $((y + h / 2))
 }
 
-# icon_frame ICO SIZE: the frame of the file's last picture of that size.
-icon_frame() { identify -format '%p %wx%h\n' "$1" | awk -v size="$2x$2" '$2 == size { last = $1 } END { print last }'; }
-
 # The colour at the centre of an icon file's 16 x 16 picture, as it was drawn.
 icon_colour_in_file() {
     local ico=$1 frame

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # End to end: the real Netvik.exe under Wine and Xvfb, started with stored
-# settings, shows in the tray the verdict of real echo requests, answers the
-# tray's double-click, and puts its icon back when the shell starts afresh.
-# Runs in a sandbox network of its own, where the program's addresses are made to
+# settings, shows in the tray the verdict of real echo requests, and answers
+# the tray's double-click; a shell that starts afresh gets its icon back. Runs in
+# a sandbox network of its own, where the program's addresses are made to
 # answer or stay silent, one verdict after another.
 #
 # usage: tray.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
@@ -59,18 +59,16 @@ e2e_check "connected: the program added its icon with callback, icon and tip" \
 e2e_check "connected: every change sends all three (flags 7)" grep -q "modify_icon id=0x1 .*flags=7" "$E2E_OUT/shell.log"
 e2e_check "connected: the program traced its add (message 0)" grep -q "dwMessage = 0" "$E2E_OUT/connected.log"
 
-# The shell starts afresh (after a crash or a restart): its notification
-# area is empty, and it says "TaskbarCreated" to every top-level window.
-# The icon comes back as it was, and works; not while the panel is open.
+# The shell starts afresh (after a crash or a restart) with no icon, and says
+# so: the icon comes back as it was, and works; not while the panel is open.
 shell_starts_afresh() {
     trayctl forget "$(trayctl find -class NetvikTrayHook -pid "$NETVIK_PID" | head -n 1)" 1 >/dev/null &&
         trayctl wait-count 0 5000 >/dev/null && trayctl broadcast TaskbarCreated
 }
 e2e_check "new shell: the old one's icon is gone" shell_starts_afresh
 e2e_check "new shell: the icon is back with its tip" trayctl wait-tip "$CONNECTED" 10000
-menu=$(open_menu) || true
+menu=$(open_menu) && trayctl menu-close "$menu" >/dev/null
 e2e_check "new shell: a right-click opens the menu" test -n "$menu"
-trayctl menu-close "$menu" >/dev/null 2>&1 || true
 
 # Minimising the open panel sends it back to the tray with the last verdict.
 main=$(netvik_main_window)

@@ -35,10 +35,9 @@ public:
     void SetPicture(platform::IconHandle value) override { picture = value; }
     platform::IconHandle Picture() const override { return picture; }
 
-    // What the shell does when the mouse acts over the icon, and when it has
-    // started afresh.
+    // What the shell does when the mouse acts over the icon.
     void Callback(std::int32_t mouseMessage) { sink.OnTrayCallback(mouseMessage); }
-    void TaskbarCreated() { sink.OnTaskbarCreated(); }
+    void TaskbarCreated() { sink.OnTaskbarCreated(); }  // the shell has started afresh
 
     platform::TrayCallbackSink& sink;
     platform::WindowHandle handle;
