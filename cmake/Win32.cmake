@@ -31,6 +31,7 @@ set(NETVIK_STATIC_LINK -static -static-libgcc -static-libstdc++ -s)
 # uses them.
 set(NETVIK_APP_SOURCES
   src/app/MainWindow.cpp
+  src/app/TextFit.cpp
   src/app/TwipsDialog.cpp
 )
 add_library(netvik_app STATIC ${NETVIK_APP_SOURCES})
