@@ -1,7 +1,8 @@
 # The release of a Windows tree: the version resource's and the manifest's
 # fields from the project's one version (project() in CMakeLists.txt), and
-# the tree's packages in dist/: a zip of the program with its README and
-# licence, and an NSIS installer (packaging/Netvik.nsi).
+# the tree's packages in dist/: a zip of the program with its README for
+# users (packaging/README.txt) and licence, and an NSIS installer
+# (packaging/Netvik.nsi).
 
 set(NETVIK_DESCRIPTION "Internet connection monitor")
 set(NETVIK_PUBLISHER "The Netvik developers")
@@ -31,7 +32,8 @@ set(staged ${stage}/Netvik.exe ${stage}/README.txt ${stage}/LICENSE.txt)
 add_custom_command(OUTPUT ${staged}
   COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:Netvik> -DSOURCE=${CMAKE_SOURCE_DIR} -DSTAGE=${stage}
           -P ${CMAKE_SOURCE_DIR}/packaging/stage.cmake
-  DEPENDS Netvik ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/packaging/stage.cmake
+  DEPENDS Netvik ${CMAKE_SOURCE_DIR}/packaging/README.txt ${CMAKE_SOURCE_DIR}/LICENSE
+          ${CMAKE_SOURCE_DIR}/packaging/stage.cmake
   VERBATIM)
 
 add_custom_command(OUTPUT ${NETVIK_ZIP}

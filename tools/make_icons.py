@@ -2,25 +2,35 @@
 """Draw Netvik's icons and write them as .ico files.
 
 Generates, into src/app/icons/:
-  checking.ico  disabled.ico  error.ico         16x16 tray icons
-  computer.ico  host.ico      internet.ico      16x16 tray icons
-  netvik.ico                                    application icon, 16/32/48
+  checking.ico  disabled.ico  error.ico         tray icons, 16/20/24/32
+  computer.ico  host.ico      internet.ico      tray icons, 16/20/24/32
+  netvik.ico                                    application icon, 16/20/24/32/48
 
-and docs/icons.png, a preview sheet of all seven enlarged 8x.
+and docs/icons.png, a preview sheet of every icon at every size, enlarged.
 
-Every size is stored twice: as an 8-bit palette image with an AND mask (for
-systems without alpha-blended icons) and as a 32-bit BGRA image with an AND
-mask. The artwork is described as shapes (signed distance functions) and
-rasterised with supersampling, so edges are anti-aliased. Only the Python 3
-standard library is used, and the output is byte-for-byte reproducible.
+The notification area asks for the system's small-icon size: 16 pixels at
+100 %, 20, 24 and 32 at 125, 150 and 200 %. Each size is drawn for itself.
+The sizes every system asks for (16, and the program icon's 32 and 48) are
+stored twice: as an 8-bit palette image with an AND mask (for systems
+without alpha-blended icons) and as a 32-bit BGRA image with an AND mask.
+The sizes only scaled displays ask for (20, 24, and the tray's 32) are
+asked for only by systems that read PNG images in icons; each is stored
+once, as a PNG with alpha whose opaque pixels take at most 16 colours, about
+a fifth of the 32-bit image's bytes. (A system that asks for such a size
+and cannot read it gets the 16-pixel picture: see Win32Pictures.) The
+artwork is described as shapes (signed distance functions) and rasterised
+with supersampling, so edges are anti-aliased. Only the Python 3 standard
+library is used, and the output is byte-for-byte reproducible with the same
+zlib.
 
 Usage:
   python3 tools/make_icons.py            write the icons and the preview
   python3 tools/make_icons.py --check    re-read the files on disk, validate
-                                         their structure, verify they match
-                                         what this script generates and that
-                                         the tray icons can replace one
-                                         another without erasing
+                                         their structure, verify they hold
+                                         every size and match what this
+                                         script generates, and that the tray
+                                         icons can replace one another
+                                         without erasing
 """
 
 import math
@@ -189,11 +199,27 @@ WHITE = rgb("#ffffff")
 # the old icon shows where the new one is transparent, and an identical rim
 # colour means that the partly transparent edge pixels blend the same way
 # whichever icon was there before. The rim is a little wider than one pixel
-# so that every edge pixel is rim only, with no fill mixed in.
+# so that every edge pixel is rim only, with no fill mixed in; at the larger
+# sizes the edge falls between pixel boundaries, and a pixel it crosses
+# reaches up to 1.42 pixels (the diagonal) into the disc.
 TRAY_DISC = circle(7.5, 7.5, 7.5)
 TRAY_RIM = rgb("#262a30")
 TRAY_RIM_WIDTH = 1.1
+TRAY_RIM_WIDTH_SCALED = 1.5
 TRAY_INSIDE = circle(7.5, 7.5, 7.5 - TRAY_RIM_WIDTH)
+
+
+def grid_box(k, x0, y0, x1, y1, radius=0.0):
+    """A box of the 16-pixel design whose edges, drawn at k times that size,
+    fall on pixel boundaries, so that it stays crisp: each side keeps its
+    length, rounded to whole pixels (at least one), and its centre as nearly
+    as whole pixels allow. At 16 pixels it is the box as designed."""
+    def snap(a, b):
+        length = max(1, int((b - a) * k + 0.5))
+        start = math.floor((a + b) * k / 2 - length / 2 + 0.5)
+        return start / k, (start + length) / k
+    (x0, x1), (y0, y1) = snap(x0, x1), snap(y0, y1)
+    return box(x0, y0, x1, y1, radius)
 
 
 def disc_icon(fill_light, fill_dark):
@@ -207,49 +233,49 @@ def emblem(shape, colour):
     return Layer(intersect(TRAY_INSIDE, shape), colour)
 
 
-def art_checking():
+def art_checking(k):
     dots = union(circle(3.5, 8.0, 1.45), circle(7.5, 8.0, 1.45),
                  circle(11.5, 8.0, 1.45))
     return [disc_icon(rgb("#7cc0ff"), rgb("#1c62c8")), emblem(dots, WHITE)]
 
 
-def art_disabled():
+def art_disabled(k):
     slash = stroke([(4.0, 11.0), (11.0, 4.0)], 2.4)
     return [disc_icon(rgb("#d4d4d4"), rgb("#7c7c7c")), emblem(slash, WHITE)]
 
 
-def art_error():
+def art_error(k):
     cross = union(stroke([(4.5, 4.5), (10.5, 10.5)], 2.2),
                   stroke([(4.5, 10.5), (10.5, 4.5)], 2.2))
     return [disc_icon(rgb("#ff8a7a"), rgb("#c81e14")), emblem(cross, WHITE)]
 
 
-def art_internet():
+def art_internet(k):
     """Connected: a white globe on green, its meridians meeting at the poles."""
-    grid = union(box(7.0, 0.0, 8.0, 15.0),                # central meridian
-                 ellipse_ring(7.5, 7.5, 4.0, 6.4, 1.0),   # side meridians
-                 box(0.0, 7.0, 15.0, 8.0))                # equator
+    grid = union(grid_box(k, 7.0, 0.0, 8.0, 15.0),          # central meridian
+                 ellipse_ring(7.5, 7.5, 4.0, 6.4, 1.0),     # side meridians
+                 grid_box(k, 0.0, 7.0, 15.0, 8.0))          # equator
     return [disc_icon(rgb("#6fd64a"), rgb("#178017")),
             emblem(grid, rgb("#f0ffe8", 230))]
 
 
-def art_host():
+def art_host(k):
     """Host answers, Internet does not: a dark router with two antennas on
     amber."""
-    router = union(box(4.0, 3.0, 5.0, 8.0), box(10.0, 3.0, 11.0, 8.0),
-                   box(3.0, 8.0, 12.0, 11.0, 0.5))
-    leds = union(box(5.0, 9.0, 6.0, 10.0), box(7.0, 9.0, 8.0, 10.0),
-                 box(9.0, 9.0, 10.0, 10.0))
+    router = union(grid_box(k, 4.0, 3.0, 5.0, 8.0), grid_box(k, 10.0, 3.0, 11.0, 8.0),
+                   grid_box(k, 3.0, 8.0, 12.0, 11.0, 0.5))
+    leds = union(grid_box(k, 5.0, 9.0, 6.0, 10.0), grid_box(k, 7.0, 9.0, 8.0, 10.0),
+                 grid_box(k, 9.0, 9.0, 10.0, 10.0))
     return [disc_icon(rgb("#fff0a0"), rgb("#e8a800")),
             emblem(router, rgb("#3a2400")),
             emblem(leds, rgb("#ffd040"))]
 
 
-def art_computer():
+def art_computer(k):
     """Only this PC answers: a white monitor on orange."""
-    frame = box(3.0, 3.0, 12.0, 10.0, 0.6)
-    screen = box(4.0, 4.0, 11.0, 9.0)
-    stand = union(box(7.0, 10.0, 8.0, 11.0), box(5.0, 11.0, 10.0, 12.0))
+    frame = grid_box(k, 3.0, 3.0, 12.0, 10.0, 0.6)
+    screen = grid_box(k, 4.0, 4.0, 11.0, 9.0)
+    stand = union(grid_box(k, 7.0, 10.0, 8.0, 11.0), grid_box(k, 5.0, 11.0, 10.0, 12.0))
     return [disc_icon(rgb("#ffa658"), rgb("#d85400")),
             emblem(union(frame, stand), WHITE),
             emblem(screen, rgb("#8a3000"))]
@@ -278,17 +304,18 @@ def art_netvik(size):
 
 
 def tray(art):
-    """Tray artwork is drawn on a 16x16 grid; scale it to the requested size,
-    keeping outlines one pixel wide."""
+    """Tray artwork is drawn on a 16x16 grid; scale it to the requested size
+    (the artwork gets the scale, for what it keeps on whole pixels), keeping
+    outlines as thin as the edges allow."""
     def draw_at(size):
         k = size / 16
         if k == 1:
-            return art()
+            return art(k)
         return [Layer(scaled(layer.shape, k),
                       (lambda x, y, f=layer.fill: f(x / k, y / k))
                       if callable(layer.fill) else layer.fill,
-                      layer.outline, layer.width)
-                for layer in art()]
+                      layer.outline, max(layer.width, TRAY_RIM_WIDTH_SCALED))
+                for layer in art(k)]
     return draw_at
 
 
@@ -297,16 +324,29 @@ def tray(art):
 TRAY_ICONS = ("checking.ico", "disabled.ico", "error.ico", "computer.ico",
               "host.ico", "internet.ico")
 
-# file name -> (sizes, drawing function taking the size)
+# The images of an icon file, as (size, format), in file order: 8 and 32
+# are BMP images of that many bits per pixel, PNG a PNG image with alpha.
+PNG = "png"
+TRAY_IMAGES = ((16, 8), (16, 32), (20, PNG), (24, PNG), (32, PNG))
+PROGRAM_IMAGES = ((16, 8), (16, 32), (20, PNG), (24, PNG), (32, 8), (32, 32),
+                  (48, 8), (48, 32))
+PNG_COLOURS = 16  # of the opaque pixels; the edges keep theirs
+TRAY_SIZES = (16, 20, 24, 32)
+
+# file name -> (images, drawing function taking the size)
 ICONS = {
-    "checking.ico": ((16,), tray(art_checking)),
-    "disabled.ico": ((16,), tray(art_disabled)),
-    "error.ico": ((16,), tray(art_error)),
-    "computer.ico": ((16,), tray(art_computer)),
-    "host.ico": ((16,), tray(art_host)),
-    "internet.ico": ((16,), tray(art_internet)),
-    "netvik.ico": ((16, 32, 48), art_netvik),
+    "checking.ico": (TRAY_IMAGES, tray(art_checking)),
+    "disabled.ico": (TRAY_IMAGES, tray(art_disabled)),
+    "error.ico": (TRAY_IMAGES, tray(art_error)),
+    "computer.ico": (TRAY_IMAGES, tray(art_computer)),
+    "host.ico": (TRAY_IMAGES, tray(art_host)),
+    "internet.ico": (TRAY_IMAGES, tray(art_internet)),
+    "netvik.ico": (PROGRAM_IMAGES, art_netvik),
 }
+
+
+def sizes_of(images):
+    return sorted({size for size, _ in images})
 
 
 def draw(name, size):
@@ -314,12 +354,9 @@ def draw(name, size):
 
 
 # --------------------------------------------------------------------------
-# Palette quantisation for the 8-bit images (median cut). Index 0 is black
-# and is what transparent pixels store, so that (screen AND 1) XOR 0 leaves
-# the screen untouched.
-
-PALETTE_SIZE = 256
-
+# Palette quantisation (median cut), for the 8-bit images and the PNG images'
+# opaque pixels. Index 0 is black and is what transparent pixels store, so
+# that (screen AND 1) XOR 0 leaves the screen untouched.
 
 def opaque(pixel):
     return pixel[3] >= ALPHA_THRESHOLD
@@ -359,16 +396,16 @@ def median_cut(histogram, count):
     return sorted(set(palette))
 
 
-def quantise(image):
-    """Return (palette of 256 RGB tuples, rows of indices)."""
+def quantise(image, palette_size):
+    """Return (palette of palette_size RGB tuples, rows of indices)."""
     histogram = {}
     for row in image:
         for p in row:
             if opaque(p):
                 histogram[p[:3]] = histogram.get(p[:3], 0) + 1
-    colours = median_cut(histogram, PALETTE_SIZE - 1)
+    colours = median_cut(histogram, palette_size - 1)
     palette = [(0, 0, 0)] + colours
-    palette += [(0, 0, 0)] * (PALETTE_SIZE - len(palette))
+    palette += [(0, 0, 0)] * (palette_size - len(palette))
     cache = {}
 
     def nearest(c):
@@ -416,7 +453,7 @@ def bmp_header(size, bpp, data_size):
 
 def encode_8bit(image):
     size = len(image)
-    palette, indices = quantise(image)
+    palette, indices = quantise(image, 256)
     stride = row_stride(size, 8)
     pixels = b"".join(bytes(row) + bytes(stride - size)
                       for row in reversed(indices))
@@ -440,17 +477,29 @@ def encode_32bit(image):
     return bmp_header(size, 32, len(pixels) + len(mask)) + bytes(pixels) + mask
 
 
-def build_ico(images):
-    """images: {size: rgba rows}. Sizes ascending, 8-bit before 32-bit."""
-    entries = []
-    for size in sorted(images):
-        entries.append((size, 8, encode_8bit(images[size])))
-        entries.append((size, 32, encode_32bit(images[size])))
+def encode_png(image):
+    """A PNG with alpha; its opaque pixels reduced to PNG_COLOURS colours, so
+    that it compresses well, its partly transparent edges as drawn."""
+    solid = [[p if p[3] == 255 else (0, 0, 0, 0) for p in row] for row in image]
+    palette, indices = quantise(solid, PNG_COLOURS + 1)
+    rows = [[palette[i] + (255,) if p[3] == 255 else p if p[3] else (0, 0, 0, 0)
+             for i, p in zip(irow, prow)]
+            for irow, prow in zip(indices, image)]
+    return png_bytes(rows, alpha=True)
+
+
+ENCODERS = {8: encode_8bit, 32: encode_32bit, PNG: encode_png}
+
+
+def build_ico(images, layout):
+    """images: {size: rgba rows}; layout: (size, format) pairs in file order."""
+    entries = [(size, kind, ENCODERS[kind](images[size])) for size, kind in layout]
     offset = ICONDIR.size + ICONDIRENTRY.size * len(entries)
     head = ICONDIR.pack(0, 1, len(entries))
     body = b""
-    for size, bpp, data in entries:
+    for size, kind, data in entries:
         dim = size if size < 256 else 0
+        bpp = 32 if kind == PNG else kind
         head += ICONDIRENTRY.pack(dim, dim, 0, 0, 1, bpp, len(data), offset)
         offset += len(data)
         body += data
@@ -460,15 +509,16 @@ def build_ico(images):
 # --------------------------------------------------------------------------
 # PNG writing (8-bit RGB) and the preview sheet.
 
-def png_bytes(image):
-    """image: rows of RGB tuples."""
+def png_bytes(image, alpha=False):
+    """image: rows of RGB tuples, or of RGBA tuples with alpha."""
     def chunk(kind, data):
         return (struct.pack(">I", len(data)) + kind + data +
                 struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
     height, width = len(image), len(image[0])
     raw = b"".join(b"\x00" + bytes(c for p in row for c in p) for row in image)
+    colour_type = 6 if alpha else 2
     return (b"\x89PNG\r\n\x1a\n" +
-            chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
+            chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0)) +
             chunk(b"IDAT", zlib.compress(raw, 9)) +
             chunk(b"IEND", b""))
 
@@ -493,39 +543,55 @@ def png_content(data):
         return None
 
 
-def compose_sheet(images, scale, background, gap):
-    """Place RGBA images side by side, enlarged (nearest neighbour), on a
-    solid background; returns rows of RGB tuples."""
-    height = max(len(im) for im in images) * scale + 2 * gap
-    width = sum(len(im[0]) * scale for im in images) + gap * (len(images) + 1)
-    sheet = [[background] * width for _ in range(height)]
-    left = gap
-    for im in images:
-        for y in range(len(im) * scale):
-            for x in range(len(im[0]) * scale):
-                r, g, b, a = im[y // scale][x // scale]
-                sheet[gap + y][left + x] = tuple(
-                    _byte(c * a / 255 + bg * (255 - a) / 255)
-                    for c, bg in zip((r, g, b), background))
-        left += len(im[0]) * scale + gap
+def compose_grid(rows, scale, cell, background, gap):
+    """Place rows of RGBA images in cells of `cell` pixels, enlarged (nearest
+    neighbour), on a solid background; returns rows of RGB tuples."""
+    step = cell * scale + gap
+    width = gap + step * max(len(row) for row in rows)
+    sheet = [[background] * width for _ in range(gap + step * len(rows))]
+    for r, row in enumerate(rows):
+        for c, im in enumerate(row):
+            top, left = gap + r * step, gap + c * step
+            for y in range(len(im) * scale):
+                for x in range(len(im[0]) * scale):
+                    red, green, blue, a = im[y // scale][x // scale]
+                    sheet[top + y][left + x] = tuple(
+                        _byte(v * a / 255 + bg * (255 - a) / 255)
+                        for v, bg in zip((red, green, blue), background))
     return sheet
 
 
 PREVIEW_ORDER = ["internet.ico", "host.ico", "computer.ico", "error.ico",
                  "checking.ico", "disabled.ico", "netvik.ico"]
+# Light and dark taskbars.
+PREVIEW_BACKGROUNDS = [(240, 240, 240), (32, 32, 32)]
 
 
-def preview_png():
-    images = [draw(name, 16) for name in PREVIEW_ORDER]
-    return png_bytes(compose_sheet(images, 8, (240, 240, 240), 16))
+def shown_image(images, size):
+    """The picture a system with alpha-blended icons shows at that size: the
+    image of the size with alpha (the last one)."""
+    return [im for im in images if im["size"] == size][-1]["pixels"]
+
+
+def preview_png(files):
+    """Every icon (columns) at each tray size (rows), as the files hold them,
+    four times enlarged, on a light and on a dark background."""
+    decoded = [parse_ico(files[ICON_DIR / name]) for name in PREVIEW_ORDER]
+    rows = [[shown_image(images, size) for images in decoded]
+            for size in TRAY_SIZES]
+    sheet = []
+    for background in PREVIEW_BACKGROUNDS:
+        sheet += compose_grid(rows, 4, max(TRAY_SIZES), background, 12)
+    return png_bytes(sheet)
 
 
 def generate():
     """Return {path: bytes} of every generated file."""
     files = {}
-    for name, (sizes, _) in ICONS.items():
-        files[ICON_DIR / name] = build_ico({s: draw(name, s) for s in sizes})
-    files[PREVIEW] = preview_png()
+    for name, (images, _) in ICONS.items():
+        files[ICON_DIR / name] = build_ico(
+            {s: draw(name, s) for s in sizes_of(images)}, images)
+    files[PREVIEW] = preview_png(files)
     return files
 
 
@@ -537,8 +603,9 @@ class IcoError(Exception):
 
 
 def parse_ico(data):
-    """Decode an .ico file into a list of images, each a dict with size, bpp,
-    'pixels' (rows of RGBA) and 'mask' (rows of 0/1). Raises IcoError."""
+    """Decode an .ico file into a list of images, each a dict with size, kind
+    (8, 32 or PNG), 'pixels' (rows of RGBA) and 'mask' (rows of 0/1; for a
+    PNG, where alpha is below the threshold). Raises IcoError."""
     if len(data) < ICONDIR.size:
         raise IcoError("file too short")
     reserved, kind, count = ICONDIR.unpack_from(data)
@@ -557,8 +624,13 @@ def parse_ico(data):
         if offset < table_end or offset + length > len(data):
             raise IcoError("%s: data outside the file" % where)
         extents.append((offset, offset + length))
-        images.append(parse_bmp(data[offset:offset + length],
-                                w or 256, h or 256, bpp, where))
+        blob = data[offset:offset + length]
+        if blob.startswith(PNG_SIGNATURE):
+            if bpp != 32:
+                raise IcoError("%s: a PNG image must be listed at 32 bpp" % where)
+            images.append(parse_png(blob, w or 256, h or 256, where))
+        else:
+            images.append(parse_bmp(blob, w or 256, h or 256, bpp, where))
     extents.sort()
     for (_, end), (start, _) in zip(extents, extents[1:]):
         if start < end:
@@ -610,31 +682,74 @@ def parse_bmp(blob, width, height, bpp, where):
                            for x in range(width)])
         mask.append([blob[mask_at + x // 8] >> (7 - x % 8) & 1
                      for x in range(width)])
-    return {"size": width, "bpp": bpp, "pixels": pixels, "mask": mask}
+    return {"size": width, "kind": bpp, "pixels": pixels, "mask": mask}
 
 
-def check_icon(name, data, sizes):
-    """Validate one .ico; returns a list of problems (empty when fine)."""
+PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
+
+
+def parse_png(blob, width, height, where):
+    """An 8-bit RGBA PNG without interlacing, as the generator writes it."""
+    content = png_content(blob)
+    if content is None or content[0] is None:
+        raise IcoError("%s: unreadable PNG" % where)
+    header, raw = content
+    if header != struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0):
+        raise IcoError("%s: PNG is not %dx%d RGBA" % (where, width, height))
+    stride = 4 * width
+    if len(raw) != (stride + 1) * height:
+        raise IcoError("%s: %d bytes of PNG data, expected %d"
+                       % (where, len(raw), (stride + 1) * height))
+    pixels, previous = [], bytes(stride)
+    for y in range(height):
+        at = y * (stride + 1)
+        row = bytearray(raw[at + 1:at + 1 + stride])
+        kind = raw[at]
+        for i in range(stride):
+            left = row[i - 4] if i >= 4 else 0
+            up, corner = previous[i], previous[i - 4] if i >= 4 else 0
+            if kind == 1:
+                row[i] = (row[i] + left) & 255
+            elif kind == 2:
+                row[i] = (row[i] + up) & 255
+            elif kind == 3:
+                row[i] = (row[i] + (left + up) // 2) & 255
+            elif kind == 4:
+                guess = left + up - corner
+                nearest = min((abs(guess - left), 0, left), (abs(guess - up), 1, up),
+                              (abs(guess - corner), 2, corner))[2]
+                row[i] = (row[i] + nearest) & 255
+            elif kind != 0:
+                raise IcoError("%s: bad PNG filter %d" % (where, kind))
+        previous = bytes(row)
+        pixels.append([tuple(row[4 * x:4 * x + 4]) for x in range(width)])
+    mask = [[1 if p[3] < ALPHA_THRESHOLD else 0 for p in row] for row in pixels]
+    return {"size": width, "kind": PNG, "pixels": pixels, "mask": mask}
+
+
+def check_icon(name, data, layout):
+    """Validate one .ico against its (size, format) layout; returns a list of
+    problems (empty when fine)."""
     try:
         images = parse_ico(data)
     except IcoError as e:
         return ["%s: %s" % (name, e)]
     problems = []
-    found = [(im["size"], im["bpp"]) for im in images]
-    wanted = [(s, bpp) for s in sorted(sizes) for bpp in (8, 32)]
-    if found != wanted:
-        problems.append("%s: images %s, expected %s" % (name, found, wanted))
+    found = [(im["size"], im["kind"]) for im in images]
+    if found != list(layout):
+        problems.append("%s: images %s, expected %s" % (name, found, list(layout)))
     by_size = {}
     for im in images:
-        by_size.setdefault(im["size"], {})[im["bpp"]] = im
-        where = "%s %dx%d %d-bit" % (name, im["size"], im["size"], im["bpp"])
+        by_size.setdefault(im["size"], {})[im["kind"]] = im
+        where = "%s %dx%d %s" % (name, im["size"], im["size"], im["kind"])
         pairs = [(p, m) for prow, mrow in zip(im["pixels"], im["mask"])
                  for p, m in zip(prow, mrow)]
-        not_black = sum(1 for p, m in pairs if m and p[:3] != (0, 0, 0))
-        if not_black:
-            problems.append("%s: %d transparent pixels are not black"
-                            % (where, not_black))
-        if im["bpp"] == 32:
+        if im["kind"] != PNG:
+            not_black = sum(1 for p, m in pairs if m and p[:3] != (0, 0, 0))
+            if not_black:
+                problems.append("%s: %d transparent pixels are not black"
+                                % (where, not_black))
+        if im["kind"] == 32:
             disagree = sum(1 for p, m in pairs if m != (p[3] < ALPHA_THRESHOLD))
             if disagree:
                 problems.append("%s: mask disagrees with alpha at %d pixels"
@@ -660,6 +775,12 @@ def check_icon(name, data, sizes):
     return problems
 
 
+def ico_content(data):
+    """The images of an .ico file as decoded, to compare files independently
+    of the zlib build that compressed their PNG images."""
+    return [(im["size"], im["kind"], im["pixels"], im["mask"]) for im in parse_ico(data)]
+
+
 def blend(image, screen):
     """Alpha-blend a 32-bit icon image over screen pixels (rows of RGB), as
     the shell draws it; the result is rounded to bytes like a real screen."""
@@ -678,51 +799,52 @@ TASKBARS = [(255, 255, 255), (0, 0, 0), (128, 128, 128), (0, 84, 150)]
 def check_tray_swaps(decoded):
     """decoded: {name: parsed images} of the tray icons. The program swaps
     them in place, and a shell that does not erase the old icon first blends
-    the new one over it; so the icons must cover exactly the same pixels, and
-    what shows after a swap must not depend on the icon that was there."""
+    the new one over it; so at every size the icons must cover exactly the
+    same pixels, and what shows after a swap must not depend on the icon
+    that was there."""
     problems = []
-    images = {}
-    for name in TRAY_ICONS:
-        found = {im["bpp"]: im for im in decoded[name] if im["size"] == 16}
-        if 8 not in found or 32 not in found:
-            problems.append("%s: no 16x16 8-bit and 32-bit images" % name)
-        else:
-            images[name] = found
+    first = TRAY_ICONS[0]
+    images = {name: {(im["size"], im["kind"]): im for im in decoded[name]}
+              for name in TRAY_ICONS}
+    for name in TRAY_ICONS[1:]:
+        for key, ref in images[first].items():
+            im = images[name].get(key)
+            where = "%s %dx%d %s" % ((name,) + key[:1] + key)
+            if im is None:
+                problems.append("%s: missing" % where)
+                continue
+            if im["mask"] != ref["mask"]:
+                problems.append("%s: AND mask differs from %s" % (where, first))
+            if key[1] != 8 and ([[p[3] for p in row] for row in im["pixels"]] !=
+                                 [[p[3] for p in row] for row in ref["pixels"]]):
+                problems.append("%s: alpha differs from %s" % (where, first))
     if problems:
         return problems
-    first = TRAY_ICONS[0]
-    ref = images[first]
-    for name in TRAY_ICONS[1:]:
-        im = images[name]
-        alpha = [[p[3] for p in row] for row in im[32]["pixels"]]
-        if alpha != [[p[3] for p in row] for row in ref[32]["pixels"]]:
-            problems.append("%s: 32-bit alpha differs from %s" % (name, first))
-        for bpp in (8, 32):
-            if im[bpp]["mask"] != ref[bpp]["mask"]:
-                problems.append("%s: %d-bit AND mask differs from %s"
-                                % (name, bpp, first))
     # With the same silhouette, an opaque pixel replaces the old icon and a
     # transparent one leaves the background. Partly transparent edge pixels
     # cannot cover the old icon: they must be identical in every icon, so that
     # a swap looks the same as drawing the new icon over itself (which such a
     # shell also does when the icon is set again), whatever the old one was.
-    screens = [[[b] * 16 for _ in range(16)] for b in TASKBARS]
-    for new in TRAY_ICONS:
-        top = images[new][32]["pixels"]
-        redrawn = [blend(top, blend(top, screen)) for screen in screens]
-        for old in TRAY_ICONS:
-            if old == new:
-                continue
-            for background, screen, want in zip(TASKBARS, screens, redrawn):
-                shown = blend(top, blend(images[old][32]["pixels"], screen))
-                leaks = [(x, y) for y in range(16) for x in range(16)
-                         if shown[y][x] != want[y][x]]
-                if leaks:
-                    problems.append(
-                        "%s drawn over %s on #%02x%02x%02x: the old icon "
-                        "shows through at %d pixels, first at (%d, %d)"
-                        % ((new, old) + background + (len(leaks),) + leaks[0]))
-                    break
+    for size, kind in images[first]:
+        if kind == 8:
+            continue
+        screens = [[[b] * size for _ in range(size)] for b in TASKBARS]
+        for new in TRAY_ICONS:
+            top = images[new][size, kind]["pixels"]
+            redrawn = [blend(top, blend(top, screen)) for screen in screens]
+            for old in TRAY_ICONS:
+                if old == new:
+                    continue
+                for background, screen, want in zip(TASKBARS, screens, redrawn):
+                    shown = blend(top, blend(images[old][size, kind]["pixels"], screen))
+                    leaks = [(x, y) for y in range(size) for x in range(size)
+                             if shown[y][x] != want[y][x]]
+                    if leaks:
+                        problems.append(
+                            "%s drawn over %s at %d pixels on #%02x%02x%02x: the "
+                            "old icon shows through at %d pixels, first at (%d, %d)"
+                            % ((new, old, size) + background + (len(leaks),) + leaks[0]))
+                        break
     return problems
 
 
@@ -732,17 +854,17 @@ def check():
     problems = []
     expected = generate()
     decoded = {}
-    for name, (sizes, _) in ICONS.items():
+    for name, (layout, _) in ICONS.items():
         path = ICON_DIR / name
         if not path.exists():
             problems.append("%s: missing" % name)
             continue
         data = path.read_bytes()
-        found = check_icon(name, data, sizes)
+        found = check_icon(name, data, layout)
         problems += found
         if not found:
             decoded[name] = parse_ico(data)
-        if data != expected[path]:
+        if not found and ico_content(data) != ico_content(expected[path]):
             problems.append("%s: differs from the generator's output" % name)
     if all(name in decoded for name in TRAY_ICONS):
         problems += check_tray_swaps(decoded)

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/Dialog.h"
+#include "app/TextFit.h"
 #include "app/TwipsDialog.h"
 #include "app/resource.h"
 #include "common/Failure.h"
@@ -59,6 +60,7 @@ HWND MainWindow::Create(HINSTANCE instance, MainWindow* self) {
     const HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, &MainWindow::DialogProc,
                                            reinterpret_cast<LPARAM>(self));
     if (window == nullptr) Fail("cannot create the main window");
+    FitTexts(window);  // a label that its text outgrows at this resolution grows
     return window;
 }
 

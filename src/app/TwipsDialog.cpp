@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/TextFit.h"
 #include "common/Failure.h"
 
 namespace netvik::app {
@@ -69,7 +70,6 @@ TwipsDialog::TwipsDialog(HWND owner, const DialogLayout& layout) : form_(nullptr
     const HDC screen = GetDC(nullptr);
     const Twips twips{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
     ReleaseDC(nullptr, screen);
-    PlaceOver(owner, twips.X(layout.width), twips.Y(layout.height));
     for (std::size_t i = 0; i < layout.count; ++i) {
         const ControlLayout& c = layout.controls[i];
         const WindowKind kind = KindOf(c.kind, kFirstControlId + static_cast<int>(i));
@@ -82,6 +82,10 @@ TwipsDialog::TwipsDialog(HWND owner, const DialogLayout& layout) : form_(nullptr
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         controls_.push_back(control);
     }
+    // The system's font grows faster than the screen's resolution: a label
+    // that its text outgrows grows, and the dialog with it.
+    const int grown = FitTexts(Hwnd());
+    PlaceOver(owner, twips.X(layout.width), twips.Y(layout.height) + grown);
 }
 
 // The window with a client area of that size, centred over its owner.

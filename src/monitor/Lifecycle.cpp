@@ -82,6 +82,7 @@ void frmNetvikmain::Form_Load() {
         // the panel is confirmed, cancelled or minimised, or checking enabled.
         Timer.SetEnabled(false);
         state_.RefreshMinutes = 1;
+        ShowRefreshRate();  // the slider's value, as stored settings show it
         // What the panel shows is in force: Cancel puts it back.
         state_.AppliedSiteHostName = state_.SiteHostName;
         form.Show();

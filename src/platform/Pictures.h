@@ -8,9 +8,10 @@ namespace netvik::platform {
 class Pictures {
 public:
     virtual ~Pictures() = default;
-    // The 16 x 16 tray icon at position 1..6 of the image list.
+    // The tray icon at position 1..6 of the image list, at the size the
+    // notification area shows.
     virtual IconHandle TrayIcon(int index) const = 0;
-    // The program's own icon, at 16 x 16.
+    // The program's own icon, at the same size.
     virtual IconHandle ProgramIcon() const = 0;
 };
 

@@ -10,16 +10,19 @@ namespace netvik::platform {
 inline constexpr std::uint32_t kTrayCallbackMessage = 0x200;
 
 // Receives the shell's callbacks for the tray icon: the mouse message that
-// happened over the icon (0x203 left double-click, 0x205 right button up...).
+// happened over the icon (0x203 left double-click, 0x205 right button up...),
+// and the shell's word that it has started afresh (after a crash or a
+// restart) with an empty notification area.
 class TrayCallbackSink {
 public:
     virtual ~TrayCallbackSink() = default;
     virtual void OnTrayCallback(std::int32_t mouseMessage) = 0;
+    virtual void OnTaskbarCreated() = 0;
 };
 
-// The invisible child window that owns the tray icon: the shell sends it the
-// callbacks, and it holds the picture whose handle the shell shows, so the
-// handle stays valid while it is shown.
+// The invisible window that owns the tray icon: the shell sends it the
+// callbacks and tells it when it has started afresh, and it holds the picture
+// whose handle the shell shows, so the handle stays valid while it is shown.
 class TrayHook {
 public:
     virtual ~TrayHook() = default;

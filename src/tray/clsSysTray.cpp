@@ -39,6 +39,7 @@ void clsSysTray::SourceWindow(const TraySource& vData) {
 
 void clsSysTray::MinToSysTray() {
     Notify(platform::NotifyMessage::Add);
+    shown_ = true;
     if (sourceWindow_ != nullptr) sourceWindow_->Hide();
     if (WentToTray) WentToTray();
 }
@@ -48,6 +49,7 @@ void clsSysTray::RemoveFromSysTray() {
     record_.hWnd = pichook_ != nullptr ? pichook_->Handle() : 0;
     record_.uID = kIconId;
     Notify(platform::NotifyMessage::Delete);
+    shown_ = false;
 }
 
 void clsSysTray::ChangeIcon(platform::IconHandle toNewIcon) {
@@ -105,6 +107,10 @@ void clsSysTray::OnTrayCallback(std::int32_t mouseMessage) {
             break;
         default: break;
     }
+}
+
+void clsSysTray::OnTaskbarCreated() {
+    if (shown_) Notify(platform::NotifyMessage::Add);
 }
 
 void clsSysTray::RestoreFromSysTray() {

@@ -64,6 +64,9 @@ public:
 
 private:
     void OnTrayCallback(std::int32_t mouseMessage) override;
+    // The shell started afresh with an empty notification area: the icon
+    // goes back as it was, if it was there.
+    void OnTaskbarCreated() override;
     void RestoreFromSysTray();
     bool Notify(platform::NotifyMessage message);
 
@@ -73,6 +76,7 @@ private:
     std::unique_ptr<platform::TrayHook> pichook_;
     platform::NotifyIconData record_{};
     bool busy_ = false;
+    bool shown_ = false;  // the icon was added and not deleted since
 };
 
 }  // namespace netvik

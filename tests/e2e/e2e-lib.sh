@@ -85,7 +85,8 @@ e2e_test() {
 
 # Sets up a test's world: a private Xvfb, a copy of the booted prefix
 # SOURCE_PREFIX in $E2E_OUT/prefix, and the shell (explorer.exe) with its
-# systray trace in $E2E_OUT/shell.log. Everything goes at exit.
+# systray trace in $E2E_OUT/shell.log. Everything goes at exit. E2E_DPI
+# sets the screen's dots per inch, before the shell starts.
 e2e_begin() {
     rm -rf "$E2E_OUT"
     mkdir -p "$E2E_OUT"
@@ -93,6 +94,8 @@ e2e_begin() {
     export WINEPREFIX=$E2E_OUT/prefix
     cp -a "$1" "$WINEPREFIX"
     WINE_ENV_PREFIXES+=("$WINEPREFIX")
+    [ -z "${E2E_DPI:-}" ] || { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$E2E_DPI" \
+        /f >/dev/null 2>&1 && wine_env_wait_idle; }
     WINE_ENV_SHELL_DEBUG=-all,+systray wine_env_start_shell "$TRAYCTL_EXE" "$E2E_OUT/shell.log"
 }
 

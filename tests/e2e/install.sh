@@ -3,10 +3,11 @@
 # puts the program with its README and licence under Program Files, a
 # Start-menu shortcut and an Add/Remove Programs entry; the shortcut starts
 # the installed program, which shows its tray icon; setup again ends it
-# first; /LOGON writes the logon entry. The silent uninstaller ends the
+# and starts it again; /LOGON writes the logon entry. The silent uninstaller ends the
 # running program and removes the files, the shortcut, its entry and the
 # logon entries under both HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER; it keeps
-# the settings unless /REMOVESETTINGS is given.
+# the settings unless /REMOVESETTINGS is given. For this user alone, install
+# and uninstall leave HKEY_LOCAL_MACHINE as it was.
 #
 # usage: install.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR SETUP.exe VERSION
 set -euo pipefail
@@ -40,11 +41,36 @@ run_uninstaller() {
 }
 logon_entry() { present "HKLM\\$RUN" Netvik || present "HKCU\\$RUN" Netvik; }
 netvik_running() { [ -n "$(trayctl find -class NetvikMainWindow -timeout 0 2>/dev/null)" ]; }
+# The Windows process of the running program, or nothing.
+netvik_process() { window_field "$(trayctl find -class NetvikMainWindow -timeout 0 2>/dev/null)" pid; }
+runs_anew() { local now; now=$(netvik_process) && [ -n "$now" ] && [ "$now" != "$1" ]; }
+# HKEY_LOCAL_MACHINE, but the uninstaller's request to delete its temporary
+# copy when Windows next starts, which Wine grants where a user without
+# administrator rights is refused (and the copy stays in the user's TEMP).
+machine_registry() {
+    wine reg export HKLM "$E2E_OUT/hklm.reg" /y >/dev/null 2>&1
+    iconv -f UTF-16 -t UTF-8 "$E2E_OUT/hklm.reg" | sed '/^"PendingFileRenameOperations"/,/[^\\]\r$/d'
+}
 
 net_reset
 net_answer "$HOST"
 
-# --- a silent install
+# --- for this user alone: the user's own folder, Start menu and entry
+USER_UNINSTALL=${UNINSTALL/HKLM/HKCU}
+user_files() { find "$WINEPREFIX/drive_c/users" -path '*/Programs/Netvik*' | sed 's|.*/AppData/||' | sort | tr '\n' ' '; }
+uninstalled_for_user() { [ -z "$(user_files)" ] && ! present "$USER_UNINSTALL" DisplayName; }
+machine_registry >"$E2E_OUT/hklm-before.txt"
+e2e_check "for this user: silent install" run_setup /S /CurrentUser
+e2e_check "for this user: the program in the user's programs folder, a shortcut in the user's Start menu" \
+    test "$(user_files)" = "$(printf '%s ' Local/Programs/Netvik{,/LICENSE.txt,/Netvik.exe,/README.txt,/Uninstall.exe} \
+        'Roaming/Microsoft/Windows/Start Menu/Programs/Netvik.lnk')"
+e2e_check "for this user: the user's Add/Remove Programs entry" test "$(stored "$USER_UNINSTALL" DisplayName)" = Netvik
+WINEDEBUG=-all wine "$(find "$WINEPREFIX/drive_c/users" -path '*/Programs/Netvik/Uninstall.exe')" /S
+e2e_check "for this user: uninstalled" eventually 30 uninstalled_for_user
+machine_registry >"$E2E_OUT/hklm-after.txt"
+e2e_check "for this user: HKEY_LOCAL_MACHINE as it was" cmp -s "$E2E_OUT/hklm-before.txt" "$E2E_OUT/hklm-after.txt"
+
+# --- for all users, as an administrator's silent install chooses
 e2e_check "silent install: exit status 0" run_setup /S
 e2e_check "the program, its README, licence and uninstaller under Program Files" \
     test "$(installed_files)" = "LICENSE.txt Netvik.exe README.txt Uninstall.exe "
@@ -59,18 +85,20 @@ e2e_check "Add/Remove Programs: the uninstaller" \
     test "$(stored "$UNINSTALL" UninstallString)" = "$(escaped '"C:\Program Files\Netvik\Uninstall.exe"')"
 e2e_check "no logon entry unless asked" not present "HKCU\\$RUN" Netvik
 
+e2e_check "a first install starts nothing" not netvik_running
+
 # --- the shortcut starts the installed program, which shows its tray icon
 netvik_store_settings 203.0.113.10 "$HOST" 198.51.100.2
 wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
 e2e_check "started from the Start menu: its tray icon and verdict" trayctl wait-tip "$NO_INTERNET" 20000
 
-# --- setup again over the running program: it ends it and installs
+# --- setup again over the running program: it ends it, installs, starts it
+before=$(netvik_process)
 e2e_check "setup over the running program: exit status 0" run_setup /S
-e2e_check "setup over the running program: the program has ended" eventually 30 not netvik_running
 e2e_check "setup over the running program: the files are in place" \
     test "$(installed_files)" = "LICENSE.txt Netvik.exe README.txt Uninstall.exe "
-wine start "$(winepath -w "$shortcut")" >/dev/null 2>&1
-e2e_check "started again from the Start menu" eventually 30 netvik_running
+e2e_check "setup over the running program: it runs again, a new process" eventually 30 runs_anew "$before"
+e2e_check "setup over the running program: its tray icon and verdict" trayctl wait-tip "$NO_INTERNET" 20000
 
 # --- uninstalled while it runs: the program ends, everything of it goes
 e2e_check "silent uninstall while the program runs" run_uninstaller /S

@@ -2,9 +2,9 @@
 # Screenshots of the real Netvik.exe under Wine and Xvfb for the README: the
 # first start's message, the tray menu, the settings panel with a tooltip
 # (at 96 and at 120 dots per inch), the panel's two dialogs side by side
-# (the gateways are those kept in the prefix's registry), and the panel
+# (the gateways are those kept in the prefix's registry), the panel
 # showing the external address, which a stand-in FTP server inside the
-# sandbox reports.
+# sandbox reports, and the tray icon at 100, 125, 150 and 200 %.
 #
 # usage: screenshots.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail
@@ -131,6 +131,33 @@ shots() {
     wine_env_cleanup
 }
 
+# The tray's icon at each scaling, as the shell shows it, three times
+# enlarged, side by side.
+tray_shots() {
+    local dpi percent parts=()
+    for dpi in 96 120 144 192; do
+        export E2E_OUT=$work/tray-$dpi E2E_DPI=$dpi
+        e2e_begin "$source_prefix"
+        net_reset
+        net_answer 192.0.2.1
+        netvik_store_settings 203.0.113.10 192.0.2.1 198.51.100.2 5
+        netvik_start tray
+        trayctl wait-tip 'No Internet connection,\rcheck the internetsettings.' 20000 >/dev/null
+        wine_env_screenshot "$work/tray-$dpi.png" root "$(trayctl geometry '#0')"
+        percent=$((dpi * 100 / 96))
+        convert "$work/tray-$dpi.png" -scale 300% -background '#f0f0f0' -gravity center -extent 108x108 \
+            -font /usr/share/wine/fonts/tahoma.ttf -pointsize 12 -gravity south -splice 0x18 \
+            -annotate +0+2 "$percent %" "$work/tray-$dpi-x3.png"
+        parts+=("$work/tray-$dpi-x3.png")
+        trayctl post "$(netvik_main_window)" 0x0010 0 0 >/dev/null
+        netvik_wait_exit || true
+        wine_env_cleanup
+    done
+    unset E2E_DPI
+    convert "${parts[@]}" +append "$out/tray-scaled.png"
+}
+
 shots 96 ""
 shots 120 "-120dpi"
+tray_shots
 echo "screenshots: $out"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End to end: the real Netvik.exe under Wine and Xvfb, started with stored
 # settings, shows in the tray the verdict of real echo requests, and answers
-# the tray's double-click. Runs in
+# the tray's double-click; a shell that starts afresh gets its icon back. Runs in
 # a sandbox network of its own, where the program's addresses are made to
 # answer or stay silent, one verdict after another.
 #
@@ -59,10 +59,23 @@ e2e_check "connected: the program added its icon with callback, icon and tip" \
 e2e_check "connected: every change sends all three (flags 7)" grep -q "modify_icon id=0x1 .*flags=7" "$E2E_OUT/shell.log"
 e2e_check "connected: the program traced its add (message 0)" grep -q "dwMessage = 0" "$E2E_OUT/connected.log"
 
+# The shell starts afresh (after a crash or a restart) with no icon, and says
+# so: the icon comes back as it was, and works; not while the panel is open.
+shell_starts_afresh() {
+    trayctl forget "$(trayctl find -class NetvikTrayHook -pid "$NETVIK_PID" | head -n 1)" 1 >/dev/null &&
+        trayctl wait-count 0 5000 >/dev/null && trayctl broadcast TaskbarCreated
+}
+e2e_check "new shell: the old one's icon is gone" shell_starts_afresh
+e2e_check "new shell: the icon is back with its tip" trayctl wait-tip "$CONNECTED" 10000
+menu=$(open_menu) && trayctl menu-close "$menu" >/dev/null
+e2e_check "new shell: a right-click opens the menu" test -n "$menu"
+
 # Minimising the open panel sends it back to the tray with the last verdict.
 main=$(netvik_main_window)
-trayctl click '#0' double >/dev/null
-trayctl wait-count 0 5000 >/dev/null
+e2e_check "new shell: a double-click opens the panel" open_panel
+trayctl broadcast TaskbarCreated
+sleep 1
+e2e_check "new shell while the panel is open: no icon" test "$(trayctl count)" = 0
 minimise "$main"
 e2e_check "minimised panel: the icon comes back" trayctl wait-tip "$CONNECTED" 5000
 e2e_check "minimised panel: the window is hidden" test "$(window_visible "$main")" = 0

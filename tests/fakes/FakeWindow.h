@@ -37,6 +37,7 @@ public:
 
     // What the shell does when the mouse acts over the icon.
     void Callback(std::int32_t mouseMessage) { sink.OnTrayCallback(mouseMessage); }
+    void TaskbarCreated() { sink.OnTaskbarCreated(); }  // the shell has started afresh
 
     platform::TrayCallbackSink& sink;
     platform::WindowHandle handle;

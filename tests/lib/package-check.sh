@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks a tree's packages without running them: the zip holds the tree's
-# Netvik.exe, byte for byte, with its README and licence in a folder Netvik;
+# Netvik.exe, byte for byte, with the users' README and licence in a folder Netvik;
 # the installer is a GUI program that imports only system DLLs and carries
 # the project's version (tests/lib/pe-check.sh). Prints both sizes.
 #
@@ -19,6 +19,8 @@ listing=$(cd "$work" && cmake -E tar tf "$zip" | sort | tr '\n' ' ')
 (cd "$work" && cmake -E tar xf "$zip")
 cmp -s "$exe" "$work/Netvik/Netvik.exe" || failures+=("the zip's Netvik.exe is not the tree's")
 grep -q $'\r$' "$work/Netvik/README.txt" || failures+=("README.txt has no Windows line ends")
+tr -d '\r' <"$work/Netvik/README.txt" | cmp -s - "$here/../../packaging/README.txt" ||
+    failures+=("README.txt is not the users' (packaging/README.txt)")
 echo "$(basename "$zip"): $(stat -c %s "$zip") bytes: $listing"
 
 "$here/pe-check.sh" "$objdump" "$installer" "$windres" "$version" || failures+=("the installer's file")

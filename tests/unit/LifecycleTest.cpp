@@ -69,6 +69,7 @@ TEST_F(Lifecycle, FirstStartOpensThePanelWithTheDefaultsAndNoIcon) {
     EXPECT_EQ(state.AddressTexts[Host], "192.168.0.1");
     EXPECT_EQ(state.AddressTexts[Computer], "192.168.0.2");
     EXPECT_EQ(state.RefreshMinutes, 1);
+    EXPECT_EQ(fx.lblRefreshRate.caption, "Refreshrate (minutes): 1");
     EXPECT_EQ(state.MinutesLeft, 0);
     EXPECT_EQ(state.SiteHostName, "www.wikipedia.org");
     EXPECT_EQ(state.CheckingEnabled.Raw(), -1);

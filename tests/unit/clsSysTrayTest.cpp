@@ -179,6 +179,20 @@ TEST_F(SysTray, BusyFlagClearsEvenWhenTheHandlerEndsTheProgram) {
     EXPECT_EQ(raised, 2);
 }
 
+// A shell that starts afresh (after a crash or a restart) has no icon.
+TEST_F(SysTray, AFreshShellGetsTheIconAsItWasUnlessThePanelIsShown) {
+    tray.ChangeIcon(0x77);
+    tray.ChangeToolTip("Connected to the Internet.");
+    tray.MinToSysTray();
+    const auto shown = BytesOf(fx.shell.Icon());
+    fx.shell.icons.clear();
+    fx.window.hook->TaskbarCreated();
+    EXPECT_EQ(BytesOf(fx.shell.Icon()), shown);
+    Callback(0x203);
+    fx.window.hook->TaskbarCreated();
+    EXPECT_FALSE(fx.shell.Shown());
+}
+
 TEST_F(SysTray, DoubleClickRestoresThePanelInSixSteps) {
     fx.window.state = WindowState::Minimized;
     tray.MinToSysTray();

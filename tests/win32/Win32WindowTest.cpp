@@ -12,6 +12,7 @@ namespace {
 class RecordingSink : public platform::TrayCallbackSink {
 public:
     void OnTrayCallback(std::int32_t mouseMessage) override { received.push_back(mouseMessage); }
+    void OnTaskbarCreated() override {}
     std::vector<std::int32_t> received;
 };
 

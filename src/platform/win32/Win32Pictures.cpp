@@ -6,9 +6,18 @@ namespace netvik::win32 {
 
 namespace {
 
+HICON LoadIconAt(HINSTANCE instance, int id, int width, int height) {
+    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
+}
+
+// At the system's small-icon size, which the notification area shows: 16
+// pixels at 100 %, 20, 24 and 32 at 125, 150 and 200 %, each drawn for its
+// size. Those drawn for scaled displays are PNG images, which only the
+// systems that scale read; another that asks for such a size gets the
+// 16-pixel picture.
 HICON LoadSmallIcon(HINSTANCE instance, int id) {
-    const auto icon =
-        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    HICON icon = LoadIconAt(instance, id, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
+    if (icon == nullptr) icon = LoadIconAt(instance, id, 16, 16);
     if (icon == nullptr) Fail("an icon resource is missing");
     return icon;
 }

@@ -7,8 +7,8 @@
 namespace netvik::win32 {
 
 // The program's own icon and the tray icons, loaded once from the program's
-// resources at 16 x 16 and kept for the whole run, so a handle shown in the
-// tray never goes stale.
+// resources at the system's small-icon size and kept for the whole run, so a
+// handle shown in the tray never goes stale.
 class Win32Pictures : public platform::Pictures {
 public:
     Win32Pictures(HINSTANCE instance, int programIconId, const std::array<int, 6>& trayIconIds);

@@ -4,8 +4,10 @@
 
 namespace netvik::win32 {
 
-// The invisible child window that owns the tray icon and receives the
-// shell's callback message, whose lParam is the mouse message over the icon.
+// The invisible window that owns the tray icon and receives the shell's
+// callback message, whose lParam is the mouse message over the icon. It is a
+// pop-up owned by the program's window rather than a child of it: the shell
+// announces a fresh start ("TaskbarCreated") to top-level windows only.
 class Win32TrayHook : public platform::TrayHook {
 public:
     static constexpr char kClassName[] = "NetvikTrayHook";
@@ -23,6 +25,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     platform::TrayCallbackSink& sink_;
+    UINT taskbarCreated_;  // the shell's registered message
     HWND window_ = nullptr;
     platform::IconHandle picture_ = 0;
 };

@@ -8,6 +8,8 @@
 #include "text_escape.h"
 #include "tray_driver.h"
 
+#include <shellapi.h>
+
 namespace trayctl {
 namespace {
 
@@ -217,6 +219,22 @@ int cmd_post(int argc, char** argv) {
     return 0;
 }
 
+// What a shell that starts afresh does: it knows no icon (the shell checks
+// no more than the owner window and id), and it tells every top-level window.
+int cmd_forget(int argc, char** argv) {
+    NOTIFYICONDATAA data{};
+    unsigned long long id;
+    if (argc < 4 || !parse_hwnd(argv[2], data.hWnd) || !parse_number(argv[3], id) || id > 0xffffffffULL) return usage();
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.uID = static_cast<UINT>(id);
+    return Shell_NotifyIconA(NIM_DELETE, &data) ? 0 : fail("the shell has no such icon");
+}
+
+int cmd_broadcast(int argc, char** argv) {
+    if (argc < 3) return usage();
+    return PostMessageA(HWND_BROADCAST, RegisterWindowMessageA(argv[2]), 0, 0) ? 0 : fail("cannot broadcast");
+}
+
 // Wine starts its shell from the first process that needs the desktop, with
 // that process's environment and stderr, and closes it again once the last
 // process leaves.  Holding the desktop lets a test choose the shell's
@@ -252,6 +270,8 @@ const Command kCommands[] = {
      "matching top-level windows, or descendants of HWND", cmd_find},
     {"title", "HWND", "window caption", cmd_title},
     {"post", "HWND MSG WPARAM LPARAM", "PostMessage; numbers are decimal or 0x hex", cmd_post},
+    {"forget", "HWND ID", "remove the tray icon of window HWND and id ID", cmd_forget},
+    {"broadcast", "NAME", "post the registered message NAME to every top-level window", cmd_broadcast},
     {"hold", "[MS]",
      "start the shell if needed, print \"ready\", keep the\n"
      "desktop open for MS (default: until killed)",
