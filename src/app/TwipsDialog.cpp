@@ -59,13 +59,11 @@ WindowKind KindOf(Kind kind, int id) {
 
 }  // namespace
 
-TwipsDialog::TwipsDialog(HWND owner, const DialogLayout& layout) : form_(nullptr) {
+TwipsDialog::TwipsDialog(HWND owner, const DialogLayout& layout) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
     const std::vector<WORD> empty = EmptyTemplate(layout.caption);
-    window_.reset(CreateDialogIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(empty.data()), owner,
-                                             &TwipsDialog::DialogProc, reinterpret_cast<LPARAM>(this)));
-    if (window_ == nullptr) Fail("cannot create a dialog");
-    form_ = win32::Win32Window(Hwnd());
+    Take(CreateDialogIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(empty.data()), owner, &Procedure,
+                                    Parameter()));
 
     const HDC screen = GetDC(nullptr);
     const Twips twips{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
@@ -99,17 +97,6 @@ void TwipsDialog::PlaceOver(HWND owner, int width, int height) {
     const int outerHeight = frame.bottom - frame.top;
     SetWindowPos(Hwnd(), nullptr, (over.left + over.right - outerWidth) / 2, (over.top + over.bottom - outerHeight) / 2,
                  outerWidth, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void TwipsDialog::Destroyer::operator()(HWND window) const {
-    SetWindowLongPtrA(window, DWLP_USER, 0);  // no message reaches the wrappers any more
-    DestroyWindow(window);
-}
-
-INT_PTR CALLBACK TwipsDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = win32::DialogOwner<TwipsDialog>(window, message, lParam);
-    if (self == nullptr || self->form_.Hwnd() == nullptr) return message == WM_INITDIALOG ? TRUE : FALSE;
-    return win32::RouteDialogMessage(self->form_, message, wParam, lParam);
 }
 
 }  // namespace netvik::app
