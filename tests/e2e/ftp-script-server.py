@@ -30,37 +30,33 @@ GOOD = ("220 Welcome.\r\n331 Please specify the password.\r\n230 Login successfu
         "211 End of status\r\n221 Goodbye.\r\n")
 
 
+# What the client's address is in the modes that send a good reply.
+CLIENTS = {"hostname": "localhost", "slowname": "slow.example", "unresolvable": "no-such-host.invalid",
+           "nul": "1.2\0.3.4"}
+# The modes that send one fixed text.
+TEXTS = {"trailing": "220 Welcome.\r\n221 Goodbye.\r\nConnected to 6.6.6.6\r\n",
+         "noaddress": "220 Welcome.\r\n211 No status here.\r\n221 Goodbye.\r\n",
+         "nogoodbye": GOOD.replace("221 Goodbye.\r\n", "").format(client="127.0.0.1"),
+         "close": ""}
+
+
 def serve(connection, mode):
     with connection:
         connection.settimeout(30)
         try:
-            if mode == "pieces":
+            if mode in CLIENTS or mode in TEXTS:
+                connection.sendall(TEXTS.get(mode, GOOD.format(client=CLIENTS.get(mode))).encode())
+            elif mode == "pieces":
                 for byte in GOOD.format(client="127.0.0.1").encode():
                     connection.sendall(bytes([byte]))
                     time.sleep(0.002)
             elif mode == "greeting":
                 connection.sendall(GOOD.format(client="10.0.221.5").replace(
                     "220 Welcome.", "220 Server 221 ready.").encode())
-            elif mode == "hostname":
-                connection.sendall(GOOD.format(client="localhost").encode())
-            elif mode == "slowname":
-                connection.sendall(GOOD.format(client="slow.example").encode())
-            elif mode == "unresolvable":
-                connection.sendall(GOOD.format(client="no-such-host.invalid").encode())
-            elif mode == "nul":
-                connection.sendall(GOOD.format(client="1.2\0.3.4").encode())
-            elif mode == "trailing":
-                connection.sendall(b"220 Welcome.\r\n221 Goodbye.\r\nConnected to 6.6.6.6\r\n")
-            elif mode == "nogoodbye":
-                connection.sendall(GOOD.replace("221 Goodbye.\r\n", "").format(client="127.0.0.1").encode())
-            elif mode == "close":
-                pass
             elif mode == "reset":
                 connection.sendall(GOOD[:60].encode())
                 time.sleep(0.2)
                 connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
-            elif mode == "noaddress":
-                connection.sendall(b"220 Welcome.\r\n211 No status here.\r\n221 Goodbye.\r\n")
             elif mode == "endless":
                 line = b"211-" + b"x" * 1000 + b"\r\n"
                 while True:

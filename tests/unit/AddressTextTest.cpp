@@ -27,22 +27,6 @@ TEST(AddressPacking, EveryMalformedTextIsZero) {
     EXPECT_EQ(AddressToLong(std::string("1.2.3.4\0", 8)), 0);
 }
 
-TEST(HostText, AddressesNamesAndNeither) {
-    for (const char* address : {"1.2.3.4", "203.0.113.7", "010.1.1.1"}) {
-        EXPECT_EQ(ClassifyHostText(address), HostText::Address) << address;
-    }
-    for (const char* name : {"localhost", "ftp.example.org", "a-b.c9", "1.2.3.example", "x"}) {
-        EXPECT_EQ(ClassifyHostText(name), HostText::Name) << name;
-    }
-    for (const char* neither :
-         {"", "1", "0.0.0.0", "1.2.3", "256.1.1.1", "a b", "host_name", "a/b", "\xe9t\xe9", "1.2.3.4\r"}) {
-        EXPECT_EQ(ClassifyHostText(neither), HostText::Invalid) << neither;
-    }
-    EXPECT_EQ(ClassifyHostText(std::string("1.2\0.3.4", 8)), HostText::Invalid);
-    EXPECT_EQ(ClassifyHostText(std::string(255, 'a')), HostText::Name);
-    EXPECT_EQ(ClassifyHostText(std::string(256, 'a')), HostText::Invalid);
-}
-
 TEST(GlobalAddress, OnlyWhatTheInternetReachesCountsAsThisPcsOwn) {
     for (const char* global : {"81.169.1.9", "1.1.1.1", "100.63.255.255", "100.128.0.0", "172.15.255.255", "172.32.0.0",
                                "192.167.255.255", "198.17.255.255", "198.20.0.0", "223.255.255.254"}) {

@@ -70,17 +70,5 @@ TEST(SystemProgram, ThePathOfThisProgramIsItsFileInAnsi) {
     EXPECT_NE(GetFileAttributesA(path.ansi.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST(SystemProgram, AForeignObjectOfTheMarksNameIsToldApart) {
-    using platform::InstanceMark;
-    const HANDLE event = CreateEventA(nullptr, FALSE, FALSE, win32::Win32Application::kInstanceMutex);
-    EXPECT_EQ(win32::Win32Application("NetvikNoSuchClass").ClaimInstanceMark(), InstanceMark::Unusable);
-    CloseHandle(event);
-    const HANDLE mutex = CreateMutexA(nullptr, FALSE, win32::Win32Application::kInstanceMutex);
-    win32::Win32Application held("NetvikNoSuchClass");
-    EXPECT_EQ(held.ClaimInstanceMark(), InstanceMark::Held);
-    EXPECT_FALSE(held.OtherInstanceWindow());
-    CloseHandle(mutex);
-}
-
 }  // namespace
 }  // namespace netvik

@@ -118,22 +118,6 @@ TEST(TcpClient, AServerThatClosesOrRefusesRaisesClosedAfterWhatItSent) {
     EXPECT_EQ(events, "<closed>");
 }
 
-TEST(TcpClient, ResolvesANameThroughTheMessageLoop) {
-    win32::Win32TcpClient client;
-    std::vector<std::string> answers;
-    client.Resolved = [&](const std::string& address) { answers.push_back(address); };
-    client.Resolve("localhost");
-    EXPECT_TRUE(answers.empty());  // returns at once
-    ASSERT_TRUE(PumpUntil([&] { return answers.size() == 1; }));
-    client.Resolve("no-such-host.invalid");
-    ASSERT_TRUE(PumpUntil([&] { return answers.size() == 2; }, 15000));
-    EXPECT_EQ(answers, (std::vector<std::string>{"127.0.0.1", ""}));
-    client.Resolve("localhost");
-    client.Close();  // no answer after a close
-    PumpUntil([&] { return answers.size() == 3; }, 500);
-    EXPECT_EQ(answers.size(), 2U);
-}
-
 TEST(TcpClient, HoldsTheSocketsLibraryOnlyWhileItsConnectionIsOpen) {
     win32::Win32TcpClient client;
     client.Connect("127.0.0.1", 9);
