@@ -151,15 +151,13 @@ void show_report(HWND owner) {
     }
     HWND balloon = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_BALLOON | TTS_NOPREFIX, 0, 0,
                                    0, 0, report, nullptr, GetModuleHandleA(nullptr), nullptr);
-    TOOLINFOA ti;
-    std::memset(&ti, 0, sizeof ti);
+    TOOLINFOA ti{};
     ti.cbSize = sizeof ti;
     ti.uFlags = TTF_TRACK;
     ti.hwnd = report;
     ti.lpszText = const_cast<char*>("Line one\rline two");
     SendMessageA(balloon, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     SendMessageA(balloon, TTM_SETTITLEA, TTI_WARNING, reinterpret_cast<LPARAM>("Driver \"notice\""));
-    SendMessageA(balloon, TTM_TRACKPOSITION, 0, MAKELPARAM(200, 420));
     SendMessageA(balloon, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
 
     const char text[] = "Report\r\nline two\r\n";
