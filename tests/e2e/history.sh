@@ -105,6 +105,7 @@ e2e_check "Notify on change, unticked, is kept in the registry" eventually 5 not
 netvik_close
 
 # --- a history folder that cannot be made: a file stands where it goes
+mv "$folder/history.csv" "$E2E_OUT"
 rm -rf "$folder"
 echo 'not a folder' >"$folder"
 netvik_start unwritable
