@@ -17,7 +17,7 @@
 ; Setup's command line: /S silent, /AllUsers or /CurrentUser the mode,
 ; /LOGON ticks "Start Netvik when I log on", /D=FOLDER (last) the folder.
 ; The uninstaller's: /S silent, /REMOVESETTINGS ticks "Remove Netvik's
-; settings". Setup over a running Netvik ends it, and starts the installed
+; settings" (with the record of the connection). Setup over a running Netvik ends it, and starts the installed
 ; one when it is done.
 
 !if "${ARCH}" == "win64"
@@ -240,11 +240,37 @@ Section "un.Netvik" SecUnProgram
   DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
 
-; Netvik keeps its settings for the machine where it may, else for the user.
+; Netvik keeps its settings for the machine where it may, else for the user,
+; and its record of the connection in the user's local application data
+; (beside the program where the system has none).
 Section /o "un.Remove Netvik's settings" SecUnSettings
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey HKLM "${SETTINGS_KEY}"
+  ; The record of the user who uninstalls, also when Netvik was there for
+  ; all users.
+  SetShellVarContext current
+  ${If} $LOCALAPPDATA != ""
+    Push "$LOCALAPPDATA\Netvik"
+    Call un.RemoveHistory
+  ${EndIf}
+  ${If} $ForAllUsers == 1
+    SetShellVarContext all
+  ${EndIf}
+  Push $INSTDIR
+  Call un.RemoveHistory
 SectionEnd
+
+; Removes the record from the folder on the stack: the file, its older half
+; after rotation and a rotation's scratch file; then the folder, when that
+; leaves it empty.
+Function un.RemoveHistory
+  Exch $0
+  Delete "$0\history.csv"
+  Delete "$0\history.old.csv"
+  Delete "$0\history.new"
+  RMDir "$0"
+  Pop $0
+FunctionEnd
 
 ; The command line ticks sections (declared above).
 Function .onInit

@@ -2,9 +2,10 @@
 # Runs the benchmarks and prints their figures: the size of both builds'
 # Netvik.exe; what a check cycle costs, the program's own work apart from the
 # shell's tray calls and the echo requests, and how closely each echo
-# time-out is kept; and what the real program costs while it waits in the
-# tray (CPU time and wake-ups over two minutes). The programs run under
-# Wine, inside sandbox networks, with Xvfbs of their own.
+# time-out is kept; what the History window's data costs on a full record;
+# and what the real program costs while it waits in the tray (CPU time and
+# wake-ups over two minutes). The programs run under Wine, inside sandbox
+# networks, with Xvfbs of their own.
 #
 # usage: scripts/bench.sh [--arch i686|x86_64] [--idle-seconds N]
 #   --arch          the build that runs (default as for scripts/run.sh)
@@ -44,17 +45,18 @@ build mingw32 Netvik
 build mingw64 Netvik
 size32=$(stat -c %s "$root/mingw32/Netvik.exe")
 size64=$(stat -c %s "$root/mingw64/Netvik.exe")
-# The target: 200 KiB for the program, and 16 KiB for its icons' pictures at
-# 20, 24 and 32 pixels.
+# The target: 200 KiB for the program, 16 KiB for its icons' pictures at 20,
+# 24 and 32 pixels, and 24 KiB for the record of the connection.
 awk -v a="$size32" -v b="$size64" 'BEGIN {
-    printf "Netvik.exe: i686 %d bytes (%.1f KiB), x86_64 %d bytes (%.1f KiB); target, i686 at most 216 KiB: %s\n",
-        a, a / 1024, b, b / 1024, a <= 216 * 1024 ? "met" : "missed"
+    printf "Netvik.exe: i686 %d bytes (%.1f KiB), x86_64 %d bytes (%.1f KiB); target, i686 at most 240 KiB: %s\n",
+        a, a / 1024, b, b / 1024, a <= 240 * 1024 ? "met" : "missed"
 }'
 
 tree=$root/$NETVIK_PRESET
-build "$NETVIK_PRESET" netvik_bench trayctl
+build "$NETVIK_PRESET" netvik_bench netvik_history_bench trayctl
 prefix=$tree/bench-prefix
 WINEARCH=$NETVIK_WINEARCH tests/lib/fresh-wineprefix.sh --no-window-manager "$prefix" >/dev/null
 trap 'rm -rf "$prefix" "$tree/bench-idle"' EXIT
 tests/lib/wine-in-sandbox.sh "$prefix" -- "$tree/tests/netvik_bench.exe"
+tests/lib/wine-in-sandbox.sh "$prefix" -- "$tree/tests/netvik_history_bench.exe"
 tests/bench/idle.sh "$tree/Netvik.exe" "$tree/tests/e2e/driver/trayctl.exe" "$prefix" "$tree/bench-idle" "$idle_seconds"

@@ -85,8 +85,11 @@ e2e_test() {
 
 # Sets up a test's world: a private Xvfb, a copy of the booted prefix
 # SOURCE_PREFIX in $E2E_OUT/prefix, and the shell (explorer.exe) with its
-# systray trace in $E2E_OUT/shell.log. Everything goes at exit. E2E_DPI
-# sets the screen's dots per inch, before the shell starts.
+# systray trace in $E2E_OUT/shell.log. Everything goes at exit. Before the
+# shell starts, E2E_DPI sets the screen's dots per inch, E2E_DESKTOP
+# (WIDTHxHEIGHT) puts everything in a virtual desktop of that size, whose
+# taskbar shows the icons and, unlike the standalone tray, their balloons,
+# and E2E_SHELL_DEBUG is the shell's WINEDEBUG (-all,+systray).
 e2e_begin() {
     rm -rf "$E2E_OUT"
     mkdir -p "$E2E_OUT"
@@ -96,7 +99,10 @@ e2e_begin() {
     WINE_ENV_PREFIXES+=("$WINEPREFIX")
     [ -z "${E2E_DPI:-}" ] || { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$E2E_DPI" \
         /f >/dev/null 2>&1 && wine_env_wait_idle; }
-    WINE_ENV_SHELL_DEBUG=-all,+systray wine_env_start_shell "$TRAYCTL_EXE" "$E2E_OUT/shell.log"
+    [ -z "${E2E_DESKTOP:-}" ] || { wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 &&
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$E2E_DESKTOP" /f >/dev/null 2>&1 &&
+        wine_env_wait_idle; }
+    WINE_ENV_SHELL_DEBUG=${E2E_SHELL_DEBUG:--all,+systray} wine_env_start_shell "$TRAYCTL_EXE" "$E2E_OUT/shell.log"
 }
 
 # --- hosts of the sandbox network

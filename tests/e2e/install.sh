@@ -6,8 +6,9 @@
 # and starts it again; /LOGON writes the logon entry. The silent uninstaller ends the
 # running program and removes the files, the shortcut, its entry and the
 # logon entries under both HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER; it keeps
-# the settings unless /REMOVESETTINGS is given. For this user alone, install
-# and uninstall leave HKEY_LOCAL_MACHINE as it was.
+# the settings and the record of the connection unless /REMOVESETTINGS is
+# given. For this user alone, install and uninstall leave HKEY_LOCAL_MACHINE
+# as it was.
 #
 # usage: install.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR SETUP.exe VERSION
 set -euo pipefail
@@ -25,6 +26,7 @@ shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/
 UNINSTALL='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Netvik'
 RUN='Software\Microsoft\Windows\CurrentVersion\Run'
 KEY='Software\Netvik'
+history=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Netvik
 HOST=192.0.2.1
 NO_INTERNET='No Internet connection,\rcheck the internetsettings.'
 
@@ -106,6 +108,7 @@ e2e_check "the program has ended" eventually 30 not netvik_running
 e2e_check "the folder is gone" test ! -e "$dir"
 e2e_check "the shortcut is gone" test ! -e "$shortcut"
 e2e_check "the settings are kept" test "$(stored "HKLM\\$KEY" Host)" = "$HOST"
+e2e_check "the record of the connection is kept" test -s "$history/history.csv"
 
 # --- "start when I log on"; the program's own entry too; both removed
 e2e_check "silent install with /LOGON" run_setup /S /LOGON
@@ -120,7 +123,9 @@ e2e_check "the machine's and the user's settings are kept" \
 
 # --- settings removed when asked
 run_setup /S
+touch "$history/history.old.csv"
 e2e_check "silent uninstall with /REMOVESETTINGS" run_uninstaller /S /REMOVESETTINGS
+e2e_check "the record of the connection is gone, its folder too" eventually 30 test ! -e "$history"
 e2e_check "the settings are gone" eventually 30 not present "HKLM\\$KEY" Host
 e2e_check "the user's settings are gone" not present "HKCU\\$KEY" Internet
 

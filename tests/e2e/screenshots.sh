@@ -4,7 +4,8 @@
 # (at 96 and at 120 dots per inch), the panel's two dialogs side by side
 # (the gateways are those kept in the prefix's registry), the panel
 # showing the external address, which a stand-in FTP server inside the
-# sandbox reports, and the tray icon at 100, 125, 150 and 200 %.
+# sandbox reports, the History window over a week's record with three
+# outages, and the tray icon at 100, 125, 150 and 200 %.
 #
 # usage: screenshots.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail
@@ -131,6 +132,45 @@ shots() {
     wine_env_cleanup
 }
 
+# record LINE...: the history file of the prefix's user, one
+# "SECONDS_AGO,STATE,SECONDS_AGO_OF_THE_LAST_CHECK" a line (the last empty
+# for none), each time written as the program writes it.
+record() {
+    local folder now line ago state last
+    folder=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Netvik
+    now=$(date +%s)
+    mkdir -p "$folder"
+    printf 'time,state,last check of the old state\r\n' >"$folder/history.csv"
+    for line in "$@"; do
+        IFS=, read -r ago state last <<<"$line"
+        printf '%s,%s,%s\r\n' "$(date -d "@$((now - ago))" +%FT%T%:z)" "$state" \
+            "${last:+$(date -d "@$((now - last))" +%FT%T%:z)}" >>"$folder/history.csv"
+    done
+}
+
+# The History window over a week of checks every five minutes: the provider
+# down for 47 minutes five days ago, the router for 12 two days ago, the
+# provider again for 23 minutes this morning; Netvik ended an hour ago.
+history_shot() {
+    export E2E_OUT=$work/history
+    e2e_begin "$source_prefix"
+    net_reset
+    net_answer 203.0.113.10
+    local h=3600 d=86400
+    record "$((6 * d + 2 * h)),connected," "$((5 * d)),no-internet,$((5 * d + 300))" \
+        "$((5 * d - 2820)),connected,$((5 * d - 2520))" "$((2 * d)),no-host,$((2 * d + 300))" \
+        "$((2 * d - 720)),connected,$((2 * d - 420))" "$((5 * h)),no-internet,$((5 * h + 300))" \
+        "$((5 * h - 1380)),connected,$((5 * h - 1080))" "$h,not-running,$((h + 120))"
+    netvik_store_settings 203.0.113.10 192.0.2.1 198.51.100.2 5
+    netvik_start history
+    trayctl wait-tip 'Connected to the Internet.' 20000 >/dev/null
+    choose "$(open_menu)" 'Hi&story...'
+    window_shot history 'Netvik History'
+    close_window "$(netvik_main_window)"
+    netvik_wait_exit || true
+    wine_env_cleanup
+}
+
 # The tray's icon at each scaling, as the shell shows it, three times
 # enlarged, side by side.
 tray_shots() {
@@ -159,5 +199,6 @@ tray_shots() {
 
 shots 96 ""
 shots 120 "-120dpi"
+history_shot
 tray_shots
 echo "screenshots: $out"

@@ -94,6 +94,28 @@ int cmd_tips(int, char**) {
     return 0;
 }
 
+// The shell's balloons (or those of process PID): tooltip windows of the
+// balloon style, shown or not, with their title (- where the tooltip does
+// not tell it) and text.
+int cmd_balloons(int argc, char** argv) {
+    DWORD pid = 0;
+    std::string err;
+    if (argc > 3 || (argc == 3 && !parse_pid(argv[2], pid))) return usage();
+    if (!pid) {
+        Tray tray;
+        if (!read_tray(tray, err)) return fail(err);
+        pid = tray.shell_pid;
+    }
+    std::vector<RemoteTip> tips;
+    if (!read_remote_tips(pid, tips, err)) return fail(err);
+    for (const RemoteTip& t : tips)
+        if (t.balloon)
+            std::printf("balloon tooltip=0x%llx visible=%d title=%s%s%s text=\"%s\"\n", hv(t.tooltip),
+                        t.visible ? 1 : 0, t.has_title ? "\"" : "", t.has_title ? escape_text(t.title).c_str() : "-",
+                        t.has_title ? "\"" : "", escape_text(t.text).c_str());
+    return 0;
+}
+
 int cmd_wait_tip(int argc, char** argv) {
     std::string tip, err;
     DWORD ms;
@@ -261,6 +283,10 @@ const Command kCommands[] = {
     {"tray", "", "tray window, icons, tips", cmd_tray},
     {"count", "", "number of tray icons", cmd_count},
     {"tips", "", "every tooltip tool of the shell process", cmd_tips},
+    {"balloons", "[PID]",
+     "the balloons of the shell (or of process PID): shown or not,\n"
+     "title (- where the tooltip does not tell it), text",
+     cmd_balloons},
     {"wait-tip", "TEXT [MS]", "wait for an icon whose tip is TEXT (default 10000 ms)", cmd_wait_tip},
     {"wait-count", "N [MS]", "wait until there are exactly N icons", cmd_wait_count},
     {"geometry", "[ICON]", "WxH+X+Y of the tray window's client area, or of an icon", cmd_geometry},

@@ -90,6 +90,28 @@ int cmd_settext(int argc, char** argv) {
     return 0;
 }
 
+int cmd_list_rows(int argc, char** argv) {
+    HWND h;
+    if (argc != 3 || !parse_hwnd(argv[2], h)) return usage();
+    std::vector<std::vector<std::string>> rows;
+    std::string err;
+    if (!read_list_rows(h, rows, err)) return fail(err);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        std::string cells;
+        for (size_t c = 0; c < rows[i].size(); ++c) cells += (c ? "\\t" : "") + escape_text(rows[i][c]);
+        std::printf("row index=%u text=\"%s\"\n", unsigned(i), cells.c_str());
+    }
+    return 0;
+}
+
+int cmd_clipboard(int argc, char**) {
+    if (argc != 2) return usage();
+    std::string text, err;
+    if (!read_clipboard_text(text, err)) return fail(err);
+    std::printf("%s\n", escape_text(text).c_str());
+    return 0;
+}
+
 int cmd_click_button(int argc, char** argv) {
     Args a;
     HWND h;
@@ -319,6 +341,11 @@ const Command kCommands[] = {
     {"item", "HWND ID", "the descendant with control id ID, as children shows it", cmd_item},
     {"text", "HWND", "the window's text (WM_GETTEXT)", cmd_text},
     {"settext", "HWND TEXT", "WM_SETTEXT", cmd_settext},
+    {"list-rows", "HWND",
+     "a list view's rows, one line each: its cells, escaped, \"\\t\"\n"
+     "between them",
+     cmd_list_rows},
+    {"clipboard", "", "the text on the clipboard (CF_TEXT)", cmd_clipboard},
     {"click-button", "HWND [-wait MS] [-force]",
      "BM_CLICK; waits up to MS (default 2000) for the handler and\n"
      "prints \"done\", \"modal HWND\" (it opened a menu or dialog)\n"

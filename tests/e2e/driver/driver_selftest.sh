@@ -253,6 +253,20 @@ mark=$(log_mark)
 e2e_check "menu-choose: the last item, past two separators" trayctl menu-choose "$popup" 6
 e2e_check "menu-choose: the program got Exit's command" log_since "$mark" "menu 105"
 
+# --- a list's cells, a balloon, the clipboard
+mark=$(log_mark)
+trayctl post "$main" 0x8003 0 0 >/dev/null
+log_since "$mark" report >/dev/null
+report=$(trayctl find -class SysListView32 -pid "$pid" | head -n 1)
+e2e_check "list-rows: every cell, a tab between them" same 'row index=0 text="2026-01-02 10:00\tbeyond \"the\" router"
+row index=1 text="\tstill down"' "$(timed trayctl list-rows "$report")"
+e2e_check "list-rows: a button is no list" fails 1 trayctl list-rows "$message"
+balloon=$(trayctl balloons "$pid" | sed 's/ tooltip=[^ ]*//')
+e2e_check "balloons: the shown balloon's text, and its title where the tooltip tells it (not Wine's)" grep -qxF \
+    -e 'balloon visible=1 title="Driver \"notice\"" text="Line one\rline two"' \
+    -e 'balloon visible=1 title=- text="Line one\rline two"' <<<"$balloon"
+e2e_check "clipboard: the text, its CR LF exactly" same 'Report\r\nline two\r\n' "$(trayctl clipboard)"
+
 # --- settings the target writes, and values planted for it
 trayctl settext "$edit" 'host.example' >/dev/null
 mark=$(log_mark)

@@ -7,7 +7,8 @@
 //
 // Log lines: "start greeting=<escaped> bytes=N nul=0|1", "char 0xHH",
 // "rejected 0xHH", "keydown 0xHH", "keyup 0xHH", "msgbox N", "msgbox2 N", "check N",
-// "menu N" (0: nothing chosen), "trackbar N", "saved", "return", "escape".
+// "menu N" (0: nothing chosen), "trackbar N", "saved", "return", "escape",
+// "report".
 // Its registry key is HKLM\Software\NetvikDriverTest.
 #include <windows.h>
 //
@@ -44,10 +45,12 @@ enum : UINT {
     kMenuSubFirst = 104,
     kMenuExit = 105,
 };
-// Posted by a script to open the popup menu without a click, and a second
-// message box (wParam 0: a warning with OK and Cancel, 1: no icon).
+// Posted by a script to open the popup menu without a click, a second
+// message box (wParam 0: a warning with OK and Cancel, 1: no icon), and the
+// report: a window with a list, a balloon, and a text on the clipboard.
 const UINT kShowMenuMessage = WM_APP + 1;
 const UINT kShowMessageMessage = WM_APP + 2;
+const UINT kShowReportMessage = WM_APP + 3;
 
 std::string g_log;
 HWND g_main = nullptr;
@@ -123,6 +126,52 @@ void save(HWND hwnd) {
     log_line("saved");
 }
 
+// A window with a two-column list of two rows, a balloon over it, and the
+// report on the clipboard.
+void show_report(HWND owner) {
+    HWND report = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | WS_VISIBLE | WS_BORDER | LVS_REPORT, 100, 380, 360,
+                                  100, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+    const char* const cells[2][2] = {{"2026-01-02 10:00", "beyond \"the\" router"}, {"", "still down"}};
+    for (int column = 0; column < 2; ++column) {
+        LVCOLUMNA c{};
+        c.mask = LVCF_TEXT | LVCF_WIDTH;
+        c.cx = 160;
+        c.pszText = const_cast<char*>(column ? "Where" : "From");
+        SendMessageA(report, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&c));
+    }
+    for (int row = 0; row < 2; ++row) {
+        LVITEMA item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = row;
+        item.pszText = const_cast<char*>(cells[row][0]);
+        SendMessageA(report, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        item.iSubItem = 1;
+        item.pszText = const_cast<char*>(cells[row][1]);
+        SendMessageA(report, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    }
+    HWND balloon = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_BALLOON | TTS_NOPREFIX, 0, 0,
+                                   0, 0, report, nullptr, GetModuleHandleA(nullptr), nullptr);
+    TOOLINFOA ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_TRACK;
+    ti.hwnd = report;
+    ti.lpszText = const_cast<char*>("Line one\rline two");
+    SendMessageA(balloon, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageA(balloon, TTM_SETTITLEA, TTI_WARNING, reinterpret_cast<LPARAM>("Driver \"notice\""));
+    SendMessageA(balloon, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
+
+    const char text[] = "Report\r\nline two\r\n";
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof text);
+    std::memcpy(GlobalLock(memory), text, sizeof text);
+    GlobalUnlock(memory);
+    if (OpenClipboard(owner)) {
+        EmptyClipboard();
+        SetClipboardData(CF_TEXT, memory);
+        CloseClipboard();
+    }
+    log_line("report");
+}
+
 LRESULT CALLBACK main_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND:
@@ -145,6 +194,7 @@ LRESULT CALLBACK main_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                 log_line("trackbar " + std::to_string(SendMessageA(HWND(lp), TBM_GETPOS, 0, 0)));
             return 0;
         case kShowMenuMessage: show_menu(hwnd); return 0;
+        case kShowReportMessage: show_report(hwnd); return 0;
         case kShowMessageMessage: {
             const UINT style = wp ? MB_OK : MB_OKCANCEL | MB_ICONWARNING;
             log_line("msgbox2 " + std::to_string(MessageBoxA(hwnd, "Settings saved.", "Driver Notice", style)));

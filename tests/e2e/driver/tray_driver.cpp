@@ -32,10 +32,24 @@ static_assert(sizeof(TTTOOLINFOA) == 72, "64-bit TTTOOLINFOA layout");
 static_assert(sizeof(TTTOOLINFOA) == 48, "32-bit TTTOOLINFOA layout");
 #endif
 
+// The NUL-terminated WCHARs in buf (kTextBytes) as ANSI bytes, converted
+// with this process's code page, which is the shell's when both run with
+// the same locale; false when there is no terminator.
+bool ansi_from_wide(const char* buf, std::string& text) {
+    WCHAR w[kTextBytes / sizeof(WCHAR)];
+    std::memcpy(w, buf, sizeof w);
+    size_t n = 0;
+    while (n + 1 < kTextBytes / sizeof(WCHAR) && w[n]) ++n;
+    if (w[n]) return false;
+    const int len = n ? WideCharToMultiByte(CP_ACP, 0, w, int(n), nullptr, 0, nullptr, nullptr) : 0;
+    text.assign(len, '\0');
+    if (len) WideCharToMultiByte(CP_ACP, 0, w, int(n), &text[0], len, nullptr, nullptr);
+    return true;
+}
+
 // Fetches the text of the tool described by `ti` into the remote buffer
 // (zeroed first, so the terminator is ours if the shell writes none) and
-// returns it as ANSI bytes.  The WCHAR form is converted with this process's
-// code page, which is the shell's when both run with the same locale.
+// returns it as ANSI bytes.
 bool get_text(HWND tooltip, RemoteBlock& mem, TTTOOLINFOA ti, bool wide, std::string& text, std::string& err) {
     static const char zeros[kTextBytes] = {};
     const size_t text_off = (sizeof ti + 15) & ~size_t(15);
@@ -63,19 +77,36 @@ bool get_text(HWND tooltip, RemoteBlock& mem, TTTOOLINFOA ti, bool wide, std::st
             text.assign(buf, nul - buf);
             return true;
         }
-    } else {
-        WCHAR w[kTextBytes / sizeof(WCHAR)];
-        std::memcpy(w, buf, sizeof w);
-        size_t n = 0;
-        while (n + 1 < kTextBytes / sizeof(WCHAR) && w[n]) ++n;
-        if (!w[n]) {
-            int len = n ? WideCharToMultiByte(CP_ACP, 0, w, int(n), nullptr, 0, nullptr, nullptr) : 0;
-            text.assign(len, '\0');
-            if (len) WideCharToMultiByte(CP_ACP, 0, w, int(n), &text[0], len, nullptr, nullptr);
-            return true;
-        }
+    } else if (ansi_from_wide(buf, text)) {
+        return true;
     }
     err = "tooltip text is not terminated within " + std::to_string(kTextBytes) + " bytes";
+    return false;
+}
+
+// A balloon's title, which tooltips give only as WCHARs (TTM_GETTITLE),
+// read like a text into the remote buffer.  A tooltip that does not know
+// the message (Wine's, so far) leaves the buffer's mark: no title is known.
+bool get_title(HWND tooltip, RemoteBlock& mem, std::string& title, bool& known, std::string& err) {
+    static const char zeros[kTextBytes] = {};
+    const WCHAR kMark = 0xFFFF;
+    const size_t text_off = (sizeof(TTGETTITLE) + 15) & ~size_t(15);
+    TTGETTITLE get{};
+    get.dwSize = sizeof get;
+    get.cch = kTextBytes / sizeof(WCHAR) - 1;  // the last stays a terminator
+    get.pszTitle = reinterpret_cast<WCHAR*>(mem.at(text_off));
+    char buf[kTextBytes];
+    DWORD_PTR ignored = 0;
+    if (!mem.write(text_off, zeros, kTextBytes) || !mem.write(text_off, &kMark, sizeof kMark) ||
+        !mem.write(0, &get, sizeof get) ||
+        !send_timeout(tooltip, TTM_GETTITLE, 0, reinterpret_cast<LPARAM>(mem.at(0)), &ignored) ||
+        !mem.read(text_off, buf, kTextBytes)) {
+        err = last_error("TTM_GETTITLE");
+        return false;
+    }
+    known = std::memcmp(buf, &kMark, sizeof kMark) != 0;
+    if (!known || ansi_from_wide(buf, title)) return true;
+    err = "balloon title is not terminated within " + std::to_string(kTextBytes) + " bytes";
     return false;
 }
 
@@ -118,6 +149,8 @@ bool read_tooltip(HWND tooltip, RemoteBlock& mem, std::vector<RemoteTip>& out, s
         tip.tool_rect = ti.rect;
         tip.flags = ti.uFlags;
         tip.balloon = (GetWindowLongPtrA(tooltip, GWL_STYLE) & TTS_BALLOON) != 0;
+        tip.visible = IsWindowVisible(tooltip) != FALSE;
+        if (tip.balloon && !get_title(tooltip, mem, tip.title, tip.has_title, err)) return gone();
         if (!get_text(tooltip, mem, ti, false, tip.text, err)) return gone();
         if (tip.text.size() >= kAnsiCap) {
             std::string full;

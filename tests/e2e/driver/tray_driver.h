@@ -65,11 +65,14 @@ struct RemoteTip {
     HWND tool_hwnd = nullptr;
     UINT_PTR tool_id = 0;
     RECT tool_rect{};
-    UINT flags = 0;        // TTF_*; with TTF_IDISHWND, tool_id is the tool's window
-    bool balloon = false;  // the tooltip window shows balloons (TTS_BALLOON): no icon's tip
-    std::string text;      // exact ANSI bytes, CR included, without the NUL
-                           // (read with TTM_GETTEXTA; texts that reach Wine's
-                           // 80-byte cap there are re-read as WCHARs)
+    UINT flags = 0;          // TTF_*; with TTF_IDISHWND, tool_id is the tool's window
+    bool balloon = false;    // the tooltip window shows balloons (TTS_BALLOON): no icon's tip
+    bool visible = false;    // the tooltip window is shown
+    std::string text;        // exact ANSI bytes, CR included, without the NUL
+                             // (read with TTM_GETTEXTA; texts that reach Wine's
+                             // 80-byte cap there are re-read as WCHARs)
+    bool has_title = false;  // the tooltip told a balloon's title (TTM_GETTITLE)
+    std::string title;       // as ANSI bytes
 };
 
 // Every tool of every tooltips_class32 top-level window of process `pid`.

@@ -1,5 +1,6 @@
-// The program's controls: their texts, what they are and hold, and whether
-// a user could reach them.
+// The program's controls: their texts, what they are and hold (a list
+// view's cells too), and whether a user could reach them; and the text the
+// program put on the clipboard.
 #include "window_driver.h"
 
 #include <commctrl.h>
@@ -56,6 +57,67 @@ bool read_text(HWND hwnd, std::string& text, std::string& err) {
         }
         cap *= 2;
     }
+}
+
+bool read_list_rows(HWND list, std::vector<std::vector<std::string>>& rows, std::string& err) {
+    rows.clear();
+    if (!IsWindow(list) || !base_class_is(list, WC_LISTVIEWA)) {
+        err = hex(list) + " is no list view";
+        return false;
+    }
+    DWORD_PTR count = 0, header = 0, columns = 0;
+    if (!send_timeout(list, LVM_GETITEMCOUNT, 0, 0, &count) || !send_timeout(list, LVM_GETHEADER, 0, 0, &header)) {
+        err = last_error("LVM_GETITEMCOUNT");
+        return false;
+    }
+    if (!header || !send_timeout(reinterpret_cast<HWND>(header), HDM_GETITEMCOUNT, 0, 0, &columns) ||
+        LONG_PTR(columns) < 1)
+        columns = 1;
+    Handle proc;
+    if (!open_same_bitness(window_pid(list), 0, proc, err)) return false;
+    const size_t kCell = 1024, text_off = (sizeof(LVITEMA) + 15) & ~size_t(15);
+    RemoteBlock mem(proc.get(), text_off + kCell);
+    if (!mem.ok()) {
+        err = last_error("VirtualAllocEx");
+        return false;
+    }
+    for (DWORD_PTR row = 0; row < count; ++row) {
+        rows.emplace_back();
+        for (DWORD_PTR column = 0; column < columns; ++column) {
+            LVITEMA item{};
+            item.iSubItem = int(column);
+            item.pszText = mem.at(text_off);
+            item.cchTextMax = int(kCell);
+            char cell[kCell];
+            DWORD_PTR n = 0;
+            if (!mem.write(0, &item, sizeof item) ||
+                !send_timeout(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(mem.at(0)), &n) ||
+                !mem.read(text_off, cell, kCell)) {
+                err = last_error("LVM_GETITEMTEXTA");
+                return false;
+            }
+            rows.back().emplace_back(cell, strnlen(cell, std::min<size_t>(n, kCell - 1)));
+        }
+    }
+    return true;
+}
+
+bool read_clipboard_text(std::string& text, std::string& err) {
+    // The program may hold the clipboard open for a moment.
+    if (!wait_until(2000, [] { return OpenClipboard(nullptr) != FALSE; })) {
+        err = last_error("OpenClipboard");
+        return false;
+    }
+    const HANDLE data = GetClipboardData(CF_TEXT);
+    const char* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (bytes) {
+        text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+        GlobalUnlock(data);
+    } else {
+        err = "no text on the clipboard";
+    }
+    CloseClipboard();
+    return bytes != nullptr;
 }
 
 bool write_text(HWND hwnd, const std::string& text, std::string& err) {

@@ -19,6 +19,14 @@ namespace e2e {
 bool read_text(HWND hwnd, std::string& text, std::string& err);
 bool write_text(HWND hwnd, const std::string& text, std::string& err);
 
+// The cells of a list view (SysListView32) of the program, row by row,
+// read with LVM_GETITEMTEXTA through its memory; a column for each of its
+// header's items (one without a header has one).
+bool read_list_rows(HWND list, std::vector<std::vector<std::string>>& rows, std::string& err);
+
+// The text on the clipboard (CF_TEXT), whole up to its NUL.
+bool read_clipboard_text(std::string& text, std::string& err);
+
 struct ControlInfo {
     HWND hwnd = nullptr;
     HWND parent = nullptr;
