@@ -134,7 +134,7 @@ platform::Loaded<HistoryControls> MainWindow::LoadHistory() {
         dialog->Make<Win32Label>(IDC_LBLSUMMARY),
         dialog->Make<Win32ListView>(
             IDC_LSTOUTAGES,
-            std::initializer_list<ListColumn>{{column[0], 95}, {column[1], 95}, {column[2], 50}, {column[3], 138}}),
+            std::initializer_list<ListColumn>{{column[0], 95}, {column[1], 95}, {column[2], 50}, {column[3], 238}}),
         dialog->Make<Win32Label>(IDC_LBLNOTES),
         dialog->Make<Win32Button>(IDC_CMDCOPY),
         dialog->Make<Win32Button>(IDC_CMDOPEN),
