@@ -35,6 +35,7 @@ set(NETVIK_STATIC_LINK -static -static-libgcc -static-libstdc++ -s)
 set(NETVIK_APP_SOURCES
   src/app/Dialog.cpp
   src/app/MainWindow.cpp
+  src/app/Program.cpp
   src/app/TextFit.cpp
   src/app/TwipsDialog.cpp
 )

@@ -1,22 +1,11 @@
 // Netvik: tells at a glance, from the notification area, whether this PC
 // reaches the Internet.
-#include "app/MainWindow.h"
+#include "app/Program.h"
 
 #include <commctrl.h>
 
-#include "monitor/frmNetvikmain.h"
-#include "net/modWinSock.h"
-#include "platform/win32/Win32Application.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32Desktop.h"
-#include "platform/win32/Win32HistoryFile.h"
-#include "platform/win32/Win32HostNames.h"
 #include "platform/win32/Win32Icmp.h"
-#include "platform/win32/Win32MessageBoxes.h"
-#include "platform/win32/Win32NetworkConfig.h"
-#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellNotify.h"
-#include "platform/win32/Win32Sockets.h"
 
 namespace {
 
@@ -24,28 +13,10 @@ int Run(HINSTANCE instance) {
     using namespace netvik;
     InitCommonControls();
 
-    app::MainWindow window(instance);
-    win32::Win32Application application(app::MainWindow::kClassName);
-    win32::Win32MessageBoxes systemBoxes(window.Hwnd());
-    ModalWindows messages(systemBoxes, window.Controls().form);
-    win32::Win32Sockets sockets;
-    win32::Win32HostNames hostNames;
-    win32::Win32Icmp icmp;
     win32::Win32ShellNotify shell;
-    modWinSock winsock(sockets, icmp, hostNames, messages, application);
-    win32::Win32Registry registryCalls;
-    modWinReg registry(registryCalls);
-    SettingsStore settings(registry);
-    win32::Win32NetworkConfig network;
-    win32::Win32Clock clock;
-    win32::Win32HistoryFile historyFile(win32::Win32HistoryFile::DefaultFolder());
-    history::Recorder recorder(historyFile);
-    win32::Win32Desktop desktop(window.Hwnd());
-
-    frmNetvikmain form(
-        MainServices{application, messages, shell, winsock, settings, registry, network, clock, recorder, desktop},
-        window.Controls());
-    form.Form_Load();
+    win32::Win32Icmp icmp;
+    app::Program program(instance, shell, icmp);
+    program.Form().Form_Load();
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

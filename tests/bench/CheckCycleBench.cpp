@@ -13,20 +13,10 @@
 #include <numeric>
 #include <vector>
 
-#include "app/MainWindow.h"
-#include "monitor/frmNetvikmain.h"
+#include "app/Program.h"
 #include "net/AddressText.h"
-#include "platform/win32/Win32Application.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32Desktop.h"
-#include "platform/win32/Win32HistoryFile.h"
-#include "platform/win32/Win32HostNames.h"
 #include "platform/win32/Win32Icmp.h"
-#include "platform/win32/Win32MessageBoxes.h"
-#include "platform/win32/Win32NetworkConfig.h"
-#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellNotify.h"
-#include "platform/win32/Win32Sockets.h"
 
 namespace {
 
@@ -108,28 +98,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const int answeredCycles = 200;
     const int silentCycles = 10;
 
-    app::MainWindow window(instance);
-    win32::Win32Application application(app::MainWindow::kClassName);
-    win32::Win32MessageBoxes systemBoxes(window.Hwnd());
-    ModalWindows messages(systemBoxes, window.Controls().form);
-    win32::Win32Sockets sockets;
-    win32::Win32HostNames hostNames;
     win32::Win32Icmp realIcmp;
     TimedIcmp icmp(realIcmp);
     win32::Win32ShellNotify realShell;
     TimedShell shell(realShell);
-    modWinSock winsock(sockets, icmp, hostNames, messages, application);
-    win32::Win32Registry registryCalls;
-    modWinReg registry(registryCalls);
-    SettingsStore settings(registry);
-    win32::Win32NetworkConfig network;
-    win32::Win32Clock clock;
-    win32::Win32HistoryFile historyFile(win32::Win32HistoryFile::DefaultFolder());
-    history::Recorder recorder(historyFile);
-    win32::Win32Desktop desktop(window.Hwnd());
-    frmNetvikmain form(
-        MainServices{application, messages, shell, winsock, settings, registry, network, clock, recorder, desktop},
-        window.Controls());
+    app::Program program(instance, shell, icmp);
+    frmNetvikmain& form = program.Form();
+    modWinReg& registry = program.Registry();
     // Stored settings, so that the start goes straight to the tray.
     for (const auto& [name, value] : {std::pair<const char*, const char*>{"Internet", "127.0.0.1"},
                                       {"Host", "127.0.0.2"},

@@ -53,9 +53,13 @@ void Win32TcpClient::Connect(const std::string& host, std::uint16_t port) {
 }
 
 void Win32TcpClient::Resolve(const std::string& hostName) {
+    CancelLookup();
+    StartLookup(hostName, Purpose::Resolve);
+}
+
+void Win32TcpClient::CancelLookup() {
     if (awaiting_ && current_ != kNotBegun) WSACancelAsyncRequest(current_);
     awaiting_ = false;
-    StartLookup(hostName, Purpose::Resolve);
 }
 
 void Win32TcpClient::StartLookup(const std::string& host, Purpose purpose) {
@@ -175,8 +179,7 @@ std::string Win32TcpClient::GetData() {
 
 void Win32TcpClient::Close() {
     ++generation_;
-    if (awaiting_ && current_ != kNotBegun) WSACancelAsyncRequest(current_);
-    awaiting_ = false;
+    CancelLookup();
     if (socket_ != INVALID_SOCKET) {
         closesocket(socket_);
         socket_ = INVALID_SOCKET;

@@ -43,6 +43,8 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool Start();
     void StartLookup(const std::string& host, Purpose purpose);
+    // No answer of the lookup under way is awaited any more.
+    void CancelLookup();
     void OnResolved(HANDLE request, LPARAM result);
     void Answer(const in_addr* address);
     void OnSocket(SOCKET socket, LPARAM event);

@@ -1,0 +1,20 @@
+#include "app/Program.h"
+
+namespace netvik::app {
+
+Program::Program(HINSTANCE instance, platform::ShellNotify& shell, platform::IcmpService& icmp)
+    : window_(instance),
+      application_(MainWindow::kClassName),
+      systemBoxes_(window_.Hwnd()),
+      messages_(systemBoxes_, window_.Controls().form),
+      winsock_(sockets_, icmp, hostNames_, messages_, application_),
+      registry_(registryCalls_),
+      settings_(registry_),
+      historyFile_(win32::Win32HistoryFile::DefaultFolder()),
+      recorder_(historyFile_),
+      desktop_(window_.Hwnd()),
+      form_(MainServices{application_, messages_, shell, winsock_, settings_, registry_, network_, clock_, recorder_,
+                         desktop_},
+            window_.Controls()) {}
+
+}  // namespace netvik::app
