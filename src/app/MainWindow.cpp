@@ -19,6 +19,7 @@ namespace netvik::app {
 namespace {
 
 constexpr UINT_PTR kTimerId = 1;
+constexpr UINT_PTR kResumeTimerId = 2;
 
 // The panel is a dialog of its own window class, so that it carries the
 // program's icon and can be found by its class.
@@ -75,10 +76,12 @@ MainControls MainWindow::Load(HINSTANCE instance) {
     using namespace win32;
     form_ = &parts_.Make<Win32Window>(Hwnd());
     timer_ = &parts_.Make<Win32Timer>(Hwnd(), kTimerId, frmNetvikmain::kCountdownInterval, true);
+    resumeTimer_ = &parts_.Make<Win32Timer>(Hwnd(), kResumeTimerId, frmNetvikmain::kResumeDelay, false);
     constexpr std::size_t kAddress = panel_design::kAddressMaxLength;
     return {
         *form_,
         *timer_,
+        *resumeTimer_,
         parts_.Make<Win32Pictures>(instance, IDI_NETVIK,
                                    std::array<int, 6>{IDI_TRAY_CHECKING, IDI_TRAY_DISABLED, IDI_TRAY_ERROR,
                                                       IDI_TRAY_COMPUTER, IDI_TRAY_HOST, IDI_TRAY_INTERNET}),
@@ -151,8 +154,10 @@ void MainWindow::Destroyer::operator()(HWND window) const {
 INT_PTR CALLBACK MainWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = win32::DialogOwner<MainWindow>(window, message, lParam);
     if (self == nullptr || self->form_ == nullptr) return message == WM_INITDIALOG ? TRUE : FALSE;
-    if (message == WM_TIMER && wParam == self->timer_->Id()) {
-        if (self->timer_->Tick) self->timer_->Tick();
+    if (message == WM_TIMER) {
+        for (win32::Win32Timer* timer : {self->timer_, self->resumeTimer_}) {
+            if (wParam == timer->Id() && timer->Tick) timer->Tick();
+        }
         return TRUE;
     }
     return win32::RouteDialogMessage(*self->form_, message, wParam, lParam);

@@ -44,10 +44,11 @@ private:
     };
     std::unique_ptr<std::remove_pointer_t<HWND>, Destroyer> window_;
     OwnedParts parts_;
-    // The two the dialog procedure routes to: the window's own events and
-    // the timer's tick.
+    // What the dialog procedure routes to: the window's own events and the
+    // timers' ticks.
     win32::Win32Window* form_ = nullptr;
     win32::Win32Timer* timer_ = nullptr;
+    win32::Win32Timer* resumeTimer_ = nullptr;
     MainControls controls_;
 };
 

@@ -38,6 +38,17 @@ inline constexpr std::string_view kNotWritten = "The record could not be written
 inline constexpr std::string_view kNotRead = "The record could not be read (error %).";
 inline constexpr std::string_view kSkippedOne = "1 line of the record could not be read and was skipped.";
 inline constexpr std::string_view kSkipped = "% lines of the record could not be read and were skipped.";
+inline constexpr std::string_view kImplausibleOne =
+    "1 line of the record had a time that cannot be true (in the future, out of order, or more than 14 hours from "
+    "UTC) and was left out.";
+inline constexpr std::string_view kImplausible =
+    "% lines of the record had times that cannot be true (in the future, out of order, or more than 14 hours from "
+    "UTC) and were left out.";
+inline constexpr std::string_view kDroppedOne =
+    "At %, Netvik removed % line from the record, unreadable or older than 30 days, to keep its files within 2 MiB.";
+inline constexpr std::string_view kDropped =
+    "At %, Netvik removed % lines from the record, unreadable or older than 30 days, to keep its files within "
+    "2 MiB.";
 inline constexpr std::string_view kOnlyNewest =
     "The record's file is larger than Netvik reads: only its newest part was read.";
 inline constexpr std::string_view kListShows = "The list shows the newest % outages.";
@@ -53,6 +64,7 @@ inline constexpr std::string_view kReportOutages = "Outages in the last 30 days,
 inline constexpr std::string_view kReportNoOutages = "No outages in the last 30 days.";
 inline constexpr std::string_view kReportRow = "% until %: %, %";
 inline constexpr std::string_view kReportRowStillDown = "% until now (still down): %, %";
+inline constexpr std::string_view kReportRowUnknown = "% until at least % (Netvik's record ends there): %, %";
 inline constexpr std::string_view kReportTimes =
     "Each outage began and ended between the two checks named; times are this PC's local time.";
 

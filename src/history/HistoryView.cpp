@@ -39,7 +39,17 @@ std::string Notes(const History& history, std::size_t shown) {
     if (record.skipped > 1) {
         AddNote(notes, Words(texts::kSkipped).Number(static_cast<std::uint32_t>(record.skipped)).Done());
     }
+    if (record.implausible == 1) AddNote(notes, Words(texts::kImplausibleOne).Done());
+    if (record.implausible > 1) {
+        AddNote(notes, Words(texts::kImplausible).Number(static_cast<std::uint32_t>(record.implausible)).Done());
+    }
     if (record.readSize < record.fileSize) AddNote(notes, std::string(texts::kOnlyNewest));
+    if (history.dropped) {
+        AddNote(notes, Words(history.dropped->lines == 1 ? texts::kDroppedOne : texts::kDropped)
+                           .DateTime(history.dropped->at)
+                           .Number(static_cast<std::uint32_t>(history.dropped->lines))
+                           .Done());
+    }
     if (shown < history.analysis.outages.size()) {
         AddNote(notes, Words(texts::kListShows).Number(static_cast<std::uint32_t>(shown)).Done());
     }
@@ -98,9 +108,15 @@ std::string MakeReport(const History& history, const HistoryView& view) {
         const Outage& outage = history.analysis.outages[i];
         if (!ReachesInto(outage, since, history.now.utc)) continue;
         const OutageRow row = MakeRow(outage);
-        Words line(outage.end == OutageEnd::StillDown ? texts::kReportRowStillDown : texts::kReportRow);
+        Words line(outage.end == OutageEnd::StillDown ? texts::kReportRowStillDown
+                   : outage.end == OutageEnd::Unknown ? texts::kReportRowUnknown
+                                                      : texts::kReportRow);
         line.Text(row.from);
-        if (outage.end != OutageEnd::StillDown) line.Text(row.to);
+        if (outage.end == OutageEnd::Unknown) {
+            line.DateTime(outage.to);
+        } else if (outage.end != OutageEnd::StillDown) {
+            line.Text(row.to);
+        }
         lines += line.Text(row.length).Text(row.where).Done();
         lines += kLineEnd;
     }

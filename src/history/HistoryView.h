@@ -4,18 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "history/Outages.h"
-#include "history/Record.h"
+#include "history/Reading.h"
 
 namespace netvik::history {
-
-// The record as the History window shows it, read at one moment.
-struct History {
-    Record record;  // the file's lines, then those the program could not write yet
-    Analysis analysis;
-    Stamp now;
-    std::optional<Stamp> notWrittenSince;  // the first write that failed, while they fail
-};
 
 // One row of the outage list.
 struct OutageRow {

@@ -1,5 +1,8 @@
-// Reading the record, and cutting it in two when it grows too large.
+// Reading the record, cutting it in two when it grows too large, and
+// leaving out what cannot be true.
 #include "history/Record.h"
+
+#include <algorithm>
 
 namespace netvik::history {
 
@@ -18,6 +21,30 @@ std::size_t FirstLine(std::string_view bytes, bool whole) {
 
 std::string_view WithoutCr(std::string_view line) {
     return !line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line;
+}
+
+// The lines after the first line and a header line that follows it.
+std::string_view Body(std::string_view bytes, bool whole) {
+    // Positions known to lie within the bytes: no checked substr.
+    const std::size_t first = FirstLine(bytes, whole);
+    std::string_view body(bytes.data() + first, bytes.size() - first);
+    if (body.substr(0, kHeader.size()) == kHeader) {
+        const std::string_view rest(body.data() + kHeader.size(), body.size() - kHeader.size());
+        const std::size_t end = rest.substr(0, 2) == kLineEnd ? 2 : rest.substr(0, 1) == "\n" ? 1 : 0;
+        if (end != 0) body.remove_prefix(kHeader.size() + end);
+    }
+    return body;
+}
+
+std::string Header() {
+    std::string header(kHeader);
+    header += kLineEnd;
+    return header;
+}
+
+bool Plausible(const Stamp& stamp, const Stamp& now) {
+    return stamp.offsetMinutes >= -kMaxPlausibleOffset && stamp.offsetMinutes <= kMaxPlausibleOffset &&
+           stamp.utc <= now.utc + kClockDrift;
 }
 
 }  // namespace
@@ -48,14 +75,7 @@ Record ParseRecord(std::string_view bytes, std::uint64_t fileSize) {
 }
 
 Rotation PlanRotation(std::string_view bytes, bool whole) {
-    // Positions known to lie within the bytes: no checked substr.
-    const std::size_t first = FirstLine(bytes, whole);
-    std::string_view body(bytes.data() + first, bytes.size() - first);
-    if (body.substr(0, kHeader.size()) == kHeader) {
-        const std::string_view rest(body.data() + kHeader.size(), body.size() - kHeader.size());
-        const std::size_t end = rest.substr(0, 2) == kLineEnd ? 2 : rest.substr(0, 1) == "\n" ? 1 : 0;
-        if (end != 0) body.remove_prefix(kHeader.size() + end);
-    }
+    const std::string_view body = Body(bytes, whole);
     // The newer part starts at the first line that begins within its last
     // half limit of bytes.
     constexpr std::size_t kKeep = kRecordLimit / 2;
@@ -65,13 +85,52 @@ Rotation PlanRotation(std::string_view bytes, bool whole) {
         cut = cut == std::string_view::npos ? body.size() : cut + 1;
     }
     Rotation rotation;
-    std::string header(kHeader);
-    header += kLineEnd;
-    rotation.older = header;
+    rotation.older = Header();
     rotation.older += body.substr(0, cut);
-    rotation.newer = header;
+    rotation.newer = Header();
     rotation.newer.append(body.data() + cut, body.size() - cut);
     return rotation;
+}
+
+Previous JoinPrevious(std::string_view previous, std::string_view older, std::uint64_t newerSize, std::int64_t now) {
+    std::string lines(Body(previous, true));
+    if (!lines.empty() && lines.back() != '\n') lines += kLineEnd;  // a foreign last line ends here
+    lines += Body(older, true);
+    Previous result;
+    std::uint64_t total = kHeader.size() + kLineEnd.size() + lines.size() + newerSize;
+    std::size_t at = 0;
+    while (total > kRecordsBound && at < lines.size()) {
+        const std::size_t end = std::min(lines.find('\n', at), lines.size());
+        const std::size_t next = end == lines.size() ? end : end + 1;
+        Entry entry;
+        if (ParseLine(WithoutCr(std::string_view(lines).substr(at, end - at)), entry) &&
+            entry.at.utc >= now - kKeptSeconds) {
+            break;
+        }
+        total -= next - at;
+        at = next;
+        ++result.dropped;
+    }
+    result.bytes = Header();
+    result.bytes.append(lines, at, std::string::npos);
+    return result;
+}
+
+std::size_t LeaveOutImplausible(std::vector<Entry>& entries, const Stamp& now) {
+    std::size_t kept = 0;
+    for (const Entry& entry : entries) {
+        const Entry* before = kept > 0 ? &entries[kept - 1] : nullptr;
+        bool plausible = Plausible(entry.at, now) && (before == nullptr || entry.at.utc >= before->at.utc);
+        if (plausible && entry.lastSeen) {
+            const Stamp& seen = *entry.lastSeen;
+            plausible =
+                Plausible(seen, now) && seen.utc <= entry.at.utc && (before == nullptr || seen.utc >= before->at.utc);
+        }
+        if (plausible) entries[kept++] = entry;
+    }
+    const std::size_t leftOut = entries.size() - kept;
+    entries.resize(kept);
+    return leftOut;
 }
 
 }  // namespace netvik::history

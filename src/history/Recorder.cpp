@@ -1,5 +1,7 @@
 #include "history/Recorder.h"
 
+#include "history/Record.h"
+
 namespace netvik::history {
 
 void Recorder::Verdict(State verdict, const Stamp& at) {
@@ -53,24 +55,22 @@ void Recorder::Add(const Entry& entry) {
 }
 
 void Recorder::Flush(const Stamp& at) {
+    // The file's last byte and size: whoever wrote the file last, the new
+    // lines start on a line of their own.
+    std::string last;
     std::uint64_t size = 0;
-    std::int32_t error = file_.Size(size);
-    if (error == 0 && size > kRecordLimit) {
-        const std::int32_t rotated = Rotate(size);
-        // Unrotated, the record grows no further than the bytes read allow.
-        if (rotated != 0 && size > kReadBound) error = rotated;
+    std::int32_t error = file_.ReadNewest(1, last, size);
+    // A file that reading cannot take whole is never cut: it only grows.
+    if (error == 0 && size > kRecordLimit && size <= kReadBound && Rotate(at)) {
+        error = file_.ReadNewest(1, last, size);
     }
     if (error == 0) {
         std::string bytes;
         if (size == 0) {
             bytes = kHeader;
             bytes += kLineEnd;
-        } else if (!endsWithLine_) {
-            // After a crash or a failed write the last line may be torn:
-            // the new lines start on a line of their own.
-            std::string last;
-            std::uint64_t total = 0;
-            if (file_.ReadNewest(1, last, total) == 0 && last != "\n") bytes = kLineEnd;
+        } else if (last != "\n") {
+            bytes = kLineEnd;
         }
         for (const Entry& entry : unwritten_) {
             bytes += FormatLine(entry);
@@ -78,7 +78,6 @@ void Recorder::Flush(const Stamp& at) {
         }
         error = file_.Append(bytes);
     }
-    endsWithLine_ = error == 0;
     if (error != 0) {
         if (!notWrittenSince_) notWrittenSince_ = at;
         return;
@@ -87,29 +86,21 @@ void Recorder::Flush(const Stamp& at) {
     notWrittenSince_.reset();
 }
 
-std::int32_t Recorder::Rotate(std::uint64_t& size) {
-    std::string bytes;
-    std::uint64_t total = 0;
-    std::int32_t error = file_.ReadNewest(kReadBound, bytes, total);
-    if (error != 0) return error;
-    const Rotation rotation = PlanRotation(bytes, bytes.size() >= total);
-    error = file_.Rotate(rotation.older, rotation.newer);
-    if (error == 0) size = rotation.newer.size();
-    return error;
-}
-
-History Recorder::Read(const Stamp& now) {
-    History history;
-    std::string bytes;
-    std::uint64_t size = 0;
-    const std::int32_t error = file_.ReadNewest(kReadBound, bytes, size);
-    if (error == 0) history.record = ParseRecord(bytes, size);
-    history.record.error = error;
-    for (const Entry& entry : unwritten_) history.record.entries.push_back(entry);
-    history.analysis = Analyse(history.record.entries, now, watching_);
-    history.now = now;
-    history.notWrittenSince = notWrittenSince_;
-    return history;
+// The older part of the file goes to the previous file, when both can be
+// read whole: a file is never cut from what was read of it.
+bool Recorder::Rotate(const Stamp& at) {
+    std::string current, previous;
+    std::uint64_t currentSize = 0, previousSize = 0;
+    if (file_.ReadNewest(kReadBound, current, currentSize) != 0 ||
+        file_.ReadPrevious(kReadBound, previous, previousSize) != 0 || current.size() < currentSize ||
+        previous.size() < previousSize) {
+        return false;
+    }
+    const Rotation rotation = PlanRotation(current, true);
+    const Previous joined = JoinPrevious(previous, rotation.older, rotation.newer.size(), at.utc);
+    if (file_.Rotate(joined.bytes, rotation.newer) != 0) return false;
+    if (joined.dropped > 0) dropped_ = Dropped{at, joined.dropped};
+    return true;
 }
 
 }  // namespace netvik::history

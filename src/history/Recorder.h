@@ -1,9 +1,9 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
-#include "history/HistoryView.h"
 #include "history/Line.h"
 #include "platform/HistoryFile.h"
 
@@ -12,7 +12,8 @@ namespace netvik::history {
 // Keeps the connection's record: appends a line for each change of state,
 // never one while the verdict stays the same. A write that fails costs the
 // program nothing: the line waits (at most kMaxUnwritten of them) for the
-// next write, and the History window tells since when.
+// next write, and the History window tells since when. It only writes;
+// reading is history::ReadHistory's.
 class Recorder {
 public:
     explicit Recorder(platform::HistoryFile& file) : file_(file) {}
@@ -27,17 +28,27 @@ public:
 
     // The first write that failed, while writes fail.
     const std::optional<Stamp>& NotWrittenSince() const { return notWrittenSince_; }
+    // The lines not yet written, oldest first.
+    const std::vector<Entry>& Unwritten() const { return unwritten_; }
+    // In a watched stretch: the record's last line is the present state.
+    bool Watching() const { return watching_; }
 
-    // The record as the History window shows it now.
-    History Read(const Stamp& now);
+    // The last rotation that left out lines (older than the longest period
+    // kept, or no entries) to keep the files within their bound.
+    struct Dropped {
+        Stamp at;
+        std::size_t lines = 0;
+    };
+    const std::optional<Dropped>& LastDropped() const { return dropped_; }
 
-    // The record's file, for opening it with the system's program.
-    std::string Path() const { return file_.Path(); }
+    // The record's file, for reading it and opening it with the system's
+    // program.
+    platform::HistoryFile& File() const { return file_; }
 
 private:
     void Add(const Entry& entry);
     void Flush(const Stamp& at);
-    std::int32_t Rotate(std::uint64_t& size);
+    bool Rotate(const Stamp& at);
 
     platform::HistoryFile& file_;
     bool watching_ = false;         // in a watched stretch: state_ is the last check's verdict
@@ -45,7 +56,7 @@ private:
     Stamp lastCheck_;               // the last check with that verdict
     std::vector<Entry> unwritten_;  // oldest first
     std::optional<Stamp> notWrittenSince_;
-    bool endsWithLine_ = false;  // the file is known to end with a whole line
+    std::optional<Dropped> dropped_;
 };
 
 inline constexpr std::size_t kMaxUnwritten = 1000;

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/EventBindings.h"
 #include "history/HistoryView.h"
@@ -32,22 +33,30 @@ struct HistoryServices {
 
 // The History window: the outages of the connection, newest first, and how
 // much of the watched time of the last day, week and month it worked. It is
-// modeless; one window, shown anew from the record each time it is asked for.
+// modeless; one window, shown anew from the record each time it is asked for,
+// and while it is open, each time the record changes.
 class frmHistory : private HistoryControls {
 public:
     frmHistory(platform::Loaded<HistoryControls> loaded, const HistoryServices& services);
 
     // Reads the record and shows the window, or brings it forward.
     void Show();
+    // The record changed: an open window shows it as it is now.
+    void RecordChanged();
 
     void cmdCopy_Click();
     void cmdOpen_Click();
     void cmdClose_Click();
 
 private:
+    // Reads the record into the window's texts and list.
+    void Fill();
+    std::string lstOutages_Cell(std::size_t row, std::size_t column) const;
+
     std::unique_ptr<platform::LoadedWindow> window_;
     HistoryServices services_;
-    std::string report_;  // the report of what the window shows
+    std::vector<history::OutageRow> rows_;  // what the list shows
+    std::string report_;                    // the report of what the window shows
     EventBindings events_;
 };
 

@@ -27,6 +27,7 @@ void frmNetvikmain::RecordVerdict(int answered) {
     const history::State state = RecordedState(answered);
     const history::Stamp at = services_.clock.Now();
     services_.recorder.Verdict(state, at);
+    if (history_ != nullptr) history_->RecordChanged();
     if (const std::optional<history::Balloon> balloon = notifier_.Verdict(state, at)) {
         const bool shown =
             notifyOnChange_ && gSysTray->ShowBalloon(balloon->title, balloon->text, state != history::State::Connected);
@@ -37,6 +38,7 @@ void frmNetvikmain::RecordVerdict(int answered) {
 void frmNetvikmain::RecordEvent(history::WatchEvent event) {
     services_.recorder.Event(event, services_.clock.Now());
     notifier_.Event(event);
+    if (history_ != nullptr) history_->RecordChanged();
 }
 
 void frmNetvikmain::gSysTray_BalloonClosed() { notifier_.BalloonClosed(); }

@@ -15,6 +15,7 @@ void frmNetvikmain::BindEvents() {
     events_.Bind(form.Suspending, [this] { Form_Suspending(); });
     events_.Bind(form.Resumed, [this] { Form_Resumed(); });
     events_.Bind(Timer.Tick, [this] { Timer_Timer(); });
+    events_.Bind(tmrResume.Tick, [this] { tmrResume_Timer(); });
     events_.Bind(txtIIP.KeyPress, [this](std::int16_t& key) { txtIIP_KeyPress(key); });
     events_.Bind(txtHIP.KeyPress, [this](std::int16_t& key) { txtHIP_KeyPress(key); });
     events_.Bind(txtCIP.KeyPress, [this](std::int16_t& key) { txtCIP_KeyPress(key); });
@@ -115,9 +116,27 @@ void frmNetvikmain::Form_Resize() {
     }
 }
 
-void frmNetvikmain::Form_Suspending() { RecordEvent(history::WatchEvent::Suspending); }
+void frmNetvikmain::Form_Suspending() {
+    tmrResume.SetEnabled(false);
+    RecordEvent(history::WatchEvent::Suspending);
+}
 
-void frmNetvikmain::Form_Resumed() { RecordEvent(history::WatchEvent::Resumed); }
+// What the icon showed before the sleep may no longer hold: a check tells,
+// once the network has had its moment. Its verdict starts the new watched
+// stretch.
+void frmNetvikmain::Form_Resumed() {
+    RecordEvent(history::WatchEvent::Resumed);
+    tmrResume.SetEnabled(true);
+}
+
+void frmNetvikmain::tmrResume_Timer() {
+    tmrResume.SetEnabled(false);
+    // As the countdown would check: only when enabled, and never while the
+    // panel is open (its Ok or Cancel checks).
+    if (!state_.CheckingEnabled || ShownInTaskList) return;
+    state_.MinutesLeft = state_.RefreshMinutes;
+    CheckCycle();
+}
 
 void frmNetvikmain::gSysTray_WentToTray() { ShownInTaskList = false; }
 

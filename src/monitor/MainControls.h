@@ -41,6 +41,7 @@ public:
 struct MainControls {
     platform::Window& form;
     platform::Timer& Timer;
+    platform::Timer& tmrResume;          // the check a moment after the PC wakes
     const platform::Pictures& Pictures;  // the program's icon and the six tray icons
     platform::TextBox& txtIIP;
     platform::Button& cmdIname;

@@ -49,6 +49,9 @@ struct MainServices {
 class frmNetvikmain : private MainControls {
 public:
     static constexpr std::uint32_t kCountdownInterval = 60000;
+    // How long after the PC wakes its check waits: the network needs a
+    // moment (a Wi-Fi joins again, an address is leased anew).
+    static constexpr std::uint32_t kResumeDelay = 10000;
 
     frmNetvikmain(const MainServices& services, const MainControls& controls);
 
@@ -59,6 +62,7 @@ public:
     void Form_QueryUnload();
     void Form_Suspending();
     void Form_Resumed();
+    void tmrResume_Timer();
     void cmdQuit_Click();
 
     // The minute countdown that drives the check cycle.

@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string>
 
 namespace netvik::platform {
@@ -81,12 +80,15 @@ public:
     virtual void SetListIndex(int index) = 0;
 };
 
-// A list of rows in columns, the user reading them.
+// A list of rows in columns, the user reading them. It holds no texts: it
+// asks Cell for those of the rows it shows, when it shows them, so that a
+// list of any length is filled at once.
 class ListView : public Control {
 public:
-    virtual void Clear() = 0;
-    // A row at the end, a text for each column.
-    virtual void AddRow(std::initializer_list<const char*> cells) = 0;
+    // The number of rows from now on; the list keeps its scroll position.
+    virtual void SetRowCount(std::size_t rows) = 0;
+
+    std::function<std::string(std::size_t row, std::size_t column)> Cell;
 };
 
 // A pop-up menu whose items are addressed by their position, separators

@@ -15,12 +15,10 @@ public:
     // folder) when missing, and has them on disk before it returns.
     virtual std::int32_t Append(const std::string& bytes) = 0;
 
-    // The file's size in bytes.
-    virtual std::int32_t Size(std::uint64_t& size) = 0;
-
-    // The file's newest bytes, at most bound of them (all of a smaller file),
-    // and its whole size.
+    // The newest bytes of the file, or of the previous file, at most bound
+    // of them (all of a smaller file), and its whole size.
     virtual std::int32_t ReadNewest(std::uint64_t bound, std::string& bytes, std::uint64_t& size) = 0;
+    virtual std::int32_t ReadPrevious(std::uint64_t bound, std::string& bytes, std::uint64_t& size) = 0;
 
     // Replaces the previous file with older and then the file with newer.
     virtual std::int32_t Rotate(const std::string& older, const std::string& newer) = 0;

@@ -4,7 +4,10 @@
 # fetched with the tray menu's Refresh): a line and a balloon for each
 # change, and the History window's outage, summary and report. "Notify on
 # change", unticked, is kept and silences the next run, whose history
-# folder cannot be made: no message, and the window says since when.
+# folder cannot be made: no message, and the window says since when. Then
+# the largest record Netvik reads: its History window opens, drawn whole,
+# within 100 ms of the menu's choice; and a wake from sleep is followed by
+# a check.
 #
 # usage: history.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail
@@ -120,6 +123,37 @@ e2e_check "record not written: no message" test -z "$(message 1000 2>/dev/null)"
 open_history
 e2e_check "record not written: the window says since when" grep -Eqx \
     'The record could not be written since [0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}\.' <<<"$(text "$history" 1102)"
+netvik_close
+
+# --- the largest record Netvik reads; a wake from sleep
+rm -f "$folder"
+"$here/full-record.py" "$folder"
+netvik_store_settings "$INTERNET" "$HOST" 198.51.100.2 15
+net_answer "$INTERNET"
+netvik_start full
+trayctl wait-tip "$CONNECTED" 20000 >/dev/null || true
+times=()
+for run in 1 2 3 4 5; do
+    menu=$(open_menu)
+    index=$(trayctl menu-items "$menu" | sed -n 's/^item index=\([0-9]*\) .*text="Hi&story\.\.\."$/\1/p')
+    shown=$(trayctl menu-choose "$menu" "$index" -shown 'Netvik History' -timeout 10000) || true
+    times+=("$(field_in drawn_ms "$shown")")
+    history=$(trayctl find -title 'Netvik History' -pid "$NETVIK_PID" | head -n 1)
+    press "$history" 2
+    eventually 5 prints 0 window_visible "$history" || true
+done
+median=$(printf '%s\n' "${times[@]}" | sort -g | sed -n 3p)
+e2e_check "History on the largest record (4 MiB): drawn whole within 100 ms of the choice (${times[*]} ms)" \
+    awk -v t="${median:-999999}" 'BEGIN { exit !(t < 100) }'
+lines=$(record | wc -l)
+main=$(netvik_main_window)
+trayctl post "$main" 0x0218 4 0 >/dev/null     # WM_POWERBROADCAST: suspending
+trayctl post "$main" 0x0218 0x12 0 >/dev/null  # and resumed
+woke=$(now_ms)
+e2e_check "after a wake, a check within 15 s: the asleep line, then a verdict that starts a stretch" \
+    eventually 15 has_lines $((lines + 2))
+e2e_check "  (after $(($(now_ms) - woke)) ms)" grep -Eq "^$STAMP,asleep,$STAMP\$" <<<"$(record_line $((lines + 1)))"
+e2e_check "  its line names no last check" grep -Eq "^$STAMP,connected,\$" <<<"$(record_line $((lines + 2)))"
 netvik_close
 
 echo "logs: $E2E_OUT"

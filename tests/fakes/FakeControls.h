@@ -95,11 +95,21 @@ public:
     int index = -1;
 };
 
+// A list of columns' cells, asked for as the real list asks when it shows
+// them.
 class FakeListView : public FakeControl<platform::ListView> {
 public:
-    void Clear() override { rows.clear(); }
-    void AddRow(std::initializer_list<const char*> cells) override { rows.emplace_back(cells.begin(), cells.end()); }
-    std::vector<std::vector<std::string>> rows;
+    explicit FakeListView(std::size_t columns = 4) : columns_(columns) {}
+    void SetRowCount(std::size_t count) override { rows = count; }
+    std::vector<std::string> Row(std::size_t row) const {
+        std::vector<std::string> cells;
+        for (std::size_t column = 0; column < columns_; ++column) cells.push_back(Cell(row, column));
+        return cells;
+    }
+    std::size_t rows = 0;
+
+private:
+    std::size_t columns_;
 };
 
 // A pop-up menu whose user chooses what a test scripts, and whose opening

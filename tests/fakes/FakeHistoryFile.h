@@ -20,14 +20,11 @@ public:
         ++appends;
         return 0;
     }
-    std::int32_t Size(std::uint64_t& size) override {
-        size = current.size();
-        return 0;
-    }
     std::int32_t ReadNewest(std::uint64_t bound, std::string& bytes, std::uint64_t& size) override {
-        size = current.size();
-        bytes = current.substr(current.size() > bound ? current.size() - bound : 0);
-        return 0;
+        return Newest(current, bound, bytes, size);
+    }
+    std::int32_t ReadPrevious(std::uint64_t bound, std::string& bytes, std::uint64_t& size) override {
+        return Newest(previous, bound, bytes, size);
     }
     std::int32_t Rotate(const std::string& older, const std::string& newer) override {
         if (failWrites != 0) return failWrites;
@@ -36,6 +33,13 @@ public:
         return 0;
     }
     std::string Path() const override { return "C:\\Users\\user\\AppData\\Local\\Netvik\\history.csv"; }
+
+private:
+    static std::int32_t Newest(const std::string& file, std::uint64_t bound, std::string& bytes, std::uint64_t& size) {
+        size = file.size();
+        bytes = file.substr(file.size() > bound ? file.size() - bound : 0);
+        return 0;
+    }
 };
 
 // A clock that says what the test sets.

@@ -31,6 +31,7 @@ struct FakeSystem : MainDialogs {
     FakeShell shell{log};
     FakeWindow window{log};
     FakeTimer timer{log};
+    FakeTimer resumeTimer{log, "Resume timer", false};
     FakePictures pictures;
     ModalWindows modal{messages, window};
     modWinSock winsock{sockets, icmp, hostNames, modal, application};
@@ -75,9 +76,9 @@ struct FakeSystem : MainDialogs {
 
     // The fakes above as the main window's controls.
     MainControls Controls() {
-        return {window,     timer,          pictures,   txtIIP,    cmdIname,    txtHIP,  cmdGetH,    txtCIP,
-                cmdGetC,    lblRefreshRate, sldRefresh, lblRealIP, cmdRetrieve, Winsock, chkStartup, cmdSave,
-                cmdRestore, cmdOK,          cmdCancel,  cmdQuit,   mnuPopup,    *this};
+        return {window,  timer,      resumeTimer,    pictures,   txtIIP,    cmdIname,    txtHIP,  cmdGetH,
+                txtCIP,  cmdGetC,    lblRefreshRate, sldRefresh, lblRealIP, cmdRetrieve, Winsock, chkStartup,
+                cmdSave, cmdRestore, cmdOK,          cmdCancel,  cmdQuit,   mnuPopup,    *this};
     }
     platform::Loaded<GatewayIPsControls> LoadGatewayIPs() override {
         return LoadFake<FakeGatewayIPs>(log, gatewayUser, dialogsLoaded);

@@ -12,11 +12,12 @@ namespace netvik::fakes {
 
 class FakeTimer : public platform::Timer {
 public:
-    explicit FakeTimer(CallLog& log) : log_(log) {}
+    explicit FakeTimer(CallLog& log, std::string name = "Timer", bool enabled = true)
+        : enabled(enabled), log_(log), name_(std::move(name)) {}
     bool Enabled() const override { return enabled; }
     void SetEnabled(bool value) override {
         enabled = value;
-        log_.Add(value ? "Timer on" : "Timer off");
+        log_.Add(name_ + (value ? " on" : " off"));
     }
     std::uint32_t Interval() const override { return interval; }
     void SetInterval(std::uint32_t milliseconds) override { interval = milliseconds; }
@@ -26,6 +27,7 @@ public:
 
 private:
     CallLog& log_;
+    std::string name_;
 };
 
 class FakeTrayHook : public platform::TrayHook {

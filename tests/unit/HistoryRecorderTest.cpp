@@ -3,6 +3,7 @@
 
 #include "fakes/FakeHistoryFile.h"
 #include "history/ChangeNotifier.h"
+#include "history/HistoryView.h"
 #include "history/Recorder.h"
 
 namespace netvik::history {
@@ -48,7 +49,7 @@ TEST(HistoryRecorder, AFailedWriteIsRememberedAndItsLinesWait) {
     recorder.Verdict(State::Connected, At(0));
     recorder.Verdict(State::NoHost, At(10));
     EXPECT_EQ(recorder.NotWrittenSince(), At(0));
-    const History history = recorder.Read(At(20));
+    const History history = ReadHistory(recorder, At(20));
     const HistoryView view = MakeView(history);
     ASSERT_EQ(view.rows, 1u);
     EXPECT_EQ(MakeRow(history.analysis.outages[0]).to, "still down");
@@ -74,6 +75,62 @@ TEST(HistoryRecorder, PastTheLimitTheOlderHalfGoesToThePreviousFile) {
     EXPECT_EQ(count(file.previous) + count(file.current), count(File(lines)) + 1);  // nothing lost
     EXPECT_LT(file.current.size(), kRecordLimit / 2 + 200);
     EXPECT_EQ(ParseRecord(file.current, file.current.size()).entries.back().state, State::NetworkError);
+}
+
+TEST(HistoryRecorder, AForeignLastLineWithoutItsLineBreakGetsOne) {
+    fakes::FakeHistoryFile file;
+    Recorder recorder(file);
+    recorder.Verdict(State::Connected, At(0));
+    file.current += "an editor's line";  // saved without its line break
+    recorder.Verdict(State::NoHost, At(5));
+    EXPECT_EQ(file.current, File("2026-12-07T10:00:00+01:00,connected,\r\n"
+                                 "an editor's line\r\n"
+                                 "2026-12-07T10:05:00+01:00,no-host,2026-12-07T10:00:00+01:00\r\n"));
+}
+
+TEST(HistoryRecorder, AFileThatReadingCannotTakeWholeIsNeverCut) {
+    std::string valid;
+    for (int i = 0; valid.size() <= kReadBound; ++i)
+        valid += FormatLine({At(i - 100000), State(i % 2), At(i - 100000)}) + "\r\n";
+    const std::string cases[][2] = {
+        {File(valid), ""},                                          // a record of valid lines past the bound
+        {File(std::string(50 << 20, 'x')), ""},                     // a last line of 50 MiB
+        {File(valid.substr(0, kRecordLimit + 1000)), File(valid)},  // a previous file past the bound
+    };
+    for (const auto& [current, previous] : cases) {
+        fakes::FakeHistoryFile file;
+        file.current = current;
+        file.previous = previous;
+        Recorder recorder(file);
+        recorder.Verdict(State::NetworkError, At(0));
+        const std::string line = "2026-12-07T10:00:00+01:00,network-error,\r\n";
+        EXPECT_EQ(file.current.size(), current.size() + (current.back() == '\n' ? 0 : 2) + line.size());
+        EXPECT_EQ(file.current.compare(0, current.size(), current), 0);
+        EXPECT_EQ(file.current.compare(file.current.size() - line.size(), line.size(), line), 0);
+        EXPECT_EQ(file.previous, previous);
+    }
+}
+
+TEST(HistoryRecorder, PastTheBoundOnlyLinesOlderThanThirtyDaysGoAndTheWindowSaysSo) {
+    fakes::FakeHistoryFile file;
+    std::string old, recent;
+    for (int i = 0; old.size() <= kRecordLimit; ++i)
+        old += FormatLine({At(i - 60 * 24 * 60), State(i % 2), At(i - 60 * 24 * 60)}) + "\r\n";
+    for (int i = 0; recent.size() <= kRecordLimit + kRecordLimit / 4; ++i)
+        recent += FormatLine({At(i - 20000), State(i % 2), At(i - 20000)}) + "\r\n";
+    file.previous = File(old);
+    file.current = File(recent);
+    Recorder recorder(file);
+    recorder.Verdict(State::NetworkError, At(0));
+    const auto count = [](const std::string& text) { return ParseRecord(text, text.size()).entries.size(); };
+    const std::size_t kept = count(file.previous) + count(file.current);
+    const std::size_t dropped = count(File(old)) + count(File(recent)) + 1 - kept;
+    EXPECT_GT(dropped, 0u);
+    EXPECT_LT(dropped, count(File(old)));  // the old lines only, and only as many as the bound asks
+    EXPECT_LE(file.previous.size() + file.current.size(), kRecordsBound);
+    ASSERT_TRUE(recorder.LastDropped());
+    EXPECT_EQ(recorder.LastDropped()->lines, dropped);
+    EXPECT_NE(MakeView(ReadHistory(recorder, At(1))).notes.find("Netvik removed "), std::string::npos);
 }
 
 // One step: a verdict at a minute, or an event; and the balloon's title

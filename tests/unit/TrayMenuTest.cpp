@@ -197,5 +197,36 @@ TEST_F(TrayMenu, HistoryOpensOneWindowWhoseButtonsCopyTheReportAndOpenTheRecord)
     EXPECT_EQ(fx.historyLoaded, 1);
 }
 
+TEST_F(TrayMenu, AfterAResumeACheckRunsOnceTheNetworkHasHadItsMoment) {
+    form.Form_Suspending();
+    form.Form_Resumed();
+    EXPECT_TRUE(fx.resumeTimer.enabled);
+    fx.icmp.statusOverride = fakes::FakeIcmp::kTimedOut;  // nothing answers any more
+    fx.resumeTimer.Tick();
+    EXPECT_FALSE(fx.resumeTimer.enabled);
+    EXPECT_EQ(Tip(), "Network error. Check networkcard,\rcable, host, networksettings.");
+    EXPECT_TRUE(fx.shell.balloons.empty());  // the first verdict of the new watched stretch
+    EXPECT_EQ(form.State().MinutesLeft, 5);
+
+    // Asleep again before it is due, or checking disabled: no check.
+    form.Form_Resumed();
+    form.Form_Suspending();
+    EXPECT_FALSE(fx.resumeTimer.enabled);
+    Choose(mnoDisable);
+    form.Form_Resumed();
+    const std::size_t requests = fx.icmp.requests.size();
+    fx.resumeTimer.Tick();
+    EXPECT_EQ(fx.icmp.requests.size(), requests);
+}
+
+TEST_F(TrayMenu, AnOpenHistoryWindowFollowsTheRecord) {
+    Choose(mnoHistory);
+    EXPECT_EQ(fx.history->outages.rows, 0U);
+    fx.icmp.statusOverride = fakes::FakeIcmp::kTimedOut;
+    form.mnoRefresh_Click();
+    ASSERT_EQ(fx.history->outages.rows, 1U);
+    EXPECT_EQ(fx.history->outages.Row(0)[1], "still down");
+}
+
 }  // namespace
 }  // namespace netvik

@@ -5,6 +5,8 @@
 
 #include <ctime>
 
+#include "history/Record.h"
+#include "history/Recorder.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32HistoryFile.h"
 
@@ -38,7 +40,8 @@ TEST(Win32HistoryFile, AppendsReadsTheNewestBytesAndRotates) {
     win32::Win32HistoryFile file(folder);
     EXPECT_EQ(file.Path(), folder + "\\history.csv");
     std::uint64_t size = 1;
-    ASSERT_EQ(file.Size(size), 0);  // no folder, no file: empty
+    std::string none;
+    ASSERT_EQ(file.ReadNewest(0, none, size), 0);  // no folder, no file: empty
     EXPECT_EQ(size, 0u);
     ASSERT_EQ(file.Append("first\r\n"), 0);
     ASSERT_EQ(file.Append("second\r\n"), 0);
@@ -75,6 +78,38 @@ TEST(Win32HistoryFile, AFileOrFolderThatCannotBeWrittenFailsWithoutHarm) {
     win32::Win32HistoryFile nowhere(file.Path() + "\\Netvik");
     EXPECT_NE(nowhere.Append("lost\r\n"), 0);
     EXPECT_EQ(Contents(file.Path()), "kept\r\n");
+}
+
+// The recorder over real files: a record that reading cannot take whole is
+// never cut, one past the limit moves its older part to the previous file.
+TEST(Win32HistoryFile, RotationMovesLinesAndNeverCutsWhatItCannotRead) {
+    using namespace history;
+    const std::string folder = FreshFolder("netvik-history-rotation");
+    win32::Win32HistoryFile file(folder);
+    const auto lines = [](std::size_t bytes) {
+        std::string text(kHeader);
+        text += "\r\n";
+        for (std::int64_t i = 0; text.size() < bytes; ++i)
+            text += FormatLine({{1796634000 + i * 60, 60}, State(i % 2), std::nullopt}) + "\r\n";
+        return text;
+    };
+    for (const std::size_t size :
+         {static_cast<std::size_t>(kReadBound + 1000), static_cast<std::size_t>(kRecordLimit + 1000)}) {
+        for (const char* name : kFiles) DeleteFileA((folder + name).c_str());
+        const std::string record = lines(size);
+        ASSERT_EQ(file.Append(record), 0);
+        Recorder recorder(file);
+        recorder.Verdict(State::NoHost, {1796634000 + 100000 * 60, 60});
+        const std::size_t before = ParseRecord(record, record.size()).entries.size();
+        std::string previous, current;
+        std::uint64_t previousSize = 0, currentSize = 0;
+        ASSERT_EQ(file.ReadPrevious(kReadBound, previous, previousSize), 0);
+        ASSERT_EQ(file.ReadNewest(kReadBound * 2, current, currentSize), 0);
+        EXPECT_EQ(ParseRecord(previous, previousSize).entries.size() + ParseRecord(current, currentSize).entries.size(),
+                  before + 1)
+            << size;
+        EXPECT_EQ(previousSize == 0, size > kReadBound) << size;  // rotated only what it read whole
+    }
 }
 
 TEST(Win32Clock, TellsUtcAndTheOffsetTheSystemHasNow) {

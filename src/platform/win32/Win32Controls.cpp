@@ -16,6 +16,7 @@ constexpr char kTextBoxProperty[] = "NetvikTextBox";
 constexpr char kButtonProperty[] = "NetvikButton";
 constexpr char kSliderProperty[] = "NetvikSlider";
 constexpr char kLabelProperty[] = "NetvikLabel";
+constexpr char kListViewProperty[] = "NetvikListView";
 
 template <typename Wrapper>
 Wrapper* WrapperOf(HWND window, const char* property) {
@@ -42,6 +43,27 @@ bool RunControlEvent(UINT message, WPARAM wParam, LPARAM lParam) {
         }
     }
     return false;
+}
+
+bool AnswerControlNotification(LPARAM lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header == nullptr || (header->code != LVN_GETDISPINFOA && header->code != LVN_GETDISPINFOW)) return false;
+    const auto* list = WrapperOf<Win32ListView>(header->hwndFrom, kListViewProperty);
+    if (list == nullptr) return false;
+    // The item's record is the same in both forms but for its text's type.
+    auto* item = &reinterpret_cast<NMLVDISPINFOA*>(lParam)->item;
+    if ((item->mask & LVIF_TEXT) == 0 || item->pszText == nullptr || item->cchTextMax <= 0) return true;
+    const std::string text =
+        list->Cell ? list->Cell(static_cast<std::size_t>(item->iItem), static_cast<std::size_t>(item->iSubItem))
+                   : std::string();
+    if (header->code == LVN_GETDISPINFOA) {
+        lstrcpynA(item->pszText, text.c_str(), item->cchTextMax);
+    } else {
+        auto* wide = reinterpret_cast<WCHAR*>(item->pszText);
+        const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, item->cchTextMax);
+        if (length == 0) wide[item->cchTextMax - 1] = L'\0';  // cut at the buffer's end
+    }
+    return true;
 }
 
 template <typename Base>
@@ -186,23 +208,14 @@ Win32ListView::Win32ListView(HWND window, std::initializer_list<ListColumn> colu
         column.cx = units.right;
         SendMessageA(window_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&column));
     }
+    SetPropA(window_, kListViewProperty, this);
 }
 
-void Win32ListView::Clear() { SendMessageA(window_, LVM_DELETEALLITEMS, 0, 0); }
+Win32ListView::~Win32ListView() { RemovePropA(window_, kListViewProperty); }
 
-void Win32ListView::AddRow(std::initializer_list<const char*> cells) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(SendMessageA(window_, LVM_GETITEMCOUNT, 0, 0));
-    for (const char* cell : cells) {
-        item.pszText = const_cast<char*>(cell);
-        if (item.iSubItem == 0) {
-            item.iItem = static_cast<int>(SendMessageA(window_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-        } else {
-            SendMessageA(window_, LVM_SETITEMTEXTA, static_cast<WPARAM>(item.iItem), reinterpret_cast<LPARAM>(&item));
-        }
-        ++item.iSubItem;
-    }
+void Win32ListView::SetRowCount(std::size_t rows) {
+    SendMessageA(window_, LVM_SETITEMCOUNT, rows, LVSICF_NOSCROLL);
+    InvalidateRect(window_, nullptr, FALSE);  // the rows' texts may be new
 }
 
 Win32PopupMenu::Win32PopupMenu(HINSTANCE instance, int resourceId, HWND owner)

@@ -13,6 +13,11 @@ namespace netvik::win32 {
 // when the message comes from no such control.
 bool RunControlEvent(UINT message, WPARAM wParam, LPARAM lParam);
 
+// Answers a list view's request for the text of a cell it shows (WM_NOTIFY
+// with LVN_GETDISPINFO, lParam its record) from the list's Cell. False for
+// any other notification.
+bool AnswerControlNotification(LPARAM lParam);
+
 // The brush of a label with a background colour of its own, for the dialog
 // procedure's answer to WM_CTLCOLORSTATIC (wParam the device context, lParam
 // the label); null for any other static control.
@@ -128,12 +133,16 @@ struct ListColumn {
     int width;
 };
 
-// A list view in report form.
+// A list view in report form that holds no data of its own
+// (LVS_OWNERDATA): it asks for the texts of the rows it shows.
 class Win32ListView : public Win32Control<platform::ListView> {
 public:
     Win32ListView(HWND window, std::initializer_list<ListColumn> columns);
-    void Clear() override;
-    void AddRow(std::initializer_list<const char*> cells) override;
+    ~Win32ListView() override;
+    Win32ListView(const Win32ListView&) = delete;
+    Win32ListView& operator=(const Win32ListView&) = delete;
+
+    void SetRowCount(std::size_t rows) override;
 };
 
 // A pop-up menu from the resources, shown for a (possibly hidden) owner.

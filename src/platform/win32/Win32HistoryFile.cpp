@@ -91,6 +91,39 @@ std::int32_t Replace(const std::string& from, const std::string& to) {
     return MoveFileA(from.c_str(), to.c_str()) ? 0 : LastError();
 }
 
+// The newest bytes of the file at path, at most bound of them, and its size.
+std::int32_t ReadNewestOf(const std::string& path, std::uint64_t bound, std::string& bytes, std::uint64_t& size) {
+    bytes.clear();
+    size = 0;
+    const OpenFile file(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
+    if (!file) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : LastError();
+    }
+    if (const std::int32_t error = file.Size(size); error != 0) return error;
+    const std::uint64_t start = size > bound ? size - bound : 0;
+    if (start == size) return 0;
+    LONG high = static_cast<LONG>(start >> 32);
+    if (SetFilePointer(file.Handle(), static_cast<LONG>(start & 0xFFFFFFFFu), &high, FILE_BEGIN) ==
+            INVALID_SET_FILE_POINTER &&
+        GetLastError() != NO_ERROR) {
+        return LastError();
+    }
+    bytes.resize(static_cast<std::size_t>(size - start));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file.Handle(), &bytes[done], static_cast<DWORD>(bytes.size() - done), &read, nullptr)) {
+            bytes.clear();
+            return LastError();
+        }
+        if (read == 0) break;  // the file shrank meanwhile
+        done += read;
+    }
+    bytes.resize(done);
+    return 0;
+}
+
 }  // namespace
 
 Win32HistoryFile::Win32HistoryFile(std::string folder)
@@ -120,41 +153,12 @@ std::int32_t Win32HistoryFile::Append(const std::string& bytes) {
     return file.Write(bytes);
 }
 
-std::int32_t Win32HistoryFile::Size(std::uint64_t& size) {
-    std::string none;
-    return ReadNewest(0, none, size);
+std::int32_t Win32HistoryFile::ReadNewest(std::uint64_t bound, std::string& bytes, std::uint64_t& size) {
+    return ReadNewestOf(path_, bound, bytes, size);
 }
 
-std::int32_t Win32HistoryFile::ReadNewest(std::uint64_t bound, std::string& bytes, std::uint64_t& size) {
-    bytes.clear();
-    size = 0;
-    const OpenFile file(path_, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
-    if (!file) {
-        const DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : LastError();
-    }
-    if (const std::int32_t error = file.Size(size); error != 0) return error;
-    const std::uint64_t start = size > bound ? size - bound : 0;
-    if (start == size) return 0;
-    LONG high = static_cast<LONG>(start >> 32);
-    if (SetFilePointer(file.Handle(), static_cast<LONG>(start & 0xFFFFFFFFu), &high, FILE_BEGIN) ==
-            INVALID_SET_FILE_POINTER &&
-        GetLastError() != NO_ERROR) {
-        return LastError();
-    }
-    bytes.resize(static_cast<std::size_t>(size - start));
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD read = 0;
-        if (!ReadFile(file.Handle(), &bytes[done], static_cast<DWORD>(bytes.size() - done), &read, nullptr)) {
-            bytes.clear();
-            return LastError();
-        }
-        if (read == 0) break;  // the file shrank meanwhile
-        done += read;
-    }
-    bytes.resize(done);
-    return 0;
+std::int32_t Win32HistoryFile::ReadPrevious(std::uint64_t bound, std::string& bytes, std::uint64_t& size) {
+    return ReadNewestOf(previous_, bound, bytes, size);
 }
 
 std::int32_t Win32HistoryFile::Rotate(const std::string& older, const std::string& newer) {

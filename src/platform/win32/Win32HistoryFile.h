@@ -15,8 +15,8 @@ public:
     static std::string DefaultFolder();
 
     std::int32_t Append(const std::string& bytes) override;
-    std::int32_t Size(std::uint64_t& size) override;
     std::int32_t ReadNewest(std::uint64_t bound, std::string& bytes, std::uint64_t& size) override;
+    std::int32_t ReadPrevious(std::uint64_t bound, std::string& bytes, std::uint64_t& size) override;
     std::int32_t Rotate(const std::string& older, const std::string& newer) override;
     std::string Path() const override { return path_; }
 

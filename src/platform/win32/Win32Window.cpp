@@ -148,6 +148,7 @@ INT_PTR RouteDialogMessage(Win32Window& form, UINT message, WPARAM wParam, LPARA
             return TRUE;
         case WM_COMMAND:
         case WM_HSCROLL: return RunControlEvent(message, wParam, lParam) ? TRUE : FALSE;
+        case WM_NOTIFY: return AnswerControlNotification(lParam) ? TRUE : FALSE;
         case WM_CTLCOLORSTATIC: return reinterpret_cast<INT_PTR>(LabelBrush(wParam, lParam));
         default: return FALSE;
     }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "tray_driver.h"
 #include "window_common.h"
 
 namespace e2e {
@@ -99,6 +100,45 @@ bool read_list_rows(HWND list, std::vector<std::vector<std::string>>& rows, std:
             rows.back().emplace_back(cell, strnlen(cell, std::min<size_t>(n, kCell - 1)));
         }
     }
+    return true;
+}
+
+double precise_ms() {
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+bool wait_drawn(DWORD pid, const char* title, DWORD timeout_ms, double& visible, double& drawn, std::string& err) {
+    const double deadline = precise_ms() + timeout_ms;
+    HWND window = nullptr;
+    while (window == nullptr) {
+        for (HWND h : find_windows(nullptr, title, pid))
+            if (IsWindowVisible(h)) window = h;
+        if (window == nullptr && precise_ms() > deadline) {
+            err = std::string("no visible window \"") + title + "\" within " + std::to_string(timeout_ms) + " ms";
+            return false;
+        }
+        if (window == nullptr) Sleep(1);
+    }
+    visible = precise_ms();
+    // A sent message returns once the program's thread is back at its
+    // messages: the command that showed the window is over.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeout_ms, &result);
+    const auto waiting = [](HWND h) { return IsWindowVisible(h) && GetUpdateRect(h, nullptr, FALSE); };
+    for (;;) {
+        bool painting = waiting(window);
+        for (HWND child : child_windows(window)) painting = painting || waiting(child);
+        if (!painting) break;
+        if (precise_ms() > deadline) {
+            err = std::string("\"") + title + "\" still not drawn after " + std::to_string(timeout_ms) + " ms";
+            return false;
+        }
+        Sleep(1);
+    }
+    drawn = precise_ms();
     return true;
 }
 

@@ -24,6 +24,16 @@ bool write_text(HWND hwnd, const std::string& text, std::string& err);
 // header's items (one without a header has one).
 bool read_list_rows(HWND list, std::vector<std::vector<std::string>>& rows, std::string& err);
 
+// Milliseconds of a clock precise to far below one, for timing what the
+// user waits for.
+double precise_ms();
+
+// Waits until a top-level window of process pid titled title is shown and
+// drawn whole: visible, the program done with the message that showed it,
+// and nothing of it or of its visible controls left to paint. The times
+// (precise_ms) at which it was visible and drawn.
+bool wait_drawn(DWORD pid, const char* title, DWORD timeout_ms, double& visible, double& drawn, std::string& err);
+
 // The text on the clipboard (CF_TEXT), whole up to its NUL.
 bool read_clipboard_text(std::string& text, std::string& err);
 
@@ -108,8 +118,10 @@ bool read_menu(HWND menu_window, std::vector<MenuItem>& items, std::string& how,
 bool menu_downs(const std::vector<MenuItem>& items, size_t index, size_t& downs, std::string& err);
 // Chooses item `index` with the keyboard, as a user would, and waits up to
 // wait_ms for the menu to close (or, for a submenu item, for it to open;
-// then `submenu` is its window).
-bool choose_menu_item(HWND menu_window, size_t index, DWORD wait_ms, HWND& submenu, std::string& err);
+// then `submenu` is its window). chosen_at, when given, gets the time
+// (precise_ms) at which the choosing key went to the menu.
+bool choose_menu_item(HWND menu_window, size_t index, DWORD wait_ms, HWND& submenu, std::string& err,
+                      double* chosen_at = nullptr);
 bool close_menu(HWND menu_window, DWORD wait_ms, std::string& err);
 
 struct MessageBoxInfo {

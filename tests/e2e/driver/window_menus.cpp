@@ -236,7 +236,8 @@ bool menu_downs(const std::vector<MenuItem>& items, size_t index, size_t& downs,
     return true;
 }
 
-bool choose_menu_item(HWND menu_window, size_t index, DWORD wait_ms, HWND& submenu, std::string& err) {
+bool choose_menu_item(HWND menu_window, size_t index, DWORD wait_ms, HWND& submenu, std::string& err,
+                      double* chosen_at) {
     submenu = nullptr;
     std::vector<MenuItem> items;
     std::string how;
@@ -256,6 +257,7 @@ bool choose_menu_item(HWND menu_window, size_t index, DWORD wait_ms, HWND& subme
     if (!post_key(menu_window, VK_HOME, KeyAction::Press, err)) return false;
     for (size_t i = 0; i < downs; ++i)
         if (!post_key(menu_window, VK_DOWN, KeyAction::Press, err)) return false;
+    if (chosen_at != nullptr) *chosen_at = precise_ms();
     if (!post_key(menu_window, VK_RETURN, KeyAction::Press, err)) return false;
     if (item.popup) {
         const std::set<HWND> before(open.begin(), open.end());
