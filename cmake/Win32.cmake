@@ -33,18 +33,17 @@ set(NETVIK_STATIC_LINK -static -static-libgcc -static-libstdc++ -s)
 # The program's windows on Win32; the resources go into each program that
 # uses them.
 set(NETVIK_APP_SOURCES
-  src/app/Dialog.cpp
+  src/app/LaidOutWindow.cpp
   src/app/MainWindow.cpp
   src/app/Program.cpp
   src/app/TextFit.cpp
-  src/app/TwipsDialog.cpp
 )
 add_library(netvik_app STATIC ${NETVIK_APP_SOURCES})
 target_link_libraries(netvik_app PUBLIC netvik_win32)
 set(NETVIK_RESOURCES ${CMAKE_SOURCE_DIR}/src/app/Netvik.rc)
 file(GLOB NETVIK_ICON_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/icons/*.ico)
 set_source_files_properties(${NETVIK_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS "${NETVIK_ICON_FILES};${CMAKE_BINARY_DIR}/generated/Netvik.manifest;${CMAKE_BINARY_DIR}/generated/NetvikVersion.h;${CMAKE_SOURCE_DIR}/src/app/resource.h")
+  OBJECT_DEPENDS "${NETVIK_ICON_FILES};${CMAKE_BINARY_DIR}/generated/Netvik.manifest;${CMAKE_BINARY_DIR}/generated/NetvikVersion.h;${CMAKE_SOURCE_DIR}/src/monitor/MainResources.h")
 
 # The C++ library's error paths, lean: the program's own definitions of
 # the library's __throw_ functions, which hand the library's messages to

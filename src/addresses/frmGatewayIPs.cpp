@@ -6,19 +6,20 @@ namespace netvik {
 
 namespace {
 
-using Kind = ControlLayout::Kind;
+using platform::ControlKind;
 
 // In tab order: the list, Cancel, Ok, then the instruction.
-constexpr ControlLayout kControls[] = {
-    {Kind::ComboBox, "", 120, 540, 1452, 1500},
-    {Kind::CancelButton, "&Cancel", 1680, 480, 732, 372},
-    {Kind::DefaultButton, "&Ok", 2520, 480, 732, 372},
-    {Kind::Label, gateway_texts::kSelect, 120, 120, 3132, 252},
+constexpr platform::ControlLayout kControls[] = {
+    {ControlKind::ComboBox, kGatewayList, "", 120, 540, 1452, 1500, platform::kGroup},
+    {ControlKind::Button, platform::kCancelId, "&Cancel", 1680, 480, 732, 372},
+    {ControlKind::Button, platform::kOkId, "&Ok", 2520, 480, 732, 372, platform::kDefault},
+    {ControlKind::Label, kSelectLabel, gateway_texts::kSelect, 120, 120, 3132, 252},
 };
 
 }  // namespace
 
-const DialogLayout frmGatewayIPs::kLayout = {gateway_texts::kCaption, 3372, 972, kControls, std::size(kControls)};
+const platform::WindowLayout frmGatewayIPs::kLayout = {
+    platform::WindowKind::Dialog, gateway_texts::kCaption, 3372, 972, kControls, std::size(kControls)};
 
 frmGatewayIPs::frmGatewayIPs(platform::Loaded<GatewayIPsControls> loaded, platform::TextBox& hostBox)
     : GatewayIPsControls(loaded.controls), window_(std::move(loaded.window)), txtHIP(hostBox) {

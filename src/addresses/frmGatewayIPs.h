@@ -3,26 +3,30 @@
 #include <string>
 #include <vector>
 
-#include "addresses/DialogLayout.h"
 #include "common/EventBindings.h"
-#include "platform/Controls.h"
-#include "platform/Window.h"
+#include "platform/Layout.h"
+#include "platform/Parts.h"
 
 namespace netvik {
 
-// The controls of the gateway dialog, by name, in its layout's order.
-struct GatewayIPsControls {
-    platform::Window& form;
-    platform::ComboBox& cboGatewayIPs;
-    platform::Button& cmdCancel;
-    platform::Button& cmdOK;
+// The controls of the gateway dialog, by name (platform/Parts.h).
+enum GatewayIPsId : int { kGatewayList = 100, kSelectLabel = 103 };
+template <typename Kit>
+struct GatewayIPsParts {
+    explicit GatewayIPsParts(Kit& kit) : kit(kit) {}
+    Kit& kit;
+    typename Kit::Window form = kit.Make(platform::kWindowId, platform::WindowArgs{});
+    typename Kit::ComboBox cboGatewayIPs = kit.Make(kGatewayList, platform::ComboBoxArgs{});
+    typename Kit::Button cmdCancel = kit.Make(platform::kCancelId, platform::ButtonArgs{});
+    typename Kit::Button cmdOK = kit.Make(platform::kOkId, platform::ButtonArgs{});
 };
+using GatewayIPsControls = GatewayIPsParts<platform::View>;
 
 // The dialog in which the user picks one of the gateways found for the
 // Host box. It lives for one press of the Host "Get" button.
 class frmGatewayIPs : private GatewayIPsControls {
 public:
-    static const DialogLayout kLayout;
+    static const platform::WindowLayout kLayout;
 
     // hostBox: the main window's Host box, which Ok fills.
     frmGatewayIPs(platform::Loaded<GatewayIPsControls> loaded, platform::TextBox& hostBox);

@@ -4,25 +4,32 @@ namespace netvik {
 
 namespace {
 
-using Kind = ControlLayout::Kind;
+using platform::ControlKind;
 
 constexpr std::int16_t kBackspace = 8;
 constexpr char kUnresolved[] = "1";
 
 // In tab order: the box, Default, Reset, Cancel, Ok, then the two labels.
-constexpr ControlLayout kControls[] = {
-    {Kind::TextBox, "", 840, 600, 2532, 288},
-    {Kind::Button, "&Default", 120, 1080, 732, 372},
-    {Kind::Button, "&Reset", 960, 1080, 732, 372},
-    {Kind::CancelButton, "&Cancel", 1800, 1080, 732, 372},
-    {Kind::DefaultButton, "&OK", 2640, 1080, 732, 372},
-    {Kind::Label, iaddress_texts::kWebpage, 120, 120, 3252, 372},
-    {Kind::Label, iaddress_texts::kHttp, 120, 636, 612, 252},
+constexpr platform::ControlLayout kControls[] = {
+    {ControlKind::TextBox, kUrlBox, "", 840, 600, 2532, 288, platform::kGroup},
+    {ControlKind::Button, kDefaultButton, "&Default", 120, 1080, 732, 372},
+    {ControlKind::Button, kResetButton, "&Reset", 960, 1080, 732, 372},
+    {ControlKind::Button, platform::kCancelId, "&Cancel", 1800, 1080, 732, 372},
+    {ControlKind::Button, platform::kOkId, "&OK", 2640, 1080, 732, 372, platform::kDefault},
+    {ControlKind::Label, kWebpageLabel, iaddress_texts::kWebpage, 120, 120, 3252, 372},
+    {ControlKind::Label, kHttpLabel, iaddress_texts::kHttp, 120, 636, 612, 252},
 };
 
 }  // namespace
 
-const DialogLayout frmIAddress::kLayout = {iaddress_texts::kCaption, 3492, 1572, kControls, std::size(kControls)};
+const platform::WindowLayout frmIAddress::kLayout = {
+    platform::WindowKind::Dialog, iaddress_texts::kCaption, 3492, 1572, kControls, std::size(kControls)};
+
+platform::TextBoxArgs UrlBox() {
+    platform::TextBoxArgs box;
+    box.maxLength = frmIAddress::kUrlMaxLength;
+    return box;
+}
 
 void FilterHostNameKey(std::int16_t& keyAscii) {
     const bool letter = (keyAscii >= 'A' && keyAscii <= 'Z') || (keyAscii >= 'a' && keyAscii <= 'z');

@@ -4,11 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "addresses/DialogLayout.h"
 #include "common/EventBindings.h"
-#include "platform/Controls.h"
+#include "platform/Layout.h"
 #include "platform/MessageBoxes.h"
-#include "platform/Window.h"
+#include "platform/Parts.h"
 
 namespace netvik {
 
@@ -16,15 +15,27 @@ namespace netvik {
 // and the web-site name when nothing is stored.
 inline constexpr char DefaultSiteHostName[] = "www.wikipedia.org";
 
-// The controls of the Internet address dialog, by name, in its layout's order.
-struct IAddressControls {
-    platform::Window& form;
-    platform::TextBox& txtURL;
-    platform::Button& cmdDefault;
-    platform::Button& cmdReset;
-    platform::Button& cmdCancel;
-    platform::Button& cmdOK;
+// The controls of the Internet address dialog, by name (platform/Parts.h).
+enum IAddressId : int {
+    kUrlBox = 100,
+    kDefaultButton = 101,
+    kResetButton = 102,
+    kWebpageLabel = 105,
+    kHttpLabel = 106
 };
+platform::TextBoxArgs UrlBox();
+template <typename Kit>
+struct IAddressParts {
+    explicit IAddressParts(Kit& kit) : kit(kit) {}
+    Kit& kit;
+    typename Kit::Window form = kit.Make(platform::kWindowId, platform::WindowArgs{});
+    typename Kit::TextBox txtURL = kit.Make(kUrlBox, UrlBox());
+    typename Kit::Button cmdDefault = kit.Make(kDefaultButton, platform::ButtonArgs{});
+    typename Kit::Button cmdReset = kit.Make(kResetButton, platform::ButtonArgs{});
+    typename Kit::Button cmdCancel = kit.Make(platform::kCancelId, platform::ButtonArgs{});
+    typename Kit::Button cmdOK = kit.Make(platform::kOkId, platform::ButtonArgs{});
+};
+using IAddressControls = IAddressParts<platform::View>;
 
 // What the Internet address dialog needs beyond its controls.
 struct IAddressServices {
@@ -39,7 +50,7 @@ struct IAddressServices {
 // for one press of the "&Name" button.
 class frmIAddress : private IAddressControls {
 public:
-    static const DialogLayout kLayout;
+    static const platform::WindowLayout kLayout;
     static constexpr std::size_t kUrlMaxLength = 63;
 
     // internetBox: the main window's Internet box, which Ok fills.

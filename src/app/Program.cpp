@@ -14,7 +14,7 @@ Program::Program(HINSTANCE instance, platform::ShellNotify& shell, platform::Icm
       recorder_(historyFile_),
       desktop_(window_.Hwnd()),
       form_(MainServices{application_, messages_, shell, winsock_, settings_, registry_, network_, clock_, recorder_,
-                         desktop_},
+                         desktop_, window_},
             window_.Controls()) {}
 
 }  // namespace netvik::app

@@ -5,12 +5,29 @@
 
 namespace netvik::history {
 
+namespace {
+
+struct BalloonTexts {
+    std::string_view title, text;
+};
+
+BalloonTexts TextsOf(State verdict) {
+    switch (verdict) {
+        case State::Connected: return {texts::kBackTitle, texts::kBackText};
+        case State::NoInternet: return {texts::kNoInternetTitle, texts::kNoInternetText};
+        case State::NoHost: return {texts::kNoHostTitle, texts::kNoHostText};
+        default: return {texts::kNetworkErrorTitle, texts::kNetworkErrorText};
+    }
+}
+
+}  // namespace
+
 Balloon MakeBalloon(State verdict, const Stamp& at, std::int64_t downSeconds) {
-    const auto index = static_cast<std::size_t>(verdict);
-    Words text(texts::kBalloonTexts[index]);
+    const BalloonTexts texts = TextsOf(verdict);
+    Words text(texts.text);
     text.Clock(at);
     if (verdict == State::Connected) text.Duration(downSeconds);
-    Balloon balloon{std::string(texts::kBalloonTitles[index]), text.Done()};
+    Balloon balloon{std::string(texts.title), text.Done()};
     if (balloon.text.size() > kBalloonTextMax) balloon.text.resize(kBalloonTextMax);
     return balloon;
 }

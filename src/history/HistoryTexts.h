@@ -6,18 +6,17 @@
 // for the next value filled in (history::Words).
 namespace netvik::history::texts {
 
-// Where the chain broke, by verdict (no Internet, no host, network error).
-inline constexpr std::array<std::string_view, 3> kPlaces = {
-    "beyond the router (the Internet provider)",
-    "between this PC and the router (cable, Wi-Fi, router)",
-    "this PC's network (nothing answered)",
-};
+// Where the chain broke, by verdict.
+inline constexpr std::string_view kBeyondRouter = "beyond the router (the Internet provider)";
+inline constexpr std::string_view kBeforeRouter = "between this PC and the router (cable, Wi-Fi, router)";
+inline constexpr std::string_view kThisPC = "this PC's network (nothing answered)";
 inline constexpr std::string_view kPlaceJoin = ", then ";
 
-// How an outage ended: what stopped the watching (checking disabled,
-// program ended, PC asleep), or that the record stops.
+// How an outage ended: what stopped the watching, or that the record stops.
 inline constexpr std::string_view kGapEnd = "% (%)";
-inline constexpr std::array<std::string_view, 3> kGaps = {"checking disabled", "Netvik ended", "PC asleep"};
+inline constexpr std::string_view kDisabledGap = "checking disabled";
+inline constexpr std::string_view kEndedGap = "Netvik ended";
+inline constexpr std::string_view kAsleepGap = "PC asleep";
 inline constexpr std::string_view kNotRecordedAfter = "nothing recorded after %";
 inline constexpr std::string_view kStillDown = "still down";
 
@@ -53,8 +52,16 @@ inline constexpr std::string_view kOnlyNewest =
     "The record's file is larger than Netvik reads: only its newest part was read.";
 inline constexpr std::string_view kListShows = "The list shows the newest % outages.";
 
-// The History window: its caption, and what it says when a button fails.
-inline constexpr std::array<const char*, 4> kColumns = {"From", "To", "How long", "Where"};
+// The History window: its caption, its list's columns, its buttons, and
+// what it says when a button fails.
+inline constexpr char kCaption[] = "Netvik History";
+inline constexpr char kFromColumn[] = "From";
+inline constexpr char kToColumn[] = "To";
+inline constexpr char kLengthColumn[] = "How long";
+inline constexpr char kWhereColumn[] = "Where";
+inline constexpr char kCopyCaption[] = "&Copy report";
+inline constexpr char kOpenCaption[] = "&Open file";
+inline constexpr char kCloseCaption[] = "C&lose";
 inline constexpr std::string_view kNotCopied = "The report could not be put on the clipboard.";
 inline constexpr std::string_view kNotOpened = "The record's file could not be opened.";
 
@@ -68,20 +75,18 @@ inline constexpr std::string_view kReportRowUnknown = "% until at least % (Netvi
 inline constexpr std::string_view kReportTimes =
     "Each outage began and ended between the two checks named; times are this PC's local time.";
 
-// The balloons by verdict (connected again, no Internet, no host, network
-// error): the title, and the text after the check's time.
-inline constexpr std::array<std::string_view, 4> kBalloonTitles = {
-    "Connected to the Internet again",
-    "No Internet connection",
-    "No connection to the router",
-    "Network error",
-};
-inline constexpr std::array<std::string_view, 4> kBalloonTexts = {
-    "%: the connection to the Internet is back, after % without it.",
+// The balloons by verdict: the title, and the text after the check's time.
+inline constexpr std::string_view kBackTitle = "Connected to the Internet again";
+inline constexpr std::string_view kBackText = "%: the connection to the Internet is back, after % without it.";
+inline constexpr std::string_view kNoInternetTitle = "No Internet connection";
+inline constexpr std::string_view kNoInternetText =
     "%: the router answers, but the Internet site does not. The fault lies beyond the router, with the Internet "
-    "provider.",
-    "%: this PC answers, but the router does not. Check the cable or Wi-Fi and the router.",
-    "%: nothing answers, not even this PC. Check this PC's network card, cable and settings.",
-};
+    "provider.";
+inline constexpr std::string_view kNoHostTitle = "No connection to the router";
+inline constexpr std::string_view kNoHostText =
+    "%: this PC answers, but the router does not. Check the cable or Wi-Fi and the router.";
+inline constexpr std::string_view kNetworkErrorTitle = "Network error";
+inline constexpr std::string_view kNetworkErrorText =
+    "%: nothing answers, not even this PC. Check this PC's network card, cable and settings.";
 
 }  // namespace netvik::history::texts

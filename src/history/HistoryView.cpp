@@ -1,7 +1,6 @@
 // The History window's texts: summary, outage rows, notes and the report.
 #include "history/HistoryView.h"
 
-#include "history/HistoryTexts.h"
 #include "history/Words.h"
 
 namespace netvik::history {
@@ -26,6 +25,12 @@ void AddNote(std::string& notes, const std::string& sentence) {
     notes += sentence;
 }
 
+// A count's sentence: the one for one, or the one for more with the number.
+void AddCount(std::string& notes, std::size_t count, std::string_view one, std::string_view more) {
+    if (count == 1) AddNote(notes, Words(one).Done());
+    if (count > 1) AddNote(notes, Words(more).Number(static_cast<std::uint32_t>(count)).Done());
+}
+
 std::string Notes(const History& history, std::size_t shown) {
     std::string notes;
     const Record& record = history.record;
@@ -35,14 +40,8 @@ std::string Notes(const History& history, std::size_t shown) {
     } else if (record.entries.empty() && record.skipped == 0) {
         AddNote(notes, Words(texts::kNothingYet).Done());
     }
-    if (record.skipped == 1) AddNote(notes, Words(texts::kSkippedOne).Done());
-    if (record.skipped > 1) {
-        AddNote(notes, Words(texts::kSkipped).Number(static_cast<std::uint32_t>(record.skipped)).Done());
-    }
-    if (record.implausible == 1) AddNote(notes, Words(texts::kImplausibleOne).Done());
-    if (record.implausible > 1) {
-        AddNote(notes, Words(texts::kImplausible).Number(static_cast<std::uint32_t>(record.implausible)).Done());
-    }
+    AddCount(notes, record.skipped, texts::kSkippedOne, texts::kSkipped);
+    AddCount(notes, record.implausible, texts::kImplausibleOne, texts::kImplausible);
     if (record.readSize < record.fileSize) AddNote(notes, std::string(texts::kOnlyNewest));
     if (history.dropped) {
         AddNote(notes, Words(history.dropped->lines == 1 ? texts::kDroppedOne : texts::kDropped)
@@ -58,6 +57,22 @@ std::string Notes(const History& history, std::size_t shown) {
 
 }  // namespace
 
+std::string_view PlaceWords(State outage) {
+    switch (outage) {
+        case State::NoInternet: return texts::kBeyondRouter;
+        case State::NoHost: return texts::kBeforeRouter;
+        default: return texts::kThisPC;
+    }
+}
+
+std::string_view GapWords(State gap) {
+    switch (gap) {
+        case State::Disabled: return texts::kDisabledGap;
+        case State::Asleep: return texts::kAsleepGap;
+        default: return texts::kEndedGap;
+    }
+}
+
 OutageRow MakeRow(const Outage& outage) {
     OutageRow row;
     row.from =
@@ -69,17 +84,14 @@ OutageRow MakeRow(const Outage& outage) {
             break;
         case OutageEnd::StillDown: row.to = texts::kStillDown; break;
         case OutageEnd::Gap:
-            row.to = Words(texts::kGapEnd)
-                         .DateTime(outage.to)
-                         .Text(texts::kGaps[static_cast<std::size_t>(outage.gap) - 4])
-                         .Done();
+            row.to = Words(texts::kGapEnd).DateTime(outage.to).Text(GapWords(outage.gap)).Done();
             break;
         case OutageEnd::Unknown: row.to = Words(texts::kNotRecordedAfter).DateTime(outage.to).Done(); break;
     }
     row.length = Words().Duration(outage.seconds).Done();
     for (std::uint8_t i = 0; i < outage.places; ++i) {
         if (i > 0) row.where += texts::kPlaceJoin;
-        row.where += texts::kPlaces[static_cast<std::size_t>(outage.where[i]) - 1];
+        row.where += PlaceWords(outage.where[i]);
     }
     return row;
 }
@@ -88,8 +100,9 @@ HistoryView MakeView(const History& history) {
     HistoryView view;
     for (std::size_t p = 0; p < view.summary.size(); ++p) view.summary[p] = SummaryLine(p, history.analysis.periods[p]);
     const std::size_t outages = history.analysis.outages.size();
-    view.rows = outages < kMaxRows ? outages : kMaxRows;
-    view.notes = Notes(history, view.rows);
+    view.rows.reserve(outages < kMaxRows ? outages : kMaxRows);
+    for (std::size_t i = 0; i < outages && i < kMaxRows; ++i) view.rows.push_back(MakeRow(history.analysis.outages[i]));
+    view.notes = Notes(history, view.rows.size());
     return view;
 }
 
@@ -104,20 +117,24 @@ std::string MakeReport(const History& history, const HistoryView& view) {
     report += kLineEnd;
     const std::int64_t since = history.now.utc - kPeriodSpans.back();
     std::string lines;
-    for (std::size_t i = 0; i < view.rows; ++i) {
+    for (std::size_t i = 0; i < view.rows.size(); ++i) {
         const Outage& outage = history.analysis.outages[i];
         if (!ReachesInto(outage, since, history.now.utc)) continue;
-        const OutageRow row = MakeRow(outage);
+        // The row's cells in the list's order; the end of an outage that
+        // lasts, or of one the record tells no more of, in words of its own.
         Words line(outage.end == OutageEnd::StillDown ? texts::kReportRowStillDown
                    : outage.end == OutageEnd::Unknown ? texts::kReportRowUnknown
                                                       : texts::kReportRow);
-        line.Text(row.from);
-        if (outage.end == OutageEnd::Unknown) {
-            line.DateTime(outage.to);
-        } else if (outage.end != OutageEnd::StillDown) {
-            line.Text(row.to);
+        for (const Column& column : kColumns) {
+            if (column.cell != &OutageRow::to) {
+                line.Text(view.rows[i].*column.cell);
+            } else if (outage.end == OutageEnd::Unknown) {
+                line.DateTime(outage.to);
+            } else if (outage.end != OutageEnd::StillDown) {
+                line.Text(view.rows[i].to);
+            }
         }
-        lines += line.Text(row.length).Text(row.where).Done();
+        lines += line.Done();
         lines += kLineEnd;
     }
     if (lines.empty()) {

@@ -8,13 +8,16 @@ namespace netvik::history {
 
 namespace {
 
-void AddWatched(std::array<Period, 3>& periods, State state, std::int64_t from, std::int64_t to, std::int64_t now) {
-    for (Period& period : periods) {
-        const std::int64_t seconds = std::min(to, now) - std::max(from, now - period.span);
-        if (seconds <= 0) continue;
-        period.watched += seconds;
-        if (state == State::Connected) period.connected += seconds;
-    }
+// How long the verdict of entries[i] held: until the next line when that
+// one continues its stretch, until now when it is the present state, else
+// not beyond its own check; never past now.
+std::int64_t HeldFor(const std::vector<Entry>& entries, std::size_t i, const Stamp& now, bool live) {
+    const Entry& entry = entries[i];
+    const Entry* next = i + 1 < entries.size() ? &entries[i + 1] : nullptr;
+    const bool continued = next != nullptr && next->lastSeen.has_value();
+    const bool lasting = next == nullptr && live;
+    const std::int64_t end = std::min(continued ? next->at.utc : lasting ? now.utc : entry.at.utc, now.utc);
+    return std::max<std::int64_t>(0, end - entry.at.utc);
 }
 
 void AddPlace(Outage& outage, State state) {
@@ -24,28 +27,16 @@ void AddPlace(Outage& outage, State state) {
     if (outage.places < outage.where.size()) outage.where[outage.places++] = state;
 }
 
-}  // namespace
-
-Analysis Analyse(const std::vector<Entry>& entries, const Stamp& now, bool live) {
-    Analysis analysis;
-    for (std::size_t p = 0; p < kPeriodSpans.size(); ++p) analysis.periods[p].span = kPeriodSpans[p];
+// The runs of checks without a connection, oldest first.
+std::vector<Outage> Outages(const std::vector<Entry>& entries, const Stamp& now, bool live) {
+    std::vector<Outage> outages;
     bool open = false;  // the last outage lasts until a line ends it
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Entry& entry = entries[i];
         if (!IsVerdict(entry.state)) continue;
-        // A line continues the stretch of the line before when it tells the
-        // last check of the old state.
-        const Entry* next = i + 1 < entries.size() ? &entries[i + 1] : nullptr;
-        const bool continued = next != nullptr && next->lastSeen.has_value();
-        const bool lasting = next == nullptr && live;
-        // Nothing was watched past now, whatever a line says.
-        const std::int64_t end = std::min(continued ? next->at.utc : lasting ? now.utc : entry.at.utc, now.utc);
-        const std::int64_t seconds = std::max<std::int64_t>(0, end - entry.at.utc);
-        AddWatched(analysis.periods, entry.state, entry.at.utc, entry.at.utc + seconds, now.utc);
-
         if (entry.state == State::Connected) {
             if (open) {
-                Outage& outage = analysis.outages.back();
+                Outage& outage = outages.back();
                 outage.end = OutageEnd::Back;
                 outage.lastDown = entry.lastSeen;
                 outage.to = entry.at;
@@ -54,15 +45,19 @@ Analysis Analyse(const std::vector<Entry>& entries, const Stamp& now, bool live)
             continue;
         }
         if (!open) {
-            Outage& outage = analysis.outages.emplace_back();
+            Outage& outage = outages.emplace_back();
             outage.from = entry.at;
             if (i > 0 && entries[i - 1].state == State::Connected) outage.lastGood = entry.lastSeen;
             open = true;
         }
-        Outage& outage = analysis.outages.back();
-        outage.seconds += seconds;
+        Outage& outage = outages.back();
+        outage.seconds += HeldFor(entries, i, now, live);
         outage.to = entry.at;
         AddPlace(outage, entry.state);
+        // A line continues the stretch of the line before when it tells the
+        // last check of the old state.
+        const Entry* next = i + 1 < entries.size() ? &entries[i + 1] : nullptr;
+        const bool continued = next != nullptr && next->lastSeen.has_value();
         if (continued && IsVerdict(next->state)) continue;
         open = false;
         if (continued) {
@@ -70,13 +65,36 @@ Analysis Analyse(const std::vector<Entry>& entries, const Stamp& now, bool live)
             outage.gap = next->state;
             outage.lastDown = next->lastSeen;
             outage.to = next->at;
-        } else if (lasting) {
+        } else if (next == nullptr && live) {
             outage.end = OutageEnd::StillDown;
             outage.to = now;
         }
     }
-    std::reverse(analysis.outages.begin(), analysis.outages.end());
+    return outages;
+}
 
+// The time watched, and with a connection, in each period.
+void AddWatched(std::array<Period, 3>& periods, const std::vector<Entry>& entries, const Stamp& now, bool live) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!IsVerdict(entries[i].state)) continue;
+        const std::int64_t from = entries[i].at.utc, to = from + HeldFor(entries, i, now, live);
+        for (Period& period : periods) {
+            const std::int64_t seconds = std::min(to, now.utc) - std::max(from, now.utc - period.span);
+            if (seconds <= 0) continue;
+            period.watched += seconds;
+            if (entries[i].state == State::Connected) period.connected += seconds;
+        }
+    }
+}
+
+}  // namespace
+
+Analysis Analyse(const std::vector<Entry>& entries, const Stamp& now, bool live) {
+    Analysis analysis;
+    for (std::size_t p = 0; p < kPeriodSpans.size(); ++p) analysis.periods[p].span = kPeriodSpans[p];
+    analysis.outages = Outages(entries, now, live);
+    std::reverse(analysis.outages.begin(), analysis.outages.end());
+    AddWatched(analysis.periods, entries, now, live);
     for (Period& period : analysis.periods) {
         for (const Outage& outage : analysis.outages) {
             if (!ReachesInto(outage, now.utc - period.span, now.utc)) continue;

@@ -4,6 +4,39 @@
 
 namespace netvik {
 
+namespace {
+
+using platform::ControlKind;
+
+// A summary above the list, notes below it, three buttons at the bottom.
+constexpr platform::ControlLayout kControls[] = {
+    {ControlKind::Label, kSummaryLabel, "", 165, 165, 10935, 690, platform::kNoPrefix},
+    {ControlKind::ListView, kOutageList, "", 165, 975, 10935, 3420},
+    {ControlKind::Label, kNotesLabel, "", 165, 4485, 10935, 495, platform::kNoPrefix},
+    {ControlKind::Button, kCopyButton, history::texts::kCopyCaption, 7140, 5145, 1260, 345, platform::kGroup},
+    {ControlKind::Button, kOpenButton, history::texts::kOpenCaption, 8490, 5145, 1260, 345},
+    {ControlKind::Button, platform::kCancelId, history::texts::kCloseCaption, 9840, 5145, 1260, 345},
+};
+
+}  // namespace
+
+const platform::WindowLayout frmHistory::kLayout = {
+    platform::WindowKind::Window, history::texts::kCaption, 11250, 5655, kControls, std::size(kControls)};
+
+platform::ListViewArgs OutageColumns() {
+    static const auto columns = [] {
+        std::array<platform::ListColumn, history::kColumns.size()> list{};
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            list[i] = {history::kColumns[i].title.data(), history::kColumns[i].width};
+        }
+        return list;
+    }();
+    platform::ListViewArgs args;
+    args.columns = columns.data();
+    args.count = columns.size();
+    return args;
+}
+
 frmHistory::frmHistory(platform::Loaded<HistoryControls> loaded, const HistoryServices& services)
     : HistoryControls(loaded.controls), window_(std::move(loaded.window)), services_(services) {
     events_.Bind(lstOutages.Cell, [this](std::size_t row, std::size_t column) { return lstOutages_Cell(row, column); });
@@ -24,27 +57,19 @@ void frmHistory::RecordChanged() {
 
 void frmHistory::Fill() {
     const history::History history = history::ReadHistory(services_.recorder, services_.clock.Now());
-    const history::HistoryView view = history::MakeView(history);
+    history::HistoryView view = history::MakeView(history);
     report_ = history::MakeReport(history, view);
     std::string summary;
     for (const std::string& line : view.summary) summary.append(summary.empty() ? "" : "\r\n").append(line);
     lblSummary.SetCaption(summary);
-    rows_.clear();
-    for (std::size_t i = 0; i < view.rows; ++i) rows_.push_back(history::MakeRow(history.analysis.outages[i]));
+    rows_ = std::move(view.rows);
     lstOutages.SetRowCount(rows_.size());
     lblNotes.SetCaption(view.notes);
 }
 
 std::string frmHistory::lstOutages_Cell(std::size_t row, std::size_t column) const {
-    if (row >= rows_.size()) return {};
-    const history::OutageRow& cells = rows_[row];
-    switch (column) {
-        case 0: return cells.from;
-        case 1: return cells.to;
-        case 2: return cells.length;
-        case 3: return cells.where;
-        default: return {};
-    }
+    if (row >= rows_.size() || column >= history::kColumns.size()) return {};
+    return rows_[row].*history::kColumns[column].cell;
 }
 
 // A button that fails says so where the notes stand.

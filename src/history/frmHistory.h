@@ -7,22 +7,34 @@
 #include "history/HistoryView.h"
 #include "history/Recorder.h"
 #include "platform/Clock.h"
-#include "platform/Controls.h"
 #include "platform/Desktop.h"
-#include "platform/Window.h"
+#include "platform/Layout.h"
+#include "platform/Parts.h"
 
 namespace netvik {
 
-// The controls of the History window, by name, in its layout's order.
-struct HistoryControls {
-    platform::Window& form;
-    platform::Label& lblSummary;  // the last 24 hours, 7 days and 30 days, a line each
-    platform::ListView& lstOutages;
-    platform::Label& lblNotes;
-    platform::Button& cmdCopy;
-    platform::Button& cmdOpen;
-    platform::Button& cmdClose;
+// The controls of the History window, by name (platform/Parts.h).
+enum HistoryId : int {
+    kSummaryLabel = 1100,
+    kOutageList = 1101,
+    kNotesLabel = 1102,
+    kCopyButton = 1103,
+    kOpenButton = 1104
 };
+platform::ListViewArgs OutageColumns();
+template <typename Kit>
+struct HistoryParts {
+    explicit HistoryParts(Kit& kit) : kit(kit) {}
+    Kit& kit;
+    typename Kit::Window form = kit.Make(platform::kWindowId, platform::WindowArgs{});
+    typename Kit::Label lblSummary = kit.Make(kSummaryLabel, platform::LabelArgs{});  // a line for each period
+    typename Kit::ListView lstOutages = kit.Make(kOutageList, OutageColumns());
+    typename Kit::Label lblNotes = kit.Make(kNotesLabel, platform::LabelArgs{});
+    typename Kit::Button cmdCopy = kit.Make(kCopyButton, platform::ButtonArgs{});
+    typename Kit::Button cmdOpen = kit.Make(kOpenButton, platform::ButtonArgs{});
+    typename Kit::Button cmdClose = kit.Make(platform::kCancelId, platform::ButtonArgs{});  // Esc is Close
+};
+using HistoryControls = HistoryParts<platform::View>;
 
 // What the History window needs beyond its controls.
 struct HistoryServices {
@@ -37,6 +49,8 @@ struct HistoryServices {
 // and while it is open, each time the record changes.
 class frmHistory : private HistoryControls {
 public:
+    static const platform::WindowLayout kLayout;
+
     frmHistory(platform::Loaded<HistoryControls> loaded, const HistoryServices& services);
 
     // Reads the record and shows the window, or brings it forward.

@@ -47,7 +47,7 @@ void frmNetvikmain::FindGateways(Bool16& found) {
     }
     found = !gateways.empty();
     if (!found) return;
-    gatewayIPs_ = std::make_unique<frmGatewayIPs>(Dialogs.LoadGatewayIPs(), txtHIP);
+    gatewayIPs_ = std::make_unique<frmGatewayIPs>(services_.dialogs.LoadGatewayIPs(), txtHIP);
     gatewayIPs_->Fill(gateways);
 }
 
@@ -57,7 +57,7 @@ void frmNetvikmain::cmdGetC_Click() {
 
 void frmNetvikmain::cmdIname_Click() {
     if (services_.messages.AnyOpen()) return;  // its dialog is open already
-    frmIAddress dialog(Dialogs.LoadIAddress(),
+    frmIAddress dialog(services_.dialogs.LoadIAddress(),
                        {services_.messages, [this](const std::string& name) { return LookUp(name); }}, txtIIP);
     dialog.SetURL(state_.SiteHostName);
     services_.messages.Run([&dialog] { dialog.Show(); });

@@ -2,11 +2,9 @@
 #include "addresses/frmGatewayIPs.h"
 #include "addresses/frmIAddress.h"
 #include "history/frmHistory.h"
-#include "platform/Controls.h"
-#include "platform/Pictures.h"
-#include "platform/TcpClient.h"
-#include "platform/Timer.h"
-#include "platform/Window.h"
+#include "monitor/MainResources.h"
+#include "platform/Layout.h"
+#include "platform/Parts.h"
 
 namespace netvik {
 
@@ -33,35 +31,52 @@ public:
     virtual platform::Loaded<HistoryControls> LoadHistory() = 0;
 };
 
-// The main window's controls that its logic reads, changes or handles, by
-// name: on Win32 the real controls of the panel (app/MainWindow.cpp loads
-// them), in tests doubles in memory (tests/fakes/FakeSystem.h). A control
-// is declared here once, loaded in that order, and laid out in the
-// resources.
-struct MainControls {
-    platform::Window& form;
-    platform::Timer& Timer;
-    platform::Timer& tmrResume;          // the check a moment after the PC wakes
-    const platform::Pictures& Pictures;  // the program's icon and the six tray icons
-    platform::TextBox& txtIIP;
-    platform::Button& cmdIname;
-    platform::TextBox& txtHIP;
-    platform::Button& cmdGetH;
-    platform::TextBox& txtCIP;
-    platform::Button& cmdGetC;
-    platform::Label& lblRefreshRate;
-    platform::Slider& sldRefresh;
-    platform::Label& lblRealIP;
-    platform::Button& cmdRetrieve;
-    platform::TcpClient& Winsock;
-    platform::CheckBox& chkStartup;
-    platform::Button& cmdSave;
-    platform::Button& cmdRestore;
-    platform::Button& cmdOK;
-    platform::Button& cmdCancel;
-    platform::Button& cmdQuit;
-    platform::PopupMenu& mnuPopup;
-    MainDialogs& Dialogs;
+// The ids of the main window's parts that its layout does not hold.
+enum MainPartId : int { kCountdownTimer = 1, kResumeTimer = 2, kWinsockClient = 3 };
+
+// The settings panel as it is laid out, and how its parts are made
+// (MainLayout.cpp).
+extern const platform::WindowLayout kMainLayout;
+platform::TimerArgs CountdownTimer();
+platform::TimerArgs ResumeTimer();
+platform::PicturesArgs TrayPictures();
+platform::TextBoxArgs AddressBox();
+platform::SliderArgs RefreshSlider();
+
+// The main window's parts that its logic reads, changes or handles, by
+// name, each made from its id and how it is made. The kit decides what they
+// are: on Win32 the real controls (app/MainWindow), in tests doubles in
+// memory (tests/fakes/FakeSystem.h), and for the logic references to those
+// (MainControls).
+template <typename Kit>
+struct MainParts {
+    explicit MainParts(Kit& kit) : kit(kit) {}
+
+    Kit& kit;  // first: it makes the parts below
+    typename Kit::Window form = kit.Make(platform::kWindowId, platform::WindowArgs{});
+    typename Kit::Timer Timer = kit.Make(kCountdownTimer, CountdownTimer());
+    typename Kit::Timer tmrResume = kit.Make(kResumeTimer, ResumeTimer());   // the check a moment after a wake
+    typename Kit::Pictures Pictures = kit.Make(IDI_NETVIK, TrayPictures());  // the program's and the tray's icons
+    typename Kit::TextBox txtIIP = kit.Make(IDC_TXTIIP, AddressBox());
+    typename Kit::Button cmdIname = kit.Make(IDC_CMDINAME, platform::ButtonArgs{});
+    typename Kit::TextBox txtHIP = kit.Make(IDC_TXTHIP, AddressBox());
+    typename Kit::Button cmdGetH = kit.Make(IDC_CMDGETH, platform::ButtonArgs{});
+    typename Kit::TextBox txtCIP = kit.Make(IDC_TXTCIP, AddressBox());
+    typename Kit::Button cmdGetC = kit.Make(IDC_CMDGETC, platform::ButtonArgs{});
+    typename Kit::Label lblRefreshRate = kit.Make(IDC_LBLREFRESHRATE, platform::LabelArgs{});
+    typename Kit::Slider sldRefresh = kit.Make(IDC_SLDREFRESH, RefreshSlider());
+    typename Kit::Label lblRealIP = kit.Make(IDC_LBLREALIP, platform::LabelArgs{});
+    typename Kit::Button cmdRetrieve = kit.Make(IDC_CMDRETRIEVE, platform::ButtonArgs{});
+    typename Kit::TcpClient Winsock = kit.Make(kWinsockClient, platform::TcpClientArgs{});
+    typename Kit::CheckBox chkStartup = kit.Make(IDC_CHKSTARTUP, platform::CheckBoxArgs{});
+    typename Kit::Button cmdSave = kit.Make(IDC_CMDSAVE, platform::ButtonArgs{});
+    typename Kit::Button cmdRestore = kit.Make(IDC_CMDRESTORE, platform::ButtonArgs{});
+    typename Kit::Button cmdOK = kit.Make(IDC_CMDOK, platform::ButtonArgs{});
+    typename Kit::Button cmdCancel = kit.Make(IDC_CMDCANCEL, platform::ButtonArgs{});
+    typename Kit::Button cmdQuit = kit.Make(IDC_CMDQUIT, platform::ButtonArgs{});
+    typename Kit::PopupMenu mnuPopup = kit.Make(IDM_POPUP, platform::PopupMenuArgs{});
 };
+
+using MainControls = MainParts<platform::View>;
 
 }  // namespace netvik

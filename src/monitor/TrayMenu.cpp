@@ -48,7 +48,7 @@ void frmNetvikmain::mnoDisable_Click() {
 void frmNetvikmain::mnoHistory_Click() {
     if (history_ == nullptr) {
         history_ = std::make_unique<frmHistory>(
-            Dialogs.LoadHistory(), HistoryServices{services_.recorder, services_.clock, services_.desktop});
+            services_.dialogs.LoadHistory(), HistoryServices{services_.recorder, services_.clock, services_.desktop});
     }
     history_->Show();
 }

@@ -34,6 +34,7 @@ struct MainServices {
     platform::Clock& clock;
     history::Recorder& recorder;  // the connection's record
     platform::Desktop& desktop;
+    MainDialogs& dialogs;  // the main window's dialogs and the History window, loaded on demand
 };
 
 // The main window: the program's one long-lived object. It owns the state

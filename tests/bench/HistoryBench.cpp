@@ -87,8 +87,8 @@ Step Measure(const Recorder& recorder, const Stamp& now, int runs, bool print) {
         const History history = ReadHistory(recorder, now);
         const double afterRead = Milliseconds();
         const HistoryView shown = MakeView(history);
-        listed = 0;  // the list's rows, as the window makes them
-        for (std::size_t i = 0; i < shown.rows; ++i) listed += MakeRow(history.analysis.outages[i]).from.size();
+        listed = 0;  // the list's rows, as the window shows them
+        for (const OutageRow& row : shown.rows) listed += row.from.size();
         const double afterView = Milliseconds();
         const std::string text = MakeReport(history, shown);
         const double end = Milliseconds();
@@ -96,7 +96,7 @@ Step Measure(const Recorder& recorder, const Stamp& now, int runs, bool print) {
         view.Add(afterView - afterRead);
         report.Add(end - afterView);
         whole.Add(end - start);
-        rows = shown.rows;
+        rows = shown.rows.size();
         entries = history.record.entries.size();
         bytes = history.record.readSize;
     }

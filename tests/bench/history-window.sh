@@ -25,7 +25,7 @@ trayctl wait-tip 'Connected to the Internet.' 20000 >/dev/null || {
 for ((run = 1; run <= runs; run++)); do
     menu=$(open_menu)
     index=$(trayctl menu-items "$menu" | sed -n 's/^item index=\([0-9]*\) .*text="Hi&story\.\.\."$/\1/p')
-    trayctl menu-choose "$menu" "$index" -shown 'Netvik History' -timeout 10000
+    trayctl menu-opens "$menu" "$index" 'Netvik History' -timeout 10000
     history=$(trayctl find -title 'Netvik History' -pid "$NETVIK_PID" | head -n 1)
     press "$history" 2
     eventually 5 prints 0 window_visible "$history"

@@ -136,7 +136,7 @@ times=()
 for run in 1 2 3 4 5; do
     menu=$(open_menu)
     index=$(trayctl menu-items "$menu" | sed -n 's/^item index=\([0-9]*\) .*text="Hi&story\.\.\."$/\1/p')
-    shown=$(trayctl menu-choose "$menu" "$index" -shown 'Netvik History' -timeout 10000) || true
+    shown=$(trayctl menu-opens "$menu" "$index" 'Netvik History' -timeout 10000) || true
     times+=("$(field_in drawn_ms "$shown")")
     history=$(trayctl find -title 'Netvik History' -pid "$NETVIK_PID" | head -n 1)
     press "$history" 2

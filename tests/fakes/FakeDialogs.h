@@ -8,6 +8,7 @@
 #include "addresses/frmIAddress.h"
 #include "fakes/CallLog.h"
 #include "fakes/FakeControls.h"
+#include "fakes/FakeKit.h"
 #include "fakes/FakeWindow.h"
 #include "history/frmHistory.h"
 #include "platform/Desktop.h"
@@ -17,60 +18,40 @@ namespace netvik::fakes {
 
 // The two dialogs in memory. A test plays the user in `user`, which runs
 // while the dialog is shown modally; `loaded` counts the dialogs alive.
-struct FakeGatewayIPs : platform::LoadedWindow {
+struct FakeGatewayIPs : platform::LoadedWindow, FakeParts, GatewayIPsParts<FakeKit> {
     FakeGatewayIPs(CallLog& log, std::function<void(FakeGatewayIPs&)> user, int& loaded)
-        : window(log, "gateways"), loaded(loaded) {
+        : FakeParts(log, frmGatewayIPs::kLayout, "gateways"), GatewayIPsParts(FakeParts::kit), loaded(loaded) {
         ++loaded;
-        window.whileModal = [this, user] {
+        form.whileModal = [this, user] {
             if (user) user(*this);
         };
     }
     ~FakeGatewayIPs() override { --loaded; }
-    GatewayIPsControls Controls() { return {window, list, cancel, ok}; }
-
-    FakeWindow window;
-    FakeComboBox list;
-    FakeButton cancel{"&Cancel"};
-    FakeButton ok{"&Ok"};
+    GatewayIPsControls Controls() { return GatewayIPsControls(view); }
     int& loaded;
 };
 
-struct FakeIAddress : platform::LoadedWindow {
+struct FakeIAddress : platform::LoadedWindow, FakeParts, IAddressParts<FakeKit> {
     FakeIAddress(CallLog& log, std::function<void(FakeIAddress&)> user, int& loaded)
-        : window(log, "iaddress"), loaded(loaded) {
+        : FakeParts(log, frmIAddress::kLayout, "iaddress"), IAddressParts(FakeParts::kit), loaded(loaded) {
         ++loaded;
-        window.whileModal = [this, user] {
+        form.whileModal = [this, user] {
             if (user) user(*this);
         };
     }
     ~FakeIAddress() override { --loaded; }
-    IAddressControls Controls() { return {window, url, defaultButton, reset, cancel, ok}; }
-
-    FakeWindow window;
-    FakeTextBox url{"", 63};
-    FakeButton defaultButton{"&Default"};
-    FakeButton reset{"&Reset"};
-    FakeButton cancel{"&Cancel"};
-    FakeButton ok{"&OK"};
+    IAddressControls Controls() { return IAddressControls(view); }
     int& loaded;
 };
 
 // The History window in memory.
-struct FakeHistory : platform::LoadedWindow {
+struct FakeHistory : platform::LoadedWindow, FakeParts, HistoryParts<FakeKit> {
     FakeHistory(CallLog& log, const std::function<void(FakeHistory&)>&, int& loaded)
-        : window(log, "history"), loaded(loaded) {
+        : FakeParts(log, frmHistory::kLayout, "history"), HistoryParts(FakeParts::kit), loaded(loaded) {
         ++loaded;
     }
     ~FakeHistory() override { --loaded; }
-    HistoryControls Controls() { return {window, summary, outages, notes, copy, open, close}; }
-
-    FakeWindow window;
-    FakeLabel summary;
-    FakeListView outages;
-    FakeLabel notes;
-    FakeButton copy{"&Copy report"};
-    FakeButton open{"&Open file"};
-    FakeButton close{"C&lose"};
+    HistoryControls Controls() { return HistoryControls(view); }
     int& loaded;
 };
 

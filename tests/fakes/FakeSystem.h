@@ -7,6 +7,7 @@
 #include "fakes/FakeHistoryFile.h"
 #include "fakes/FakeHostNames.h"
 #include "fakes/FakeIcmp.h"
+#include "fakes/FakeKit.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
@@ -21,19 +22,28 @@
 
 namespace netvik::fakes {
 
-struct FakeSystem : MainDialogs {
+// The log first, and the main window's parts: the fakes below log there.
+struct FakeLog {
     CallLog log;
+};
+
+// The tray menu's items, as the resources hold them.
+inline std::vector<std::string> TrayMenuCaptions() {
+    return {"&Refresh", "&Disable", "-", "Hi&story...", "&Notify on change", "-", "&Hide", "&Quit"};
+}
+
+// The main window's parts as doubles, by name (MainParts), and every other
+// fake the main window uses.
+struct FakeSystem : FakeLog, FakeParts, MainParts<FakeKit>, MainDialogs {
+    FakeSystem() : FakeParts(log, kMainLayout, "form", TrayMenuCaptions()), MainParts(FakeParts::kit) {}
+
     FakeApplication application{log};
     FakeMessageBoxes messages{log};
     FakeSockets sockets{log};
     FakeIcmp icmp{log};
     FakeHostNames hostNames;
     FakeShell shell{log};
-    FakeWindow window{log};
-    FakeTimer timer{log};
-    FakeTimer resumeTimer{log, "Resume timer", false};
-    FakePictures pictures;
-    ModalWindows modal{messages, window};
+    ModalWindows modal{messages, form};
     modWinSock winsock{sockets, icmp, hostNames, modal, application};
     FakeRegistry registryStore;
     modWinReg registry{registryStore};
@@ -44,42 +54,17 @@ struct FakeSystem : MainDialogs {
     history::Recorder recorder{historyFile};
     FakeDesktop desktop;
 
-    // The panel as it is designed.
-    FakeTextBox txtIIP{"1.1.1.1", 15};
-    FakeButton cmdIname{"&Name"};
-    FakeTextBox txtHIP{"192.168.0.1", 15};
-    FakeButton cmdGetH{"Get"};
-    FakeTextBox txtCIP{"192.168.0.2", 15};
-    FakeButton cmdGetC{"Get"};
-    FakeLabel lblRefreshRate{"Refreshrate (minutes):"};
-    FakeSlider sldRefresh{1, 15, 1};
-    FakeLabel lblRealIP;
-    FakeButton cmdRetrieve{"R&etrieve"};
-    FakeTcpClient Winsock{log};
-    FakeCheckBox chkStartup;
-    FakeButton cmdSave{"&Save"};
-    FakeButton cmdRestore{"&Restore"};
-    FakeButton cmdOK{"&Ok"};
-    FakeButton cmdCancel{"&Cancel"};
-    FakeButton cmdQuit{"&Quit"};
-    FakePopupMenu mnuPopup{log,
-                           {"&Refresh", "&Disable", "-", "Hi&story...", "&Notify on change", "-", "&Hide", "&Quit"}};
-
     // The user of the two dialogs, and how many of them are loaded.
     std::function<void(FakeGatewayIPs&)> gatewayUser;
     std::function<void(FakeIAddress&)> iaddressUser;
     int dialogsLoaded = 0;
 
     MainServices Services() {
-        return {application, modal, shell, winsock, settings, registry, network, clock, recorder, desktop};
+        return {application, modal, shell, winsock, settings, registry, network, clock, recorder, desktop, *this};
     }
 
-    // The fakes above as the main window's controls.
-    MainControls Controls() {
-        return {window,  timer,      resumeTimer,    pictures,   txtIIP,    cmdIname,    txtHIP,  cmdGetH,
-                txtCIP,  cmdGetC,    lblRefreshRate, sldRefresh, lblRealIP, cmdRetrieve, Winsock, chkStartup,
-                cmdSave, cmdRestore, cmdOK,          cmdCancel,  cmdQuit,   mnuPopup,    *this};
-    }
+    // The main window's parts as its logic sees them.
+    MainControls Controls() { return MainControls(view); }
     platform::Loaded<GatewayIPsControls> LoadGatewayIPs() override {
         return LoadFake<FakeGatewayIPs>(log, gatewayUser, dialogsLoaded);
     }

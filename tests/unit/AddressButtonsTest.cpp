@@ -26,7 +26,7 @@ protected:
         fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3");
         fx.hostNames.Add("netvik-pc", {Bytes({192, 168, 0, 2})});  // a single address: no direct connection
         form.Form_Load();
-        fx.window.hook->Callback(0x203);
+        fx.form.hook->Callback(0x203);
         fx.log.Clear();
     }
     void Gateway(int subkey, const std::string& value) {
@@ -36,11 +36,11 @@ protected:
     std::vector<std::string> GetHost(int choice = 0) {
         std::vector<std::string> listed;
         fx.gatewayUser = [&](FakeGatewayIPs& dialog) {
-            listed = dialog.list.items;
-            EXPECT_EQ(dialog.list.index, 0);  // the first one preselected
-            if (choice < 0) return dialog.cancel.Click();
-            dialog.list.SetListIndex(choice);
-            dialog.ok.Click();
+            listed = dialog.cboGatewayIPs.items;
+            EXPECT_EQ(dialog.cboGatewayIPs.index, 0);  // the first one preselected
+            if (choice < 0) return dialog.cmdCancel.Click();
+            dialog.cboGatewayIPs.SetListIndex(choice);
+            dialog.cmdOK.Click();
         };
         fx.cmdGetH.Click();
         EXPECT_EQ(fx.dialogsLoaded, 0);  // unloaded after every use
@@ -69,7 +69,7 @@ TEST_F(AddressButtons, EntriesComeInSubkeyOrderThenCommaOrderAsTheyStand) {
     EXPECT_EQ(fx.txtHIP.text, " 10.0.0.3");
     fx.cmdOK.Click();  // the blank makes it no address
     EXPECT_EQ(fx.messages.shown.back().title, "Error");
-    EXPECT_TRUE(fx.window.visible);
+    EXPECT_TRUE(fx.form.visible);
 }
 
 TEST_F(AddressButtons, NothingPastTheEighthEntryIsKeptAndOnlySevenSubkeysAreRead) {
@@ -174,7 +174,7 @@ protected:
     // Presses "&Name"; the user acts in the dialog.
     void Name(const std::function<void(FakeIAddress&)>& user) {
         fx.iaddressUser = [&](FakeIAddress& dialog) {
-            opened = dialog.url.text;
+            opened = dialog.txtURL.text;
             user(dialog);
         };
         fx.cmdIname.Click();
@@ -185,8 +185,8 @@ protected:
 
 TEST_F(NameDialog, OpensWithTheSiteAndCancelAfterEditingChangesNothing) {
     Name([](FakeIAddress& d) {
-        d.url.SetText("other.example");
-        d.cancel.Click();
+        d.txtURL.SetText("other.example");
+        d.cmdCancel.Click();
     });
     EXPECT_EQ(opened, "www.example.org");
     EXPECT_EQ(form.State().SiteHostName, "www.example.org");
@@ -195,20 +195,20 @@ TEST_F(NameDialog, OpensWithTheSiteAndCancelAfterEditingChangesNothing) {
 
 TEST_F(NameDialog, ResetBringsBackTheOpeningNameNotTheDefault) {
     Name([](FakeIAddress& d) {
-        d.url.SetText("other.example");
-        d.window.Resize();  // a later size change does not move the opening name
-        d.reset.Click();
-        EXPECT_EQ(d.url.text, "www.example.org");
-        EXPECT_TRUE(d.window.visible);
-        d.cancel.Click();
+        d.txtURL.SetText("other.example");
+        d.form.Resize();  // a later size change does not move the opening name
+        d.cmdReset.Click();
+        EXPECT_EQ(d.txtURL.text, "www.example.org");
+        EXPECT_TRUE(d.form.visible);
+        d.cmdCancel.Click();
     });
 }
 
 TEST_F(NameDialog, DefaultThenOkTakesTheDefaultSitesFirstAddress) {
     Name([](FakeIAddress& d) {
-        d.defaultButton.Click();
-        EXPECT_EQ(d.url.text, "www.wikipedia.org");
-        d.ok.Click();
+        d.cmdDefault.Click();
+        EXPECT_EQ(d.txtURL.text, "www.wikipedia.org");
+        d.cmdOK.Click();
     });
     EXPECT_EQ(fx.txtIIP.text, "185.15.59.224");
     EXPECT_EQ(form.State().SiteHostName, "www.wikipedia.org");
@@ -216,8 +216,8 @@ TEST_F(NameDialog, DefaultThenOkTakesTheDefaultSitesFirstAddress) {
 
 TEST_F(NameDialog, ADottedAddressResolvesToItself) {
     Name([](FakeIAddress& d) {
-        d.url.SetText("203.0.113.5");
-        d.ok.Click();
+        d.txtURL.SetText("203.0.113.5");
+        d.cmdOK.Click();
     });
     EXPECT_EQ(fx.txtIIP.text, "203.0.113.5");
     EXPECT_EQ(form.State().SiteHostName, "203.0.113.5");
@@ -225,13 +225,13 @@ TEST_F(NameDialog, ADottedAddressResolvesToItself) {
 
 TEST_F(NameDialog, AFailedLookupOrAnEmptyNameIsReportedAndTheDialogStays) {
     Name([&](FakeIAddress& d) {
-        d.url.SetText("no-such-host.example");
-        d.ok.Click();
-        EXPECT_TRUE(d.window.visible);
-        d.url.SetText("");
-        d.ok.Click();
-        EXPECT_TRUE(d.window.visible);
-        d.window.QueryUnload();  // the close box is Cancel
+        d.txtURL.SetText("no-such-host.example");
+        d.cmdOK.Click();
+        EXPECT_TRUE(d.form.visible);
+        d.txtURL.SetText("");
+        d.cmdOK.Click();
+        EXPECT_TRUE(d.form.visible);
+        d.form.QueryUnload();  // the close box is Cancel
     });
     ASSERT_EQ(fx.messages.shown.size(), 2U);
     EXPECT_EQ(fx.messages.shown[0].text, "Can' t resolve host!");
@@ -245,7 +245,7 @@ TEST_F(NameDialog, AFailedLookupOrAnEmptyNameIsReportedAndTheDialogStays) {
 TEST_F(NameDialog, AStoredNameLongerThanTheBoxEntersCutAndComesBackWhole) {
     const std::string stored(70000, 'x');
     form.State().SiteHostName = stored;
-    Name([](FakeIAddress& d) { d.cancel.Click(); });
+    Name([](FakeIAddress& d) { d.cmdCancel.Click(); });
     EXPECT_EQ(opened, std::string(63, 'x'));
     EXPECT_EQ(form.State().SiteHostName, stored);
 }

@@ -26,7 +26,7 @@ protected:
     AddressFields() {
         fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3", "4");
         form.Form_Load();
-        fx.window.hook->Callback(0x203);  // the panel is open
+        fx.form.hook->Callback(0x203);  // the panel is open
         fx.log.Clear();
     }
 
@@ -76,15 +76,15 @@ TEST_F(AddressFields, OkWithAnInvalidAddressReportsOnceAndReopensThePanel) {
             const std::string good = box->Text();
             box->SetText(bad);
             form.cmdSave_Click();
-            f.timer.enabled = true;
+            f.Timer.enabled = true;
             form.cmdOK_Click();
             ASSERT_EQ(f.messages.shown.size(), 1U) << bad;
             EXPECT_EQ(f.messages.shown[0].text, kInvalidMessage);
             EXPECT_EQ(f.messages.shown[0].title, "Error");
             EXPECT_EQ(f.messages.shown[0].icon, platform::MessageIcon::Error);
-            EXPECT_TRUE(f.window.visible);
+            EXPECT_TRUE(f.form.visible);
             EXPECT_FALSE(f.cmdSave.enabled);
-            EXPECT_FALSE(f.timer.enabled);
+            EXPECT_FALSE(f.Timer.enabled);
             EXPECT_FALSE(form.State().SaveRequested);
             box->SetText(good);
         }

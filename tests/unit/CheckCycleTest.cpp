@@ -53,7 +53,7 @@ protected:
 };
 
 TEST_F(CheckCycleTest, ShowsCheckingInTheTrayBeforeTheFirstProbe) {
-    fx.window.visible = true;
+    fx.form.visible = true;
     RunCycle();
     const auto& log = fx.log.Entries();
     ASSERT_GE(log.size(), 5U);
@@ -101,7 +101,7 @@ TEST_F(CheckCycleTest, EveryCycleReleasesWhatItStarted) {
 }
 
 TEST_F(CheckCycleTest, TicksWhileThePanelIsOpenChangeNothing) {
-    fx.window.hook->Callback(0x203);  // the panel is open
+    fx.form.hook->Callback(0x203);  // the panel is open
     auto& state = form.State();
     state.RefreshMinutes = 3;
     for (const std::uint8_t left : {1, 2, 0}) {

@@ -45,7 +45,7 @@ protected:
     Retrieval() {
         fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3");
         form.Form_Load();
-        fx.window.hook->Callback(0x203);
+        fx.form.hook->Callback(0x203);
         fx.log.Clear();
     }
     void Start() {
@@ -53,8 +53,8 @@ protected:
         fx.Winsock.Accept();
     }
     void ExpectIdleTimer() {
-        EXPECT_FALSE(fx.timer.enabled);
-        EXPECT_EQ(fx.timer.interval, 60000U);
+        EXPECT_FALSE(fx.Timer.enabled);
+        EXPECT_EQ(fx.Timer.interval, 60000U);
         EXPECT_FALSE(fx.Winsock.open);
         EXPECT_TRUE(form.State().FtpReply.empty());
     }
@@ -80,8 +80,8 @@ TEST_F(Retrieval, StartsWaitingWithTheTimeOutOnTheSharedTimer) {
     EXPECT_EQ(fx.lblRealIP.caption, "Please Wait...");
     EXPECT_EQ(fx.lblRealIP.backColor, SystemColor::ButtonFace);
     EXPECT_EQ(fx.lblRealIP.borderStyle, BorderStyle::None);
-    EXPECT_TRUE(fx.timer.enabled);
-    EXPECT_EQ(fx.timer.interval, 15000U);
+    EXPECT_TRUE(fx.Timer.enabled);
+    EXPECT_EQ(fx.Timer.interval, 15000U);
     EXPECT_EQ(fx.Winsock.host, "ftp.gnu.org");
     EXPECT_EQ(fx.Winsock.port, 21);
     EXPECT_TRUE(fx.Winsock.sent.empty());  // nothing before the connection stands
@@ -121,7 +121,7 @@ TEST_F(Retrieval, AHostNameIsLookedUpWithoutBlockingWithinTheTimeOut) {
     EXPECT_EQ(fx.Winsock.lookup, "slow.example");
     EXPECT_TRUE(fx.hostNames.lookups.empty());  // nothing waits on the name service
     EXPECT_EQ(fx.lblRealIP.caption, "Please Wait...");
-    fx.timer.Tick();
+    fx.Timer.Tick();
     ExpectFailed();
     EXPECT_TRUE(fx.Winsock.lookup.empty());  // the lookup is given up
 
@@ -154,7 +154,7 @@ TEST_F(Retrieval, ATextThatYieldsNoAddressEndsInTheFailureMessage) {
 
 TEST_F(Retrieval, NoReplyEndsAtTheTimeOutTick) {
     Start();
-    fx.timer.Tick();
+    fx.Timer.Tick();
     ExpectFailed();
 }
 
@@ -174,10 +174,10 @@ TEST_F(Retrieval, AnOkRefusedForAnInvalidAddressLeavesTheRetrievalWaiting) {
     fx.cmdOK.Click();
     ASSERT_EQ(fx.messages.shown.size(), 1U);  // the invalid addresses
     EXPECT_EQ(fx.lblRealIP.caption, "Please Wait...");
-    EXPECT_TRUE(fx.timer.enabled);
-    EXPECT_EQ(fx.timer.interval, 15000U);
+    EXPECT_TRUE(fx.Timer.enabled);
+    EXPECT_EQ(fx.Timer.interval, 15000U);
     fx.messages.shown.clear();
-    fx.timer.Tick();
+    fx.Timer.Tick();
     ExpectFailed();
 }
 
@@ -185,12 +185,12 @@ TEST_F(Retrieval, AFailureWaitsForTheOpenDialogWhichOpensOnlyOnce) {
     fx.network.gateways = {"192.168.0.1"};
     Start();
     fx.gatewayUser = [&](fakes::FakeGatewayIPs& dialog) {
-        fx.timer.Tick();  // the time-out, in the dialog's modal loop
+        fx.Timer.Tick();  // the time-out, in the dialog's modal loop
         EXPECT_TRUE(fx.messages.shown.empty());
         EXPECT_EQ(fx.lblRealIP.caption, "");
         fx.cmdGetH.Click();  // a second press while its dialog is open
         EXPECT_EQ(fx.dialogsLoaded, 1);
-        dialog.cancel.Click();
+        dialog.cmdCancel.Click();
     };
     fx.cmdGetH.Click();
     ExpectFailed();
@@ -214,23 +214,23 @@ TEST_F(Retrieval, AnEndlessReplyFailsOnceItPassesTheBound) {
 TEST_F(Retrieval, GoingBackToTheTrayEndsAPendingRetrievalFirst) {
     const std::vector<std::function<void()>> ways = {[&] { fx.cmdOK.Click(); }, [&] { fx.cmdCancel.Click(); },
                                                      [&] {
-                                                         fx.window.state = platform::WindowState::Minimized;
-                                                         fx.window.Resize();
+                                                         fx.form.state = platform::WindowState::Minimized;
+                                                         fx.form.Resize();
                                                      }};
     for (const auto& backToTray : ways) {
-        fx.window.state = platform::WindowState::Normal;
-        fx.window.hook->Callback(0x203);
+        fx.form.state = platform::WindowState::Normal;
+        fx.form.hook->Callback(0x203);
         Start();
         backToTray();
         EXPECT_FALSE(fx.Winsock.open);
-        EXPECT_EQ(fx.timer.interval, 60000U);
+        EXPECT_EQ(fx.Timer.interval, 60000U);
         EXPECT_TRUE(fx.cmdRetrieve.enabled);
         EXPECT_EQ(fx.lblRealIP.caption, "");
         EXPECT_TRUE(form.State().FtpReply.empty());
         // The countdown keeps its minutes; a late reply changes nothing.
-        const bool ticking = fx.timer.enabled;
+        const bool ticking = fx.Timer.enabled;
         fx.Winsock.Deliver(kReply);
-        EXPECT_EQ(fx.timer.enabled, ticking);
+        EXPECT_EQ(fx.Timer.enabled, ticking);
         EXPECT_EQ(fx.lblRealIP.caption, "");
     }
     EXPECT_TRUE(fx.messages.shown.empty());

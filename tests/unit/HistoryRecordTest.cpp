@@ -194,7 +194,7 @@ TEST(HistoryView, SummaryNotesAndReport) {
     const HistoryView view = MakeView(history);
     EXPECT_EQ(view.summary[0], "Last 24 hours: not watched.");
     EXPECT_EQ(view.summary[1], "Last 7 days: watched 4 hours, connected 93.3% of that time, 1 outage of 16 minutes.");
-    EXPECT_EQ(view.rows, 1u);
+    EXPECT_EQ(view.rows.size(), 1u);
     EXPECT_EQ(view.notes,
               "The record could not be written since 2026-12-07 08:30. 1 line of the record could not be read and "
               "was skipped. The record's file is larger than Netvik reads: only its newest part was read.");

@@ -51,7 +51,7 @@ TEST(HistoryRecorder, AFailedWriteIsRememberedAndItsLinesWait) {
     EXPECT_EQ(recorder.NotWrittenSince(), At(0));
     const History history = ReadHistory(recorder, At(20));
     const HistoryView view = MakeView(history);
-    ASSERT_EQ(view.rows, 1u);
+    ASSERT_EQ(view.rows.size(), 1u);
     EXPECT_EQ(MakeRow(history.analysis.outages[0]).to, "still down");
     EXPECT_EQ(view.notes.substr(0, view.notes.find('.') + 1),
               "The record could not be written since 2026-12-07 10:00.");

@@ -23,7 +23,7 @@ TEST_F(Lifecycle, ASecondInstanceEndsAtOnceAndSilently) {
     EXPECT_THROW(form.Form_Load(), ProgramEnded);
     EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"End"}));
     EXPECT_TRUE(fx.shell.calls.empty());
-    EXPECT_EQ(fx.window.hook, nullptr);
+    EXPECT_EQ(fx.form.hook, nullptr);
 }
 
 // A mark there already, or one that cannot be made, may be a foreign
@@ -51,8 +51,8 @@ TEST_F(Lifecycle, FirstStartOpensThePanelWithTheDefaultsAndNoIcon) {
     ASSERT_EQ(fx.messages.shown.size(), 1U);
     EXPECT_EQ(fx.messages.shown[0].text, "Using default settings.");
     EXPECT_EQ(fx.messages.shown[0].title, "No IP-addresses found");
-    EXPECT_TRUE(fx.window.visible);
-    EXPECT_FALSE(fx.timer.enabled);
+    EXPECT_TRUE(fx.form.visible);
+    EXPECT_FALSE(fx.Timer.enabled);
     EXPECT_TRUE(fx.shell.calls.empty());
     EXPECT_EQ(fx.log.Count("WSAStartup"), 0);
     const auto& state = form.State();
@@ -73,28 +73,28 @@ TEST_F(Lifecycle, FirstRunThenOkGoesToTheTrayAndItsReleaseIsSilent) {
     fx.txtIIP.SetText("127.0.0.1");
     form.cmdOK_Click();
     EXPECT_TRUE(fx.shell.Shown());
-    EXPECT_FALSE(fx.window.visible);
+    EXPECT_FALSE(fx.form.visible);
     EXPECT_TRUE(fx.messages.shown.empty());
     EXPECT_FALSE(fx.application.ended);
 }
 
 TEST_F(Lifecycle, FirstStartThenMinimisingShowsTheProgramsIconWithItsName) {
     form.Form_Load();
-    fx.window.state = platform::WindowState::Minimized;
+    fx.form.state = platform::WindowState::Minimized;
     form.Form_Resize();
     ASSERT_TRUE(fx.shell.Shown());
     EXPECT_EQ(fx.shell.Icon().hIcon, fakes::FakePictures::kProgram);
     EXPECT_EQ(FakeShell::TipOf(fx.shell.Icon()), "Netvik");
-    EXPECT_FALSE(fx.timer.enabled);   // minimising starts no countdown
-    fx.window.hook->Callback(0x203);  // the user finds it and double-clicks
-    EXPECT_TRUE(fx.window.visible);
+    EXPECT_FALSE(fx.Timer.enabled);  // minimising starts no countdown
+    fx.form.hook->Callback(0x203);   // the user finds it and double-clicks
+    EXPECT_TRUE(fx.form.visible);
 }
 
 TEST_F(Lifecycle, FirstStartThenCancelKeepsTheDefaultSiteInForce) {
     form.Form_Load();
     form.cmdCancel_Click();
     EXPECT_EQ(form.State().SiteHostName, "www.wikipedia.org");
-    fx.window.hook->Callback(0x203);
+    fx.form.hook->Callback(0x203);
     form.cmdSave_Click();
     form.cmdOK_Click();
     EXPECT_EQ(fx.Stored("HostName"), "www.wikipedia.org");
@@ -103,10 +103,10 @@ TEST_F(Lifecycle, FirstStartThenCancelKeepsTheDefaultSiteInForce) {
 TEST_F(Lifecycle, NormalStartChecksFromTheTrayAndWritesNothing) {
     fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3", "6");
     fx.icmp.AlwaysAnswer(static_cast<std::uint32_t>(AddressToLong("127.0.0.2")));
-    fx.window.visible = true;
+    fx.form.visible = true;
     form.Form_Load();
-    EXPECT_FALSE(fx.window.visible);
-    EXPECT_TRUE(fx.timer.enabled);
+    EXPECT_FALSE(fx.form.visible);
+    EXPECT_TRUE(fx.Timer.enabled);
     EXPECT_EQ(fx.registryStore.writes, 0);
     EXPECT_TRUE(fx.messages.shown.empty());
     // The icon went up with "checking" first, then the verdict.
@@ -127,8 +127,8 @@ TEST_F(Lifecycle, MissingStartupChoiceTakesTheFirstRunPathWithoutAMessage) {
     fx.StoreSetting("Internet", "127.0.0.1");
     form.Form_Load();
     EXPECT_TRUE(fx.messages.shown.empty());
-    EXPECT_TRUE(fx.window.visible);
-    EXPECT_FALSE(fx.timer.enabled);
+    EXPECT_TRUE(fx.form.visible);
+    EXPECT_FALSE(fx.Timer.enabled);
 }
 
 TEST_F(Lifecycle, AnInvalidStoredAddressBringsTheErrorAndThePanel) {
@@ -136,15 +136,15 @@ TEST_F(Lifecycle, AnInvalidStoredAddressBringsTheErrorAndThePanel) {
     form.Form_Load();
     ASSERT_EQ(fx.messages.shown.size(), 1U);
     EXPECT_EQ(fx.messages.shown[0].title, "Error");
-    EXPECT_TRUE(fx.window.visible);
-    EXPECT_FALSE(fx.timer.enabled);
+    EXPECT_TRUE(fx.form.visible);
+    EXPECT_FALSE(fx.Timer.enabled);
     EXPECT_FALSE(fx.shell.Shown());
 }
 
 TEST_F(Lifecycle, GarbageInEveryValueStillStartsTheProgram) {
     fx.StoreSettings(std::string(5000, '.'), "\x01\x02", "", "-99999999999999999999", std::string(70000, 'x'), "maybe");
     EXPECT_NO_THROW(form.Form_Load());
-    EXPECT_TRUE(fx.window.visible);  // the addresses are refused; the panel shows them
+    EXPECT_TRUE(fx.form.visible);  // the addresses are refused; the panel shows them
     EXPECT_EQ(fx.sldRefresh.value, 1);
     EXPECT_EQ(fx.chkStartup.value, 0);
 }
@@ -154,40 +154,40 @@ protected:
     OpenPanel() {
         fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3");
         form.Form_Load();
-        fx.window.hook->Callback(0x203);
+        fx.form.hook->Callback(0x203);
         fx.log.Clear();
     }
 };
 
 TEST_F(OpenPanel, MinimisingSendsItToTheTrayAndLeavesTheCountdownStopped) {
-    fx.window.state = platform::WindowState::Minimized;
+    fx.form.state = platform::WindowState::Minimized;
     form.Form_Resize();
     EXPECT_TRUE(fx.shell.Shown());
-    EXPECT_FALSE(fx.window.visible);
+    EXPECT_FALSE(fx.form.visible);
     EXPECT_FALSE(form.IsShownInTaskList());
-    EXPECT_FALSE(fx.timer.enabled);
+    EXPECT_FALSE(fx.Timer.enabled);
 }
 
 TEST_F(OpenPanel, RestoringAndMinimisingPairTheSocketsLibrarysStartsAndEnds) {
     for (int i = 0; i < 30; ++i) {
-        fx.window.state = platform::WindowState::Minimized;
+        fx.form.state = platform::WindowState::Minimized;
         form.Form_Resize();
-        fx.window.hook->Callback(0x203);
+        fx.form.hook->Callback(0x203);
     }
-    fx.window.state = platform::WindowState::Minimized;
+    fx.form.state = platform::WindowState::Minimized;
     form.Form_Resize();
     EXPECT_EQ(fx.sockets.references, 0);
 }
 
 TEST_F(OpenPanel, OtherSizeChangesKeepThePanelShownAndAHiddenWindowHidden) {
-    fx.window.state = platform::WindowState::Maximized;
+    fx.form.state = platform::WindowState::Maximized;
     form.Form_Resize();
-    EXPECT_TRUE(fx.window.visible);
+    EXPECT_TRUE(fx.form.visible);
     EXPECT_FALSE(fx.shell.Shown());
     form.cmdCancel_Click();  // back to the tray
-    fx.window.state = platform::WindowState::Normal;
+    fx.form.state = platform::WindowState::Normal;
     form.Form_Resize();
-    EXPECT_FALSE(fx.window.visible);
+    EXPECT_FALSE(fx.form.visible);
 }
 
 TEST_F(OpenPanel, EveryEventOfTheControlsReachesItsHandler) {
@@ -205,27 +205,27 @@ TEST_F(OpenPanel, EveryEventOfTheControlsReachesItsHandler) {
     EXPECT_FALSE(form.State().SaveRequested);
     EXPECT_EQ(fx.sldRefresh.value, 1);
     fx.cmdCancel.Click();
-    EXPECT_FALSE(fx.window.visible);
+    EXPECT_FALSE(fx.form.visible);
     form.State().MinutesLeft = 3;
-    fx.timer.Tick();
+    fx.Timer.Tick();
     EXPECT_EQ(form.State().MinutesLeft, 2);
-    fx.window.hook->Callback(0x203);
+    fx.form.hook->Callback(0x203);
     fx.cmdOK.Click();
-    EXPECT_FALSE(fx.window.visible);
-    fx.window.hook->Callback(0x203);
-    fx.window.state = platform::WindowState::Minimized;
-    fx.window.Resize();
+    EXPECT_FALSE(fx.form.visible);
+    fx.form.hook->Callback(0x203);
+    fx.form.state = platform::WindowState::Minimized;
+    fx.form.Resize();
     EXPECT_TRUE(fx.shell.Shown());
-    EXPECT_THROW(fx.window.QueryUnload(), ProgramEnded);
+    EXPECT_THROW(fx.form.QueryUnload(), ProgramEnded);
     EXPECT_THROW(fx.cmdQuit.Click(), ProgramEnded);
 }
 
 TEST_F(Lifecycle, NoEventReachesTheWindowAfterItIsGone) {
     { frmNetvikmain other{fx.Services(), fx.Controls()}; }
     EXPECT_FALSE(fx.cmdOK.Click);
-    EXPECT_FALSE(fx.timer.Tick);
+    EXPECT_FALSE(fx.Timer.Tick);
     EXPECT_FALSE(fx.txtIIP.KeyPress);
-    EXPECT_FALSE(fx.window.QueryUnload);
+    EXPECT_FALSE(fx.form.QueryUnload);
 }
 
 TEST_F(OpenPanel, TheCloseBoxReleasesTheSocketsAndEnds) {

@@ -47,7 +47,7 @@ protected:
         fx.StoreSettings("127.0.0.1", "127.0.0.2", "127.0.0.3", "4", "www.example.org", "0");
         fx.icmp.AlwaysAnswer(static_cast<std::uint32_t>(AddressToLong("127.0.0.1")));
         form.Form_Load();
-        fx.window.hook->Callback(0x203);
+        fx.form.hook->Callback(0x203);
         writesAtStart = fx.registryStore.writes;
         fx.log.Clear();
     }
@@ -102,7 +102,7 @@ TEST_F(Persistence, UncheckingRemovesTheLogonEntryOnce) {
     form.cmdSave_Click();
     form.cmdOK_Click();
     ASSERT_NE(RunEntry(), "<missing>");
-    fx.window.hook->Callback(0x203);
+    fx.form.hook->Callback(0x203);
     fx.chkStartup.SetValue(0);
     form.cmdSave_Click();
     form.cmdOK_Click();
@@ -116,7 +116,7 @@ TEST_F(Persistence, RemovingAnEntryThatIsAlreadyGoneCountsAsDone) {
     form.cmdSave_Click();
     form.cmdOK_Click();
     fx.registryStore.RemoveKey(kRun);
-    fx.window.hook->Callback(0x203);
+    fx.form.hook->Callback(0x203);
     fx.chkStartup.SetValue(0);
     form.cmdSave_Click();
     form.cmdOK_Click();
@@ -142,7 +142,7 @@ TEST_F(Persistence, AWriteBothPlacesRefuseIsReportedOnceAndTheChoiceStays) {
     // Everything else of Ok went on: the new address is in force, Save enabled.
     EXPECT_EQ(form.State().AddressTexts[Host], "10.1.1.1");
     EXPECT_TRUE(fx.cmdSave.enabled);
-    EXPECT_FALSE(fx.window.visible);
+    EXPECT_FALSE(fx.form.visible);
 }
 
 TEST_F(Persistence, ALogonEntryBothPlacesRefuseIsReportedAndTheChoiceStays) {
@@ -155,7 +155,7 @@ TEST_F(Persistence, ALogonEntryBothPlacesRefuseIsReportedAndTheChoiceStays) {
     EXPECT_EQ(fx.Stored("LoadatStartup"), "1");
     EXPECT_EQ(form.State().LoadAtStartup, 0);
     // The next Save and Ok tries again.
-    fx.window.hook->Callback(0x203);
+    fx.form.hook->Callback(0x203);
     form.cmdSave_Click();
     form.cmdOK_Click();
     EXPECT_EQ(fx.messages.shown.size(), 2U);
@@ -187,7 +187,7 @@ TEST_F(Persistence, AMachineThatRefusesKeepsTheUsersSettingsAndLogonEntry) {
     EXPECT_EQ(again.State().RefreshMinutes, 7);
     EXPECT_EQ(restart.chkStartup.value, 1);
 
-    fx.window.hook->Callback(0x203);  // unticked: the user's entry goes
+    fx.form.hook->Callback(0x203);  // unticked: the user's entry goes
     fx.chkStartup.SetValue(0);
     form.cmdSave_Click();
     form.cmdOK_Click();
@@ -248,7 +248,7 @@ TEST_P(UnknownFailures, AFailedRemovalLeavesTheEntryAndTheChoiceInForce) {
     form.cmdSave_Click();
     form.cmdOK_Click();
     fx.registryStore.FailValueChangesUnder(kRun, GetParam());
-    fx.window.hook->Callback(0x203);
+    fx.form.hook->Callback(0x203);
     fx.chkStartup.SetValue(0);
     form.cmdSave_Click();
     form.cmdOK_Click();
@@ -320,7 +320,7 @@ TEST_F(Persistence, RestoreSurvivesEveryStrangeStoredValue) {
     EXPECT_EQ(fx.txtHIP.text, "999999999999...");
     EXPECT_EQ(fx.txtCIP.text, "");
     form.cmdOK_Click();  // refused: the panel comes back
-    EXPECT_TRUE(fx.window.visible);
+    EXPECT_TRUE(fx.form.visible);
 }
 
 TEST_F(Persistence, AStoredAddressLongerThanItsBoxNeverEntersWholeAndIsInvalid) {
@@ -332,7 +332,7 @@ TEST_F(Persistence, AStoredAddressLongerThanItsBoxNeverEntersWholeAndIsInvalid) 
     form.cmdOK_Click();
     EXPECT_EQ(form.State().ProbeAddresses[Internet], 0);
     EXPECT_EQ(form.State().ProbeAddresses[Computer], 0);
-    EXPECT_TRUE(fx.window.visible);  // refused: the panel is back
+    EXPECT_TRUE(fx.form.visible);  // refused: the panel is back
 }
 
 TEST_F(Persistence, CancelPutsBackWhatIsInForceAndRestartsTheCountdown) {
@@ -353,24 +353,24 @@ TEST_F(Persistence, CancelPutsBackWhatIsInForceAndRestartsTheCountdown) {
     EXPECT_EQ(form.State().SiteHostName, "www.example.org");
     EXPECT_EQ(form.State().MinutesLeft, 4);
     EXPECT_FALSE(form.State().SaveRequested);
-    EXPECT_TRUE(fx.timer.enabled);
-    EXPECT_FALSE(fx.window.visible);
+    EXPECT_TRUE(fx.Timer.enabled);
+    EXPECT_FALSE(fx.form.visible);
     EXPECT_EQ(fx.log.Count("WSAStartup"), 1);  // the check
     EXPECT_EQ(fx.sockets.references, 0);       // and the panel's start-up released
     EXPECT_EQ(Writes(), 0);
 }
 
 TEST_F(Persistence, OkWhileDisabledGoesToTheTrayWithoutACheck) {
-    fx.window.hook->Callback(0x205);  // (no menu choice)
+    fx.form.hook->Callback(0x205);  // (no menu choice)
     fx.mnuPopup.choices.push_back(mnoDisable);
-    fx.window.hook->Callback(0x205);
-    fx.window.hook->Callback(0x203);
+    fx.form.hook->Callback(0x205);
+    fx.form.hook->Callback(0x203);
     fx.log.Clear();
     form.cmdOK_Click();
     EXPECT_EQ(fx.log.Count("WSAStartup"), 0);
-    EXPECT_FALSE(fx.timer.enabled);
+    EXPECT_FALSE(fx.Timer.enabled);
     EXPECT_TRUE(fx.shell.Shown());
-    EXPECT_FALSE(fx.window.visible);
+    EXPECT_FALSE(fx.form.visible);
 }
 
 TEST_F(Persistence, ARefusedOkThenCancelProbesTheRefusedNumbers) {
@@ -390,7 +390,7 @@ TEST_F(Persistence, AGoodOkAfterARefusedOneEnablesSaveAgain) {
     fx.txtHIP.SetText("127.0.0.2");
     fx.cmdOK.Click();
     EXPECT_TRUE(fx.cmdSave.enabled);
-    EXPECT_FALSE(fx.window.visible);
+    EXPECT_FALSE(fx.form.visible);
 }
 
 TEST_F(Persistence, OkAppliesTheAddressesAndTheRate) {
@@ -403,7 +403,7 @@ TEST_F(Persistence, OkAppliesTheAddressesAndTheRate) {
     EXPECT_EQ(form.State().RefreshMinutes, 3);
     EXPECT_EQ(form.State().MinutesLeft, 3);
     EXPECT_EQ(form.State().AppliedSiteHostName, "www.example.net");
-    EXPECT_TRUE(fx.timer.enabled);
+    EXPECT_TRUE(fx.Timer.enabled);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ protected:
     // A right-click on the icon, with the user choosing the item at position.
     void Choose(int position) {
         fx.mnuPopup.choices.push_back(position);
-        fx.window.hook->Callback(0x205);
+        fx.form.hook->Callback(0x205);
     }
     std::string Tip() const { return FakeShell::TipOf(fx.shell.Icon()); }
 
@@ -38,11 +38,11 @@ protected:
 };
 
 TEST_F(TrayMenu, RightClickOpensTheMenuAndASecondOneWhileItIsOpenIsDropped) {
-    fx.mnuPopup.whileOpen = [&] { fx.window.hook->Callback(0x205); };
-    fx.window.hook->Callback(0x205);
+    fx.mnuPopup.whileOpen = [&] { fx.form.hook->Callback(0x205); };
+    fx.form.hook->Callback(0x205);
     EXPECT_EQ(fx.mnuPopup.opened, 1);
     fx.mnuPopup.whileOpen = nullptr;
-    fx.window.hook->Callback(0x205);
+    fx.form.hook->Callback(0x205);
     EXPECT_EQ(fx.mnuPopup.opened, 2);
 }
 
@@ -71,22 +71,22 @@ TEST_F(TrayMenu, RefreshWhileDisabledOnlyShowsTheMessage) {
     EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"Menu popup", "MessageBox Netvik disabled"}));
     EXPECT_EQ(fx.shell.Icon().hIcon, iconBefore.hIcon);
     EXPECT_EQ(Tip(), kDisabledTip);
-    EXPECT_FALSE(fx.timer.enabled);
+    EXPECT_FALSE(fx.Timer.enabled);
 }
 
 TEST_F(TrayMenu, DisableShowsTheDisabledIconStopsTheTimerAndOffersEnable) {
-    fx.timer.enabled = true;
+    fx.Timer.enabled = true;
     Choose(mnoDisable);
     EXPECT_EQ(fx.shell.Icon().hIcon, PictureOf("d"));
     EXPECT_EQ(Tip(), kDisabledTip);
-    EXPECT_FALSE(fx.timer.enabled);
+    EXPECT_FALSE(fx.Timer.enabled);
     EXPECT_EQ(fx.mnuPopup.captions[mnoDisable], "Enable");
     EXPECT_FALSE(form.State().CheckingEnabled);
     EXPECT_EQ(form.State().CheckingEnabled.Raw(), 0);
     EXPECT_EQ(fx.log.Count("WSAStartup"), 0);         // no check runs
     EXPECT_EQ(fx.log.Entries().back(), "Hide form");  // ends in the tray
     EXPECT_FALSE(form.IsShownInTaskList());
-    EXPECT_FALSE(fx.window.visible);
+    EXPECT_FALSE(fx.form.visible);
 }
 
 TEST_F(TrayMenu, EnableRestartsTheTimerAndChecksAtOnce) {
@@ -95,7 +95,7 @@ TEST_F(TrayMenu, EnableRestartsTheTimerAndChecksAtOnce) {
 
     Choose(mnoDisable);
 
-    EXPECT_TRUE(fx.timer.enabled);
+    EXPECT_TRUE(fx.Timer.enabled);
     EXPECT_EQ(fx.mnuPopup.captions[mnoDisable], "Disable");
     EXPECT_EQ(form.State().CheckingEnabled.Raw(), -1);
     EXPECT_EQ(form.State().MinutesLeft, 5);
@@ -114,7 +114,7 @@ TEST_F(TrayMenu, EnableRestartsTheTimerAndChecksAtOnce) {
 TEST_F(TrayMenu, HideAndADismissedMenuChangeNothing) {
     const auto before = fx.shell.Icon();
     Choose(mnoHide);
-    fx.window.hook->Callback(0x205);  // the menu closed without a choice
+    fx.form.hook->Callback(0x205);  // the menu closed without a choice
     EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"Menu popup", "Menu popup"}));
     EXPECT_EQ(fx.shell.Icon().hIcon, before.hIcon);
     EXPECT_EQ(form.State().MinutesLeft, 2);
@@ -128,7 +128,7 @@ TEST_F(TrayMenu, QuitRemovesTheIconBeforeTheProgramEnds) {
 }
 
 TEST_F(TrayMenu, PanelQuitReleasesTheSocketsAndEnds) {
-    fx.window.hook->Callback(0x203);  // the panel opens, starting the sockets library
+    fx.form.hook->Callback(0x203);  // the panel opens, starting the sockets library
     fx.log.Clear();
     EXPECT_THROW(form.cmdQuit_Click(), ProgramEnded);
     EXPECT_EQ(fx.log.Entries(), (std::vector<std::string>{"WSACleanup", "End"}));
@@ -159,7 +159,7 @@ TEST(RecordMenu, AChangeIsRecordedAndToldUnlessNotifyOnChangeIsOff) {
     EXPECT_EQ(fx.shell.balloons[0].first, "Network error");
 
     fx.mnuPopup.choices.push_back(mnoNotify);
-    fx.window.hook->Callback(0x205);
+    fx.form.hook->Callback(0x205);
     EXPECT_FALSE(fx.mnuPopup.checked[mnoNotify]);
     EXPECT_EQ(fx.Stored("Notify"), "0");
     fx.icmp.Script(internet, {true});
@@ -182,28 +182,28 @@ TEST_F(TrayMenu, HistoryOpensOneWindowWhoseButtonsCopyTheReportAndOpenTheRecord)
     fx.clock.now.utc += 3600;  // an hour after the start's check
     Choose(mnoHistory);
     ASSERT_NE(fx.history, nullptr);
-    EXPECT_TRUE(fx.history->window.visible);
-    EXPECT_EQ(fx.history->summary.caption.rfind("Last 24 hours: watched 1 hour, connected 100%", 0), 0U);
-    fx.history->copy.Click();
+    EXPECT_TRUE(fx.history->form.visible);
+    EXPECT_EQ(fx.history->lblSummary.caption.rfind("Last 24 hours: watched 1 hour, connected 100%", 0), 0U);
+    fx.history->cmdCopy.Click();
     EXPECT_EQ(fx.desktop.clipboard.rfind("Netvik: the Internet connection of this PC", 0), 0U);
     fx.desktop.opens = false;
-    fx.history->open.Click();
+    fx.history->cmdOpen.Click();
     EXPECT_EQ(fx.desktop.opened, (std::vector<std::string>{fx.historyFile.Path()}));
-    EXPECT_EQ(fx.history->notes.caption, "The record's file could not be opened.");
-    fx.history->close.Click();
-    EXPECT_FALSE(fx.history->window.visible);
-    fx.window.hook->Callback(0x405);  // a click on a balloon
-    EXPECT_TRUE(fx.history->window.visible);
+    EXPECT_EQ(fx.history->lblNotes.caption, "The record's file could not be opened.");
+    fx.history->cmdClose.Click();
+    EXPECT_FALSE(fx.history->form.visible);
+    fx.form.hook->Callback(0x405);  // a click on a balloon
+    EXPECT_TRUE(fx.history->form.visible);
     EXPECT_EQ(fx.historyLoaded, 1);
 }
 
 TEST_F(TrayMenu, AfterAResumeACheckRunsOnceTheNetworkHasHadItsMoment) {
     form.Form_Suspending();
     form.Form_Resumed();
-    EXPECT_TRUE(fx.resumeTimer.enabled);
+    EXPECT_TRUE(fx.tmrResume.enabled);
     fx.icmp.statusOverride = fakes::FakeIcmp::kTimedOut;  // nothing answers any more
-    fx.resumeTimer.Tick();
-    EXPECT_FALSE(fx.resumeTimer.enabled);
+    fx.tmrResume.Tick();
+    EXPECT_FALSE(fx.tmrResume.enabled);
     EXPECT_EQ(Tip(), "Network error. Check networkcard,\rcable, host, networksettings.");
     EXPECT_TRUE(fx.shell.balloons.empty());  // the first verdict of the new watched stretch
     EXPECT_EQ(form.State().MinutesLeft, 5);
@@ -211,21 +211,21 @@ TEST_F(TrayMenu, AfterAResumeACheckRunsOnceTheNetworkHasHadItsMoment) {
     // Asleep again before it is due, or checking disabled: no check.
     form.Form_Resumed();
     form.Form_Suspending();
-    EXPECT_FALSE(fx.resumeTimer.enabled);
+    EXPECT_FALSE(fx.tmrResume.enabled);
     Choose(mnoDisable);
     form.Form_Resumed();
     const std::size_t requests = fx.icmp.requests.size();
-    fx.resumeTimer.Tick();
+    fx.tmrResume.Tick();
     EXPECT_EQ(fx.icmp.requests.size(), requests);
 }
 
 TEST_F(TrayMenu, AnOpenHistoryWindowFollowsTheRecord) {
     Choose(mnoHistory);
-    EXPECT_EQ(fx.history->outages.rows, 0U);
+    EXPECT_EQ(fx.history->lstOutages.rows, 0U);
     fx.icmp.statusOverride = fakes::FakeIcmp::kTimedOut;
     form.mnoRefresh_Click();
-    ASSERT_EQ(fx.history->outages.rows, 1U);
-    EXPECT_EQ(fx.history->outages.Row(0)[1], "still down");
+    ASSERT_EQ(fx.history->lstOutages.rows, 1U);
+    EXPECT_EQ(fx.history->lstOutages.Row(0)[1], "still down");
 }
 
 }  // namespace

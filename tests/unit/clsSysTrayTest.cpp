@@ -18,7 +18,7 @@ protected:
     // The owner's part: the task-list flag, and the sockets library held
     // while the panel is open.
     SysTray() {
-        tray.SourceWindow({fx.window, fx.timer});
+        tray.SourceWindow({fx.form, fx.Timer});
         tray.WentToTray = [this] { shownInTaskList = false; };
         tray.Restored = [this] {
             shownInTaskList = true;
@@ -26,7 +26,7 @@ protected:
         };
     }
 
-    void Callback(std::int32_t code) { fx.window.hook->Callback(code); }
+    void Callback(std::int32_t code) { fx.form.hook->Callback(code); }
 
     FakeSystem fx;
     Bool16 shownInTaskList{true};
@@ -54,12 +54,12 @@ TEST_F(SysTray, RecordHoldsTheFieldsAtTheirOffsets) {
     const std::size_t handle = sizeof(void*);
 
     ASSERT_EQ(bytes.size(), handle == 4 ? 88U : 104U);
-    EXPECT_EQ(At<std::uint32_t>(bytes, 0), bytes.size());                    // cbSize
-    EXPECT_EQ(At<std::uintptr_t>(bytes, handle), fx.window.hook->Handle());  // hWnd
-    EXPECT_EQ(At<std::uint32_t>(bytes, 2 * handle), 1U);                     // uID
-    EXPECT_EQ(At<std::uint32_t>(bytes, 2 * handle + 4), 7U);                 // uFlags
-    EXPECT_EQ(At<std::uint32_t>(bytes, 2 * handle + 8), 0x200U);             // uCallbackMessage
-    EXPECT_EQ(At<std::uintptr_t>(bytes, handle == 4 ? 20 : 32), 0x1234U);    // hIcon
+    EXPECT_EQ(At<std::uint32_t>(bytes, 0), bytes.size());                  // cbSize
+    EXPECT_EQ(At<std::uintptr_t>(bytes, handle), fx.form.hook->Handle());  // hWnd
+    EXPECT_EQ(At<std::uint32_t>(bytes, 2 * handle), 1U);                   // uID
+    EXPECT_EQ(At<std::uint32_t>(bytes, 2 * handle + 4), 7U);               // uFlags
+    EXPECT_EQ(At<std::uint32_t>(bytes, 2 * handle + 8), 0x200U);           // uCallbackMessage
+    EXPECT_EQ(At<std::uintptr_t>(bytes, handle == 4 ? 20 : 32), 0x1234U);  // hIcon
     const std::size_t tip = handle == 4 ? 24 : 40;
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[tip])), "Connected to the Internet.");
     // One NUL after the tip, then blanks to the end of the 64-byte field.
@@ -94,13 +94,13 @@ TEST_F(SysTray, TipOfSixtyFourOrMoreIsCutToSixtyThreeAndStaysTerminated) {
 
 TEST_F(SysTray, TipBecomesTheCaptionOnlyWhileMinimized) {
     tray.ChangeToolTip("first");
-    EXPECT_EQ(fx.window.caption, "Netvik");
-    fx.window.state = WindowState::Minimized;
+    EXPECT_EQ(fx.form.caption, "Netvik");
+    fx.form.state = WindowState::Minimized;
     tray.ChangeToolTip("No Internet connection,\rcheck the internetsettings.");
-    EXPECT_EQ(fx.window.caption, "No Internet connection,\rcheck the internetsettings.");
-    fx.window.state = WindowState::Maximized;
+    EXPECT_EQ(fx.form.caption, "No Internet connection,\rcheck the internetsettings.");
+    fx.form.state = WindowState::Maximized;
     tray.ChangeToolTip("third");
-    EXPECT_EQ(fx.window.caption, "No Internet connection,\rcheck the internetsettings.");
+    EXPECT_EQ(fx.form.caption, "No Internet connection,\rcheck the internetsettings.");
 }
 
 TEST_F(SysTray, PictureAndTipSetBeforeTheIconIsShownAppearWithIt) {
@@ -114,11 +114,11 @@ TEST_F(SysTray, PictureAndTipSetBeforeTheIconIsShownAppearWithIt) {
 }
 
 TEST_F(SysTray, MinimizingTwiceLeavesOneIconAndTheWindowHidden) {
-    fx.window.visible = true;
+    fx.form.visible = true;
     tray.MinToSysTray();
     tray.MinToSysTray();
     EXPECT_EQ(fx.shell.icons.size(), 1U);
-    EXPECT_FALSE(fx.window.visible);
+    EXPECT_FALSE(fx.form.visible);
     EXPECT_FALSE(shownInTaskList);
     EXPECT_EQ(fx.shell.calls[1].message, NotifyMessage::Add);
     EXPECT_FALSE(fx.shell.calls[1].accepted);
@@ -131,7 +131,7 @@ TEST_F(SysTray, RemoveRefreshesTheIdentityFieldsAndDeletesTheIcon) {
     const auto& call = fx.shell.calls.back();
     EXPECT_EQ(call.message, NotifyMessage::Delete);
     EXPECT_EQ(call.record.cbSize, sizeof(platform::NotifyIconData));
-    EXPECT_EQ(call.record.hWnd, fx.window.hook->Handle());
+    EXPECT_EQ(call.record.hWnd, fx.form.hook->Handle());
     EXPECT_EQ(call.record.uID, 1U);
 }
 
@@ -186,26 +186,26 @@ TEST_F(SysTray, AFreshShellGetsTheIconAsItWasUnlessThePanelIsShown) {
     tray.MinToSysTray();
     const auto shown = BytesOf(fx.shell.Icon());
     fx.shell.icons.clear();
-    fx.window.hook->TaskbarCreated();
+    fx.form.hook->TaskbarCreated();
     EXPECT_EQ(BytesOf(fx.shell.Icon()), shown);
     Callback(0x203);
-    fx.window.hook->TaskbarCreated();
+    fx.form.hook->TaskbarCreated();
     EXPECT_FALSE(fx.shell.Shown());
 }
 
 TEST_F(SysTray, DoubleClickRestoresThePanelInSixSteps) {
-    fx.window.state = WindowState::Minimized;
+    fx.form.state = WindowState::Minimized;
     tray.MinToSysTray();
-    fx.timer.enabled = true;
+    fx.Timer.enabled = true;
     fx.log.Clear();
 
     Callback(0x203);
 
-    EXPECT_FALSE(fx.timer.enabled);
-    EXPECT_EQ(fx.window.state, WindowState::Normal);
+    EXPECT_FALSE(fx.Timer.enabled);
+    EXPECT_EQ(fx.form.state, WindowState::Normal);
     EXPECT_TRUE(shownInTaskList);
     EXPECT_FALSE(fx.shell.Shown());
-    EXPECT_TRUE(fx.window.visible);
+    EXPECT_TRUE(fx.form.visible);
     EXPECT_EQ(fx.winsock.PendingStartups(), 1);
     EXPECT_EQ(fx.log.Entries(),
               (std::vector<std::string>{"Timer off", "State form 0", "Shell Delete", "Show form", "WSAStartup"}));

@@ -1,5 +1,6 @@
-// The panel's and the two dialogs' labels hold their text and overlap no
-// other control, at 96 dots per inch and, in a prefix of its own, at 144.
+// The labels of every window (the panel, the two dialogs, the History
+// window) hold their text and overlap no other control, at 96 dots per inch
+// and, in prefixes of their own, at 120, 144 and 192.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +9,6 @@
 #include "addresses/frmGatewayIPs.h"
 #include "addresses/frmIAddress.h"
 #include "app/MainWindow.h"
-#include "app/TwipsDialog.h"
 
 namespace netvik {
 namespace {
@@ -40,10 +40,12 @@ std::vector<std::string> Misfits(HWND dialog) {
 }
 
 TEST(TextFit, LabelsHoldTheirTextAndCoverNothing) {
-    app::MainWindow window(GetModuleHandleA(nullptr));
-    const app::TwipsDialog address(window.Hwnd(), frmIAddress::kLayout);
-    const app::TwipsDialog gateways(window.Hwnd(), frmGatewayIPs::kLayout);
-    for (const HWND dialog : {window.Hwnd(), address.Hwnd(), gateways.Hwnd()}) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    app::MainWindow window(instance);
+    const app::Form<IAddressParts> address(instance, window.Hwnd(), frmIAddress::kLayout);
+    const app::Form<GatewayIPsParts> gateways(instance, window.Hwnd(), frmGatewayIPs::kLayout);
+    const app::Form<HistoryParts> history(instance, nullptr, frmHistory::kLayout);
+    for (const HWND dialog : {window.Hwnd(), address.Hwnd(), gateways.Hwnd(), history.Hwnd()}) {
         EXPECT_EQ(Misfits(dialog), std::vector<std::string>{});
     }
 }

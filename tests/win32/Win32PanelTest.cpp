@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/MainWindow.h"
-#include "app/resource.h"
+#include "monitor/MainResources.h"
 
 #include <commctrl.h>
 

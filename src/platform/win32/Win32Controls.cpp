@@ -81,8 +81,9 @@ template class Win32Control<platform::CheckBox>;
 template class Win32Control<platform::Slider>;
 template class Win32Control<platform::ComboBox>;
 
-Win32TextBox::Win32TextBox(HWND window, std::size_t maxLength) : Win32Control(window) {
-    SendMessageA(window_, EM_LIMITTEXT, maxLength, 0);
+Win32TextBox::Win32TextBox(HWND window, const platform::TextBoxArgs& args, const platform::Slot& slot)
+    : Win32Control(window, slot) {
+    SendMessageA(window_, EM_LIMITTEXT, args.maxLength, 0);
     SetPropA(window_, kTextBoxProperty, this);
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32TextBox::SubclassProc)));
@@ -120,7 +121,9 @@ HBRUSH LabelBrush(WPARAM deviceContext, LPARAM control) {
     return GetSysColorBrush(label->BackColor());
 }
 
-Win32Label::Win32Label(HWND window) : Win32Control(window) { SetPropA(window_, kLabelProperty, this); }
+Win32Label::Win32Label(HWND window, const platform::Slot& slot) : Win32Control(window, slot) {
+    SetPropA(window_, kLabelProperty, this);
+}
 
 Win32Label::~Win32Label() { RemovePropA(window_, kLabelProperty); }
 
@@ -137,7 +140,9 @@ void Win32Label::SetBorderStyle(platform::BorderStyle style) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-Win32Button::Win32Button(HWND window) : Win32Control(window) { SetPropA(window_, kButtonProperty, this); }
+Win32Button::Win32Button(HWND window, const platform::Slot& slot) : Win32Control(window, slot) {
+    SetPropA(window_, kButtonProperty, this);
+}
 
 Win32Button::~Win32Button() { RemovePropA(window_, kButtonProperty); }
 
@@ -154,7 +159,8 @@ void Win32CheckBox::SetValue(std::int16_t value) {
     SendMessageA(window_, BM_SETCHECK, state, 0);
 }
 
-Win32Slider::Win32Slider(HWND window, const SliderArgs& args) : Win32Control(window) {
+Win32Slider::Win32Slider(HWND window, const platform::SliderArgs& args, const platform::Slot& slot)
+    : Win32Control(window, slot) {
     SendMessageA(window_, TBM_SETRANGEMIN, FALSE, args.min);
     SendMessageA(window_, TBM_SETRANGEMAX, FALSE, args.max);
     SendMessageA(window_, TBM_SETLINESIZE, 0, args.smallChange);
@@ -196,17 +202,18 @@ int Win32ComboBox::ListIndex() const { return static_cast<int>(SendMessageA(wind
 
 void Win32ComboBox::SetListIndex(int index) { SendMessageA(window_, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
-Win32ListView::Win32ListView(HWND window, std::initializer_list<ListColumn> columns) : Win32Control(window) {
+Win32ListView::Win32ListView(HWND window, const platform::ListViewArgs& args, const platform::Slot& slot)
+    : Win32Control(window, slot) {
     SendMessageA(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    int index = 0;
-    for (const auto& [title, width] : columns) {
-        RECT units = {0, 0, width, 0};
-        MapDialogRect(GetParent(window_), &units);
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    for (std::size_t i = 0; i < args.count; ++i) {
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = const_cast<char*>(title);
-        column.cx = units.right;
-        SendMessageA(window_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&column));
+        column.pszText = const_cast<char*>(args.columns[i].title);
+        column.cx = MulDiv(args.columns[i].width, dpi, 1440);
+        SendMessageA(window_, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
     }
     SetPropA(window_, kListViewProperty, this);
 }
@@ -218,9 +225,10 @@ void Win32ListView::SetRowCount(std::size_t rows) {
     InvalidateRect(window_, nullptr, FALSE);  // the rows' texts may be new
 }
 
-Win32PopupMenu::Win32PopupMenu(HINSTANCE instance, int resourceId, HWND owner)
+Win32PopupMenu::Win32PopupMenu(HINSTANCE instance, int resourceId, HWND owner, const platform::Slot& slot)
     : bar_(LoadMenuA(instance, MAKEINTRESOURCEA(resourceId))), menu_(GetSubMenu(bar_, 0)), owner_(owner) {
     if (bar_ == nullptr || menu_ == nullptr) Fail("the tray menu resource is missing");
+    slot.Hold<platform::PopupMenu>(*this);
 }
 
 Win32PopupMenu::~Win32PopupMenu() { DestroyMenu(bar_); }
@@ -256,29 +264,6 @@ void Win32PopupMenu::SetItemCaption(int position, const std::string& caption) {
 
 void Win32PopupMenu::SetItemChecked(int position, bool checked) {
     CheckMenuItem(menu_, static_cast<UINT>(position), MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-Win32Tooltips::Win32Tooltips(HWND owner)
-    : owner_(owner),
-      tooltips_(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE)), nullptr)) {
-    if (tooltips_ == nullptr) Fail("cannot create the tooltips");
-    // Long tips break into lines instead of running off the screen.
-    SendMessageA(tooltips_, TTM_SETMAXTIPWIDTH, 0, 400);
-}
-
-Win32Tooltips::~Win32Tooltips() { DestroyWindow(tooltips_); }
-
-void Win32Tooltips::Add(HWND control, const std::string& text) {
-    // The first layout of the record, which every version of the control takes.
-    TTTOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = owner_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<char*>(text.c_str());
-    SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace netvik::win32

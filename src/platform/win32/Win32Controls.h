@@ -1,12 +1,12 @@
 #pragma once
-#include <initializer_list>
-
 #include "platform/Controls.h"
+#include "platform/Parts.h"
 #include "platform/win32/WinTypes.h"
 
 namespace netvik::win32 {
 
-// Thin wrappers around the child windows of a dialog, each over its HWND.
+// Thin wrappers around the child windows of a dialog, each over its HWND;
+// each takes its place in its window's parts (its Slot) as it is made.
 
 // Runs the event of the control that notified its dialog: a button's Click
 // for WM_COMMAND with BN_CLICKED, a slider's Scroll for WM_HSCROLL. False
@@ -26,7 +26,7 @@ HBRUSH LabelBrush(WPARAM deviceContext, LPARAM control);
 template <typename Base>
 class Win32Control : public Base {
 public:
-    explicit Win32Control(HWND window) : window_(window) {}
+    explicit Win32Control(HWND window, const platform::Slot& slot = {}) : window_(window) { slot.Hold<Base>(*this); }
     HWND Hwnd() const { return window_; }
     bool Enabled() const override { return IsWindowEnabled(window_) != FALSE; }
     void SetEnabled(bool enabled) override { EnableWindow(window_, enabled ? TRUE : FALSE); }
@@ -41,7 +41,7 @@ protected:
 // An edit control whose typed characters pass the KeyPress handler first.
 class Win32TextBox : public Win32Control<platform::TextBox> {
 public:
-    Win32TextBox(HWND window, std::size_t maxLength);
+    Win32TextBox(HWND window, const platform::TextBoxArgs& args, const platform::Slot& slot = {});
     ~Win32TextBox() override;
     Win32TextBox(const Win32TextBox&) = delete;
     Win32TextBox& operator=(const Win32TextBox&) = delete;
@@ -57,7 +57,7 @@ private:
 
 class Win32Label : public Win32Control<platform::Label> {
 public:
-    explicit Win32Label(HWND window);
+    explicit Win32Label(HWND window, const platform::Slot& slot = {});
     ~Win32Label() override;
     Win32Label(const Win32Label&) = delete;
     Win32Label& operator=(const Win32Label&) = delete;
@@ -76,7 +76,7 @@ private:
 
 class Win32Button : public Win32Control<platform::Button> {
 public:
-    explicit Win32Button(HWND window);
+    explicit Win32Button(HWND window, const platform::Slot& slot = {});
     ~Win32Button() override;
     Win32Button(const Win32Button&) = delete;
     Win32Button& operator=(const Win32Button&) = delete;
@@ -92,20 +92,10 @@ public:
     void SetValue(std::int16_t value) override;
 };
 
-// How a trackbar is set up: named, each with the trackbar's own default.
-struct SliderArgs {
-    std::int32_t min = 0;
-    std::int32_t max = 100;
-    std::int32_t smallChange = 1;   // the arrow keys' step
-    std::int32_t largeChange = 20;  // Page Up and Page Down
-    std::int32_t tickFrequency = 1;
-    std::int32_t value = 0;
-};
-
 // A trackbar.
 class Win32Slider : public Win32Control<platform::Slider> {
 public:
-    Win32Slider(HWND window, const SliderArgs& args);
+    Win32Slider(HWND window, const platform::SliderArgs& args, const platform::Slot& slot = {});
     ~Win32Slider() override;
     Win32Slider(const Win32Slider&) = delete;
     Win32Slider& operator=(const Win32Slider&) = delete;
@@ -127,17 +117,11 @@ public:
     void SetListIndex(int index) override;
 };
 
-// A column of a list view: its title, and its width in dialog units.
-struct ListColumn {
-    const char* title;
-    int width;
-};
-
 // A list view in report form that holds no data of its own
 // (LVS_OWNERDATA): it asks for the texts of the rows it shows.
 class Win32ListView : public Win32Control<platform::ListView> {
 public:
-    Win32ListView(HWND window, std::initializer_list<ListColumn> columns);
+    Win32ListView(HWND window, const platform::ListViewArgs& args, const platform::Slot& slot = {});
     ~Win32ListView() override;
     Win32ListView(const Win32ListView&) = delete;
     Win32ListView& operator=(const Win32ListView&) = delete;
@@ -148,7 +132,7 @@ public:
 // A pop-up menu from the resources, shown for a (possibly hidden) owner.
 class Win32PopupMenu : public platform::PopupMenu {
 public:
-    Win32PopupMenu(HINSTANCE instance, int resourceId, HWND owner);
+    Win32PopupMenu(HINSTANCE instance, int resourceId, HWND owner, const platform::Slot& slot = {});
     ~Win32PopupMenu() override;
     Win32PopupMenu(const Win32PopupMenu&) = delete;
     Win32PopupMenu& operator=(const Win32PopupMenu&) = delete;
@@ -162,21 +146,6 @@ private:
     HMENU bar_;
     HMENU menu_;
     HWND owner_;
-};
-
-// The tooltips of a window's controls.
-class Win32Tooltips {
-public:
-    explicit Win32Tooltips(HWND owner);
-    ~Win32Tooltips();
-    Win32Tooltips(const Win32Tooltips&) = delete;
-    Win32Tooltips& operator=(const Win32Tooltips&) = delete;
-
-    void Add(HWND control, const std::string& text);
-
-private:
-    HWND owner_;
-    HWND tooltips_;
 };
 
 }  // namespace netvik::win32

@@ -24,9 +24,11 @@ HICON LoadSmallIcon(HINSTANCE instance, int id) {
 
 }  // namespace
 
-Win32Pictures::Win32Pictures(HINSTANCE instance, int programIconId, const std::array<int, 6>& trayIconIds)
+Win32Pictures::Win32Pictures(HINSTANCE instance, int programIconId, const std::array<int, 6>& trayIconIds,
+                             const platform::Slot& slot)
     : programIcon_(LoadSmallIcon(instance, programIconId)) {
     for (std::size_t i = 0; i < trayIcons_.size(); ++i) trayIcons_[i] = LoadSmallIcon(instance, trayIconIds[i]);
+    slot.Hold<platform::Pictures>(*this);
 }
 
 Win32Pictures::~Win32Pictures() {

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 
+#include "platform/Parts.h"
 #include "platform/Pictures.h"
 #include "platform/win32/WinTypes.h"
 
@@ -11,7 +12,8 @@ namespace netvik::win32 {
 // handle shown in the tray never goes stale.
 class Win32Pictures : public platform::Pictures {
 public:
-    Win32Pictures(HINSTANCE instance, int programIconId, const std::array<int, 6>& trayIconIds);
+    Win32Pictures(HINSTANCE instance, int programIconId, const std::array<int, 6>& trayIconIds,
+                  const platform::Slot& slot = {});
     ~Win32Pictures() override;
     Win32Pictures(const Win32Pictures&) = delete;
     Win32Pictures& operator=(const Win32Pictures&) = delete;

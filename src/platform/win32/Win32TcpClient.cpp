@@ -18,7 +18,8 @@ void Run(const std::function<void()>& handler) {
 
 }  // namespace
 
-Win32TcpClient::Win32TcpClient() {
+Win32TcpClient::Win32TcpClient(const platform::Slot& slot) {
+    slot.Hold<platform::TcpClient>(*this);
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA existing;
     if (!GetClassInfoA(instance, kClassName, &existing)) {

@@ -2,6 +2,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/Parts.h"
 #include "platform/TcpClient.h"
 #include "platform/win32/WinTypes.h"
 
@@ -16,7 +17,7 @@ namespace netvik::win32 {
 // holds a start-up of the sockets library of its own.
 class Win32TcpClient : public platform::TcpClient {
 public:
-    Win32TcpClient();
+    explicit Win32TcpClient(const platform::Slot& slot = {});
     ~Win32TcpClient() override;
     Win32TcpClient(const Win32TcpClient&) = delete;
     Win32TcpClient& operator=(const Win32TcpClient&) = delete;

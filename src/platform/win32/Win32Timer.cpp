@@ -2,9 +2,10 @@
 
 namespace netvik::win32 {
 
-Win32Timer::Win32Timer(HWND owner, UINT_PTR id, std::uint32_t interval, bool enabled)
+Win32Timer::Win32Timer(HWND owner, UINT_PTR id, std::uint32_t interval, bool enabled, const platform::Slot& slot)
     : owner_(owner), id_(id), interval_(interval) {
     SetEnabled(enabled);
+    slot.Hold<platform::Timer>(*this);
 }
 
 Win32Timer::~Win32Timer() { SetEnabled(false); }

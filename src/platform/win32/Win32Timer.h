@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Parts.h"
 #include "platform/Timer.h"
 #include "platform/win32/WinTypes.h"
 
@@ -7,7 +8,7 @@ namespace netvik::win32 {
 // A window timer: its ticks arrive as WM_TIMER with its id at the owner.
 class Win32Timer : public platform::Timer {
 public:
-    Win32Timer(HWND owner, UINT_PTR id, std::uint32_t interval, bool enabled);
+    Win32Timer(HWND owner, UINT_PTR id, std::uint32_t interval, bool enabled, const platform::Slot& slot = {});
     ~Win32Timer() override;
     Win32Timer(const Win32Timer&) = delete;
     Win32Timer& operator=(const Win32Timer&) = delete;

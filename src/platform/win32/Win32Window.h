@@ -1,13 +1,20 @@
 #pragma once
+#include "platform/Parts.h"
 #include "platform/Window.h"
 #include "platform/win32/WinTypes.h"
 
 namespace netvik::win32 {
 
-// A top-level window of the program over its HWND.
+// A top-level window of the program over its HWND. In its window's parts
+// it stands as the window and as itself, for the window's dialog procedure.
 class Win32Window : public platform::Window {
 public:
-    explicit Win32Window(HWND window) : window_(window) {}
+    explicit Win32Window(HWND window, const platform::Slot& slot = {}) : window_(window) {
+        slot.Hold<platform::Window>(*this);
+        slot.Hold<Win32Window>(*this);
+    }
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
 
     HWND Hwnd() const { return window_; }
 

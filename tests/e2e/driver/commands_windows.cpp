@@ -270,22 +270,32 @@ int cmd_menu_choose(int argc, char** argv) {
     HWND h;
     unsigned long long index;
     DWORD ms = 0;
-    if (!split_args(argc, argv, {"-timeout", "-shown"}, {}, a) || a.pos.size() != 2 ||
-        !parse_hwnd(a.pos[0].c_str(), h) || !parse_number(a.pos[1].c_str(), index) || index > SIZE_MAX ||
-        !ms_option(a, "-timeout", kWindowWaitMs, ms))
+    if (!split_args(argc, argv, {"-timeout"}, {}, a) || a.pos.size() != 2 || !parse_hwnd(a.pos[0].c_str(), h) ||
+        !parse_number(a.pos[1].c_str(), index) || index > SIZE_MAX || !ms_option(a, "-timeout", kWindowWaitMs, ms))
+        return usage();
+    HWND submenu;
+    std::string err;
+    if (!choose_menu_item(h, static_cast<size_t>(index), ms, submenu, err)) return fail(err);
+    if (submenu) std::printf("submenu 0x%llx\n", hv(submenu));
+    return 0;
+}
+
+int cmd_menu_opens(int argc, char** argv) {
+    Args a;
+    HWND h;
+    unsigned long long index;
+    DWORD ms = 0;
+    if (!split_args(argc, argv, {"-timeout"}, {}, a) || a.pos.size() != 3 || !parse_hwnd(a.pos[0].c_str(), h) ||
+        !parse_number(a.pos[1].c_str(), index) || index > SIZE_MAX || !ms_option(a, "-timeout", kWindowWaitMs, ms))
         return usage();
     HWND submenu;
     std::string err;
     const DWORD pid = window_pid(h);
-    double start = 0;
-    if (!choose_menu_item(h, static_cast<size_t>(index), ms, submenu, err, &start)) return fail(err);
-    if (submenu) std::printf("submenu 0x%llx\n", hv(submenu));
-    const auto shown = a.value.find("-shown");
-    if (shown != a.value.end()) {
-        double visible = 0, drawn = 0;
-        if (!wait_drawn(pid, shown->second.c_str(), ms, visible, drawn, err)) return fail(err);
-        std::printf("visible_ms=%.1f drawn_ms=%.1f\n", visible - start, drawn - start);
-    }
+    double start = 0, visible = 0, drawn = 0;
+    if (!choose_menu_item(h, static_cast<size_t>(index), ms, submenu, err, &start) ||
+        !wait_drawn(pid, a.pos[2].c_str(), ms, visible, drawn, err))
+        return fail(err);
+    std::printf("visible_ms=%.1f drawn_ms=%.1f\n", visible - start, drawn - start);
     return 0;
 }
 
@@ -377,13 +387,16 @@ const Command kCommands[] = {
      cmd_tooltip_visible},
     {"menu", "[-pid P] [-timeout MS]", "wait for visible popup menus: their windows, innermost first", cmd_menu},
     {"menu-items", "HWND", "the items of the menu that menu window HWND shows", cmd_menu_items},
-    {"menu-choose", "HWND INDEX [-timeout MS] [-shown TITLE]",
+    {"menu-choose", "HWND INDEX [-timeout MS]",
      "choose item INDEX (from 0, separators counted) with the\n"
      "keyboard; waits for the menu to close (a submenu: to open,\n"
-     "then prints \"submenu HWND\"); -shown: then for the window\n"
-     "TITLE of the menu's process to be visible and drawn whole,\n"
-     "and prints the milliseconds from the choice to each",
+     "then prints \"submenu HWND\")",
      cmd_menu_choose},
+    {"menu-opens", "HWND INDEX TITLE [-timeout MS]",
+     "choose item INDEX as menu-choose does, then wait for the\n"
+     "window TITLE of the menu's process to be visible and drawn\n"
+     "whole; prints the milliseconds from the choice to each",
+     cmd_menu_opens},
     {"menu-close", "HWND [-timeout MS]", "VK_ESCAPE; waits for that menu to close", cmd_menu_close},
     {"msgbox", "[-pid P] [-title T] [-timeout MS]", "wait for a message box; prints hwnd, icon, buttons, title, text",
      cmd_msgbox},

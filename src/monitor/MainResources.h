@@ -1,5 +1,7 @@
 #pragma once
-// Resource identifiers, shared by the .rc script and the code.
+// The main window's resource identifiers, shared by the resource script
+// (app/Netvik.rc: the icons and the tray menu) and the code; and its
+// controls' ids, which its layout (MainLayout.cpp) gives them.
 
 #define IDI_NETVIK 1
 
@@ -12,8 +14,16 @@
 #define IDI_TRAY_HOST 105
 #define IDI_TRAY_INTERNET 106
 
-// The settings panel. A control's tooltip is the string of the same id.
-#define IDD_MAIN 200
+// The tray menu.
+#define IDM_POPUP 300
+#define IDM_REFRESH 301
+#define IDM_DISABLE 302
+#define IDM_HIDE 303
+#define IDM_QUIT 304
+#define IDM_HISTORY 305
+#define IDM_NOTIFY 306
+
+// The settings panel's controls.
 #define IDC_FRAIPADDR 1000
 #define IDC_LBLIIP 1001
 #define IDC_TXTIIP 1002
@@ -37,20 +47,3 @@
 #define IDC_CMDOK 1020
 #define IDC_CMDCANCEL 1021
 #define IDC_CMDQUIT 1022
-
-// The tray menu.
-#define IDM_POPUP 300
-#define IDM_REFRESH 301
-#define IDM_DISABLE 302
-#define IDM_HIDE 303
-#define IDM_QUIT 304
-#define IDM_HISTORY 305
-#define IDM_NOTIFY 306
-
-// The History window.
-#define IDD_HISTORY 400
-#define IDC_LBLSUMMARY 1100
-#define IDC_LSTOUTAGES 1101
-#define IDC_LBLNOTES 1102
-#define IDC_CMDCOPY 1103
-#define IDC_CMDOPEN 1104
