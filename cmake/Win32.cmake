@@ -63,6 +63,7 @@ add_executable(Netvik WIN32
   src/app/WinMain.cpp
   src/app/Fail.cpp
   src/app/LeanRuntime.cpp
+  src/app/NoUnwind.cpp
   ${NETVIK_CORE_SOURCES}
   ${NETVIK_WIN32_SOURCES}
   ${NETVIK_APP_SOURCES}
