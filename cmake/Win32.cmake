@@ -12,6 +12,7 @@ set(NETVIK_WIN32_SOURCES
   src/platform/win32/Win32Icmp.cpp
   src/platform/win32/Win32MessageBoxes.cpp
   src/platform/win32/Win32NetworkConfig.cpp
+  src/platform/win32/Win32Picture.cpp
   src/platform/win32/Win32Pictures.cpp
   src/platform/win32/Win32Registry.cpp
   src/platform/win32/Win32ShellNotify.cpp
@@ -55,8 +56,9 @@ target_link_libraries(netvik_runtime PRIVATE netvik_warnings)
 # The program, a small download. Its sources are compiled once more for it
 # alone: without exceptions (nothing in it throws: what cannot go on ends
 # through netvik::Fail, src/app/Fail.cpp) and so without their unwind
-# tables, without run-time type information, and in sections of their own
-# that the link drops when unused. The tests link the same sources built
+# tables, without run-time type information, without the guards that make
+# function-local statics safe to start from several threads (the program
+# has one), and in sections of their own that the link drops when unused. The tests link the same sources built
 # with exceptions, through which their stand-in for the program's end
 # unwinds.
 add_executable(Netvik WIN32
@@ -72,7 +74,8 @@ add_executable(Netvik WIN32
 target_include_directories(Netvik PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(Netvik PRIVATE ${NETVIK_WIN32_DEFINITIONS})
 target_compile_options(Netvik PRIVATE
-  $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-asynchronous-unwind-tables -fno-rtti -ffunction-sections -fdata-sections>)
+  $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-asynchronous-unwind-tables -fno-rtti -fno-threadsafe-statics
+  -ffunction-sections -fdata-sections>)
 target_link_libraries(Netvik PRIVATE netvik_warnings ${NETVIK_SYSTEM_LIBRARIES})
 target_link_options(Netvik PRIVATE ${NETVIK_STATIC_LINK} -Wl,--gc-sections
   -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0

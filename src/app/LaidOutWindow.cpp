@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -32,8 +33,9 @@ void AddText(std::vector<WORD>& words, const char* text) {
 std::vector<WORD> EmptyTemplate(const platform::WindowLayout& layout) {
     DLGTEMPLATE header{};
     const bool dialog = layout.kind == platform::WindowKind::Dialog;
-    header.style =
-        WS_POPUP | WS_CAPTION | WS_SYSMENU | (dialog ? DS_MODALFRAME : WS_MINIMIZEBOX | DS_SETFONT | DS_3DLOOK);
+    header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU |
+                   (dialog ? DS_MODALFRAME : WS_MINIMIZEBOX | DS_SETFONT | DS_3DLOOK) |
+                   (layout.kind == platform::WindowKind::Window ? WS_THICKFRAME | WS_MAXIMIZEBOX : 0);
     header.dwExtendedStyle = layout.kind == platform::WindowKind::Window ? WS_EX_APPWINDOW : 0;
     std::vector<WORD> words(sizeof header / sizeof(WORD));
     std::memcpy(words.data(), &header, sizeof header);
@@ -96,9 +98,9 @@ WindowKind KindOf(const platform::ControlLayout& c) {
         case ControlKind::CheckBox: return {"BUTTON", kTabStop | BS_AUTOCHECKBOX, 0};
         case ControlKind::Slider: return {TRACKBAR_CLASSA, kTabStop | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM, 0};
         case ControlKind::ListView:
-            return {WC_LISTVIEWA,
-                    kTabStop | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+            return {WC_LISTVIEWA, kTabStop | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                     WS_EX_CLIENTEDGE};
+        case ControlKind::Picture: return {win32::Win32PaintBox::kClassName, kTabStop, 0};
     }
     return {"STATIC", 0, 0};
 }
@@ -109,6 +111,7 @@ LaidOutWindow::LaidOutWindow(HINSTANCE instance, HWND owner, const platform::Win
                              const platform::Parts& parts)
     : parts_(parts) {
     if (layout.kind == platform::WindowKind::Panel) RegisterPanelClass(instance);
+    win32::Win32PaintBox::Register(instance);
     const std::vector<WORD> empty = EmptyTemplate(layout);
     window_ = CreateDialogIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(empty.data()), owner,
                                          &Procedure, reinterpret_cast<LPARAM>(this));
@@ -137,7 +140,24 @@ LaidOutWindow::LaidOutWindow(HINSTANCE instance, HWND owner, const platform::Win
     // The system's font grows faster than the screen's resolution: a label
     // that its text outgrows grows, and the window with it.
     const int grown = FitTexts(window_);
-    Place(owner, layout.kind, twips.X(layout.width), twips.Y(layout.height) + grown);
+    design_ = {twips.X(layout.width), twips.Y(layout.height) + grown};
+    if (layout.kind == platform::WindowKind::Window) {
+        for (std::size_t i = 0; i < layout.count; ++i) {
+            const HWND control = GetDlgItem(window_, layout.controls[i].id);
+            Placed placed{control, {}, layout.controls[i].style};
+            GetWindowRect(control, &placed.rect);
+            MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&placed.rect), 2);
+            placed_.push_back(placed);
+        }
+        // The program's icon in the caption and on the task bar.
+        for (const auto& [which, size] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+            const int pixels = GetSystemMetrics(size);
+            SendMessageA(window_, WM_SETICON, which,
+                         reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_NETVIK), IMAGE_ICON, pixels,
+                                                             pixels, LR_SHARED)));
+        }
+    }
+    Place(owner, layout.kind, design_.cx, design_.cy);
 }
 
 LaidOutWindow::~LaidOutWindow() {
@@ -149,7 +169,20 @@ LaidOutWindow::~LaidOutWindow() {
 void LaidOutWindow::Detach() { SetWindowLongPtrA(window_, DWLP_USER, 0); }
 
 INT_PTR CALLBACK LaidOutWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto* self = win32::DialogOwner<LaidOutWindow>(window, message, lParam);
+    auto* self = win32::DialogOwner<LaidOutWindow>(window, message, lParam);
+    // A window the user can resize lays its controls out anew at any size,
+    // its first included.
+    if (self != nullptr && message == WM_SIZE && wParam != SIZE_MINIMIZED && !self->placed_.empty()) {
+        self->Follow(LOWORD(lParam), HIWORD(lParam));
+    }
+    if (self != nullptr && message == WM_GETMINMAXINFO && !self->placed_.empty()) {
+        // Never smaller than two thirds of the design.
+        RECT least = {0, 0, self->design_.cx * 2 / 3, self->design_.cy * 2 / 3};
+        AdjustWindowRectEx(&least, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)));
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.right - least.left, least.bottom - least.top};
+        return TRUE;
+    }
     auto* form = self == nullptr ? nullptr : self->parts_.Lookup<win32::Win32Window>(platform::kWindowId);
     if (form == nullptr) return message == WM_INITDIALOG ? TRUE : FALSE;
     if (message == WM_TIMER) {
@@ -180,13 +213,14 @@ void LaidOutWindow::AddTip(HWND control, const char* tip) {
 }
 
 // The window with a client area of that size: a dialog centred over its
-// owner, any other at the screen's top left.
+// owner, any other at the screen's top left; a window the user can resize
+// no larger than the screen's work area.
 void LaidOutWindow::Place(HWND owner, platform::WindowKind kind, int width, int height) {
     RECT frame = {0, 0, width, height};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE)));
-    const int outerWidth = frame.right - frame.left;
-    const int outerHeight = frame.bottom - frame.top;
+    int outerWidth = frame.right - frame.left;
+    int outerHeight = frame.bottom - frame.top;
     int left = 0, top = 0;
     if (kind == platform::WindowKind::Dialog && owner != nullptr) {
         RECT over;
@@ -194,7 +228,30 @@ void LaidOutWindow::Place(HWND owner, platform::WindowKind kind, int width, int 
         left = (over.left + over.right - outerWidth) / 2;
         top = (over.top + over.bottom - outerHeight) / 2;
     }
+    RECT work;
+    if (kind == platform::WindowKind::Window && SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) {
+        left = work.left;
+        top = work.top;
+        outerWidth = std::min<int>(outerWidth, work.right - work.left);
+        outerHeight = std::min<int>(outerHeight, work.bottom - work.top);
+    }
     SetWindowPos(window_, nullptr, left, top, outerWidth, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Each control that follows the window's edges, as far as they moved from
+// where the design has them.
+void LaidOutWindow::Follow(int width, int height) {
+    const int dx = width - design_.cx, dy = height - design_.cy;
+    for (const Placed& placed : placed_) {
+        RECT rect = placed.rect;
+        if ((placed.style & platform::kRight) != 0) OffsetRect(&rect, dx, 0);
+        if ((placed.style & platform::kDown) != 0) OffsetRect(&rect, 0, dy);
+        if ((placed.style & platform::kWider) != 0) rect.right += dx;
+        if ((placed.style & platform::kTaller) != 0) rect.bottom += dy;
+        SetWindowPos(placed.control, nullptr, rect.left, rect.top, std::max<int>(rect.right - rect.left, 1),
+                     std::max<int>(rect.bottom - rect.top, 1), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 }  // namespace netvik::app

@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "platform/Layout.h"
 #include "platform/Parts.h"
 #include "platform/Window.h"
@@ -32,10 +34,20 @@ private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void AddTip(HWND control, const char* tip);
     void Place(HWND owner, platform::WindowKind kind, int width, int height);
+    void Follow(int width, int height);
+
+    // A control of a window the user can resize, where the design has it.
+    struct Placed {
+        HWND control;
+        RECT rect;
+        std::uint8_t style;
+    };
 
     const platform::Parts& parts_;
     HWND window_ = nullptr;
     HWND tips_ = nullptr;
+    SIZE design_{};               // the client area as designed, its labels fitted
+    std::vector<Placed> placed_;  // the controls of a window the user can resize
 };
 
 // A window of the program with its parts, made by name: Controls is the

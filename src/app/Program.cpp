@@ -12,9 +12,11 @@ Program::Program(HINSTANCE instance, platform::ShellNotify& shell, platform::Icm
       settings_(registry_),
       historyFile_(win32::Win32HistoryFile::DefaultFolder()),
       recorder_(historyFile_),
+      latencyFile_(win32::Win32HistoryFile::DefaultFolder(), "latency"),
+      latency_(latencyFile_),
       desktop_(window_.Hwnd()),
       form_(MainServices{application_, messages_, shell, winsock_, settings_, registry_, network_, clock_, recorder_,
-                         desktop_, window_},
+                         latency_, desktop_, window_},
             window_.Controls()) {}
 
 }  // namespace netvik::app

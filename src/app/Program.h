@@ -1,5 +1,6 @@
 #pragma once
 #include "app/MainWindow.h"
+#include "history/Latency.h"
 #include "history/Recorder.h"
 #include "monitor/ModalWindows.h"
 #include "monitor/frmNetvikmain.h"
@@ -45,6 +46,8 @@ private:
     win32::Win32Clock clock_;
     win32::Win32HistoryFile historyFile_;
     history::Recorder recorder_;
+    win32::Win32HistoryFile latencyFile_;
+    history::LatencyRecorder latency_;
     win32::Win32Desktop desktop_;
     frmNetvikmain form_;
 };

@@ -75,6 +75,40 @@ inline constexpr std::string_view kReportRowUnknown = "% until at least % (Netvi
 inline constexpr std::string_view kReportTimes =
     "Each outage began and ended between the two checks named; times are this PC's local time.";
 
+// The picture of the week: its label, what lies under the pointer, and the
+// round-trip chart's caption.
+inline constexpr char kWeekLabel[] = "Last 7 &days";
+inline constexpr char kOutagesLabel[] = "O&utages";
+inline constexpr std::array<std::string_view, 7> kWeekdays = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+inline constexpr std::string_view kMoment = "% %: %";
+inline constexpr std::string_view kConnectedShade = "connected";
+inline constexpr std::string_view kNotWatchedShade = "not watched";
+inline constexpr std::string_view kHourFigures = "% %: round trip % ms median, % ms highest, % checks";
+inline constexpr std::string_view kNoRoundTrips = "No round trips recorded in these days.";
+inline constexpr std::string_view kChartCaption =
+    "Round trip to the Internet site each hour: median (bar) and highest (mark); % of % checks needed a second try.";
+inline constexpr std::string_view kLatencySkippedOne = "1 line of latency.csv could not be used and was skipped.";
+inline constexpr std::string_view kLatencySkipped = "% lines of latency.csv could not be used and were skipped.";
+inline constexpr std::string_view kMs = "% ms";
+
+// The report's part for the Internet provider.
+inline constexpr std::string_view kProviderTitle = "For the Internet provider:";
+inline constexpr std::string_view kProbed = "Internet address probed: %, every % minute%; the router: %.";
+inline constexpr std::string_view kExternal = "This connection's external address: %.";
+inline constexpr std::string_view kProviderSide =
+    "The provider's side (the router answered): the Internet site answered % of % watched in the last 30 days; "
+    "% outage%, the longest %.";
+inline constexpr std::string_view kOwnSide =
+    "This PC's own side (cable, Wi-Fi, router, this PC): working % of that time; % outage%, the longest %.";
+inline constexpr std::string_view kOutageLines =
+    "Outages in the last 30 days, one a line (the checks before and after each end):";
+inline constexpr std::string_view kOutageLine = "  %, % to %, %, %";
+inline constexpr std::string_view kNow = "now";
+inline constexpr std::string_view kAtLeast = "at least % (the record ends there)";
+inline constexpr std::string_view kDayLines = "Round trip to the Internet site per day (median, highest):";
+inline constexpr std::string_view kDayLine = "  %: % ms, % ms";
+inline constexpr std::string_view kDayNone = "  %: no round trips recorded";
+
 // The balloons by verdict: the title, and the text after the check's time.
 inline constexpr std::string_view kBackTitle = "Connected to the Internet again";
 inline constexpr std::string_view kBackText = "%: the connection to the Internet is back, after % without it.";

@@ -6,6 +6,7 @@
 
 #include "history/HistoryTexts.h"
 #include "history/Reading.h"
+#include "history/Week.h"
 
 namespace netvik::history {
 
@@ -47,6 +48,24 @@ HistoryView MakeView(const History& history);
 // outages of the last 30 days (of those the view lists) and the notes,
 // lines ending in CR LF.
 std::string MakeReport(const History& history, const HistoryView& view);
+
+// What the report names besides the record: the addresses in force, the
+// check interval, and the external address where Netvik learnt one.
+struct ReportContext {
+    std::string internet, router, external;
+    int refreshMinutes = 0;
+};
+
+// The report's part for the Internet provider, after the report itself:
+// what was probed, the availability of the provider's side apart from this
+// PC's own, the outages of the last 30 days a line each, and the round trips
+// per day of the week.
+std::string MakeProviderReport(const History& history, const HistoryView& view, const Week& week,
+                               const ReportContext& context);
+
+// What the window's notes say of latency.csv's lines that were skipped; a
+// blank before it when notes come first.
+std::string LatencyNote(std::size_t skipped, bool after);
 
 // Where the chain broke, for a verdict without a connection; and what
 // stopped the watching, for a state in which nothing was watched.

@@ -6,11 +6,6 @@
 
 namespace netvik::history {
 
-namespace {
-
-// How long the verdict of entries[i] held: until the next line when that
-// one continues its stretch, until now when it is the present state, else
-// not beyond its own check; never past now.
 std::int64_t HeldFor(const std::vector<Entry>& entries, std::size_t i, const Stamp& now, bool live) {
     const Entry& entry = entries[i];
     const Entry* next = i + 1 < entries.size() ? &entries[i + 1] : nullptr;
@@ -19,6 +14,8 @@ std::int64_t HeldFor(const std::vector<Entry>& entries, std::size_t i, const Sta
     const std::int64_t end = std::min(continued ? next->at.utc : lasting ? now.utc : entry.at.utc, now.utc);
     return std::max<std::int64_t>(0, end - entry.at.utc);
 }
+
+namespace {
 
 void AddPlace(Outage& outage, State state) {
     for (std::uint8_t i = 0; i < outage.places; ++i) {

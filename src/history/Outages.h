@@ -51,6 +51,11 @@ inline bool ReachesInto(const Outage& outage, std::int64_t since, std::int64_t n
     return outage.to.utc >= since && outage.from.utc <= now;
 }
 
+// How long the verdict of entries[i] held: until the next line when that
+// one continues its stretch, until now when it is the present state (live),
+// else not beyond its own check; never past now.
+std::int64_t HeldFor(const std::vector<Entry>& entries, std::size_t i, const Stamp& now, bool live);
+
 // The outages and the last 24 hours, 7 and 30 days up to now. A verdict
 // holds from its check to the next line of its stretch; when live, the
 // record's last line is the program's present state and holds until now.

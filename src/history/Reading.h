@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 
 #include "history/Outages.h"
@@ -15,13 +16,17 @@ struct History {
     Stamp now;
     std::optional<Stamp> notWrittenSince;      // the first write that failed, while they fail
     std::optional<Recorder::Dropped> dropped;  // what the last rotation left out
+    bool live = false;                         // the record's last line is the present state
 };
+
+// This PC's offset from UTC at a moment (platform::Clock::OffsetAt).
+using OffsetAt = std::function<std::int32_t(std::int64_t utc)>;
 
 // Reads the record: the previous file's newest lines, then the file's, at
 // most kReadBound bytes of them together (the previous file only when the
 // file was read whole), then the lines the recorder has not written yet.
-// What cannot be true is left out; every time is shown in now's offset
-// from UTC, this PC's local time now.
-History ReadHistory(const Recorder& recorder, const Stamp& now);
+// What cannot be true is left out; every time is shown in this PC's local
+// time, by its zone's offset at that moment (now's, without offsetAt).
+History ReadHistory(const Recorder& recorder, const Stamp& now, const OffsetAt& offsetAt = nullptr);
 
 }  // namespace netvik::history

@@ -24,22 +24,22 @@ std::string_view WithoutCr(std::string_view line) {
 }
 
 // The lines after the first line and a header line that follows it.
-std::string_view Body(std::string_view bytes, bool whole) {
+std::string_view Body(std::string_view bytes, bool whole, std::string_view header = kHeader) {
     // Positions known to lie within the bytes: no checked substr.
     const std::size_t first = FirstLine(bytes, whole);
     std::string_view body(bytes.data() + first, bytes.size() - first);
-    if (body.substr(0, kHeader.size()) == kHeader) {
-        const std::string_view rest(body.data() + kHeader.size(), body.size() - kHeader.size());
+    if (body.substr(0, header.size()) == header) {
+        const std::string_view rest(body.data() + header.size(), body.size() - header.size());
         const std::size_t end = rest.substr(0, 2) == kLineEnd ? 2 : rest.substr(0, 1) == "\n" ? 1 : 0;
-        if (end != 0) body.remove_prefix(kHeader.size() + end);
+        if (end != 0) body.remove_prefix(header.size() + end);
     }
     return body;
 }
 
-std::string Header() {
-    std::string header(kHeader);
-    header += kLineEnd;
-    return header;
+std::string Header(std::string_view header = kHeader) {
+    std::string line(header);
+    line += kLineEnd;
+    return line;
 }
 
 bool Plausible(const Stamp& stamp, const Stamp& now) {
@@ -49,20 +49,28 @@ bool Plausible(const Stamp& stamp, const Stamp& now) {
 
 }  // namespace
 
+std::vector<std::string_view> Lines(std::string_view bytes, std::uint64_t fileSize, std::size_t& torn) {
+    std::vector<std::string_view> lines;
+    std::size_t at = FirstLine(bytes, bytes.size() >= fileSize);
+    while (at < bytes.size()) {
+        const std::size_t end = bytes.find('\n', at);
+        if (end == std::string_view::npos) {
+            ++torn;  // a last line without its line break was torn
+            break;
+        }
+        lines.push_back(WithoutCr({bytes.data() + at, end - at}));
+        at = end + 1;
+    }
+    return lines;
+}
+
 Record ParseRecord(std::string_view bytes, std::uint64_t fileSize) {
     Record record;
     record.fileSize = fileSize;
     record.readSize = bytes.size();
-    std::size_t at = FirstLine(bytes, bytes.size() >= fileSize);
-    record.entries.reserve((bytes.size() - at) / 48);
-    while (at < bytes.size()) {
-        const std::size_t end = bytes.find('\n', at);
-        if (end == std::string_view::npos) {
-            ++record.skipped;  // a last line without its line break was torn
-            break;
-        }
-        const std::string_view line = WithoutCr({bytes.data() + at, end - at});
-        at = end + 1;
+    const std::vector<std::string_view> lines = Lines(bytes, fileSize, record.skipped);
+    record.entries.reserve(lines.size());
+    for (const std::string_view line : lines) {
         if (line.empty() || line == kHeader) continue;
         Entry entry;
         if (ParseLine(line, entry)) {
@@ -74,8 +82,8 @@ Record ParseRecord(std::string_view bytes, std::uint64_t fileSize) {
     return record;
 }
 
-Rotation PlanRotation(std::string_view bytes, bool whole) {
-    const std::string_view body = Body(bytes, whole);
+Rotation PlanRotation(std::string_view bytes, bool whole, std::string_view header) {
+    const std::string_view body = Body(bytes, whole, header);
     // The newer part starts at the first line that begins within its last
     // half limit of bytes.
     constexpr std::size_t kKeep = kRecordLimit / 2;
@@ -85,9 +93,9 @@ Rotation PlanRotation(std::string_view bytes, bool whole) {
         cut = cut == std::string_view::npos ? body.size() : cut + 1;
     }
     Rotation rotation;
-    rotation.older = Header();
+    rotation.older = Header(header);
     rotation.older += body.substr(0, cut);
-    rotation.newer = Header();
+    rotation.newer = Header(header);
     rotation.newer.append(body.data() + cut, body.size() - cut);
     return rotation;
 }

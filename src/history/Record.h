@@ -40,7 +40,12 @@ struct Rotation {
     std::string older;
     std::string newer;
 };
-Rotation PlanRotation(std::string_view bytes, bool whole);
+Rotation PlanRotation(std::string_view bytes, bool whole, std::string_view header = kHeader);
+
+// The lines of bytes, the newest fileSize bytes of a file, without their
+// line breaks: past a cut first line or a byte-order mark, and without a
+// torn last line, which torn counts.
+std::vector<std::string_view> Lines(std::string_view bytes, std::uint64_t fileSize, std::size_t& torn);
 
 // The previous file after a rotation: its own lines, then those of older
 // (a rotation's older part), each on a line of its own. While both files

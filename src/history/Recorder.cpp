@@ -1,5 +1,6 @@
 #include "history/Recorder.h"
 
+#include "history/Files.h"
 #include "history/Record.h"
 
 namespace netvik::history {
@@ -55,28 +56,18 @@ void Recorder::Add(const Entry& entry) {
 }
 
 void Recorder::Flush(const Stamp& at) {
-    // The file's last byte and size: whoever wrote the file last, the new
-    // lines start on a line of their own.
     std::string last;
     std::uint64_t size = 0;
-    std::int32_t error = file_.ReadNewest(1, last, size);
+    std::int32_t error = file_.ReadNewest(0, last, size);
     // A file that reading cannot take whole is never cut: it only grows.
-    if (error == 0 && size > kRecordLimit && size <= kReadBound && Rotate(at)) {
-        error = file_.ReadNewest(1, last, size);
-    }
+    if (error == 0 && size > kRecordLimit && size <= kReadBound) Rotate(at);
     if (error == 0) {
-        std::string bytes;
-        if (size == 0) {
-            bytes = kHeader;
-            bytes += kLineEnd;
-        } else if (last != "\n") {
-            bytes = kLineEnd;
-        }
+        std::string lines;
         for (const Entry& entry : unwritten_) {
-            bytes += FormatLine(entry);
-            bytes += kLineEnd;
+            lines += FormatLine(entry);
+            lines += kLineEnd;
         }
-        error = file_.Append(bytes);
+        error = AppendLines(file_, kHeader, lines);
     }
     if (error != 0) {
         if (!notWrittenSince_) notWrittenSince_ = at;

@@ -77,6 +77,15 @@ Words& Words::DateTime(const Stamp& stamp) {
     return *this;
 }
 
+Words& Words::Day(const Stamp& stamp) {
+    const std::int64_t local = stamp.utc + std::int64_t{stamp.offsetMinutes} * 60;
+    const std::int64_t days = local >= 0 ? local / 86400 : (local - 86399) / 86400;
+    Next() += texts::kWeekdays[static_cast<std::size_t>((days % 7 + 11) % 7)];  // 1970-01-01 was a Thursday
+    text_ += ' ';
+    text_.append(FormatStamp(stamp).data() + kDate, kDateLength);
+    return *this;
+}
+
 Words& Words::Clock(const Stamp& stamp) {
     Next().append(FormatStamp(stamp).data() + kTime, kTimeLength);
     return *this;

@@ -23,6 +23,8 @@ public:
     Words& DateTime(const Stamp& stamp);
     // Local time of day, "18:04".
     Words& Clock(const Stamp& stamp);
+    // The local date's weekday and date, "Mon 2026-12-07".
+    Words& Day(const Stamp& stamp);
     // Local time's offset from UTC, "+01:00".
     Words& Offset(const Stamp& stamp);
     // Between two checks: "2026-12-07 17:59 - 18:04", the date once when

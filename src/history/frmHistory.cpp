@@ -2,26 +2,39 @@
 
 #include "history/HistoryTexts.h"
 
+#include <algorithm>
+
 namespace netvik {
 
 namespace {
 
 using platform::ControlKind;
 
-// A summary above the list, notes below it, three buttons at the bottom.
+// The summary; the picture of the week with what lies under the pointer;
+// the outages; the notes; three buttons at the bottom. What follows the
+// window's edges when the user resizes it: the picture's width, the list's
+// width and height, the notes below it, and the buttons at the bottom right.
 constexpr platform::ControlLayout kControls[] = {
-    {ControlKind::Label, kSummaryLabel, "", 165, 165, 10935, 690, platform::kNoPrefix},
-    {ControlKind::ListView, kOutageList, "", 165, 975, 10935, 3420},
-    {ControlKind::Label, kNotesLabel, "", 165, 4485, 10935, 495, platform::kNoPrefix},
-    {ControlKind::Button, kCopyButton, history::texts::kCopyCaption, 7140, 5145, 1260, 345, platform::kGroup},
-    {ControlKind::Button, kOpenButton, history::texts::kOpenCaption, 8490, 5145, 1260, 345},
-    {ControlKind::Button, platform::kCancelId, history::texts::kCloseCaption, 9840, 5145, 1260, 345},
+    {ControlKind::Label, kSummaryLabel, "", 120, 120, 9660, 690, platform::kNoPrefix | platform::kWider},
+    {ControlKind::Label, kWeekLabel, history::texts::kWeekLabel, 120, 870, 1800, 195},
+    {ControlKind::Picture, kWeekPicture, "", 120, 1095, 9660, 3000, platform::kWider},
+    {ControlKind::Label, kPointedLabel, "", 1920, 870, 7860, 195, platform::kNoPrefix | platform::kWider},
+    {ControlKind::Label, kOutagesLabel, history::texts::kOutagesLabel, 120, 4170, 1800, 195},
+    {ControlKind::ListView, kOutageList, "", 120, 4395, 9660, 1500, platform::kWider | platform::kTaller},
+    {ControlKind::Label, kNotesLabel, "", 120, 5955, 9660, 495,
+     platform::kNoPrefix | platform::kWider | platform::kDown},
+    {ControlKind::Button, kCopyButton, history::texts::kCopyCaption, 5820, 6510, 1260, 345,
+     platform::kGroup | platform::kRight | platform::kDown},
+    {ControlKind::Button, kOpenButton, history::texts::kOpenCaption, 7170, 6510, 1260, 345,
+     platform::kRight | platform::kDown},
+    {ControlKind::Button, platform::kCancelId, history::texts::kCloseCaption, 8520, 6510, 1260, 345,
+     platform::kRight | platform::kDown},
 };
 
 }  // namespace
 
 const platform::WindowLayout frmHistory::kLayout = {
-    platform::WindowKind::Window, history::texts::kCaption, 11250, 5655, kControls, std::size(kControls)};
+    platform::WindowKind::Window, history::texts::kCaption, 9900, 6975, kControls, std::size(kControls)};
 
 platform::ListViewArgs OutageColumns() {
     static const auto columns = [] {
@@ -39,7 +52,11 @@ platform::ListViewArgs OutageColumns() {
 
 frmHistory::frmHistory(platform::Loaded<HistoryControls> loaded, const HistoryServices& services)
     : HistoryControls(loaded.controls), window_(std::move(loaded.window)), services_(services) {
+    events_.Bind(picWeek.Paint, [this](platform::Canvas& canvas) { picWeek_Paint(canvas); });
+    events_.Bind(picWeek.PointerMoved, [this](int x, int y) { picWeek_PointerMoved(x, y); });
+    events_.Bind(picWeek.KeyPressed, [this](platform::Key key) { picWeek_KeyPressed(key); });
     events_.Bind(lstOutages.Cell, [this](std::size_t row, std::size_t column) { return lstOutages_Cell(row, column); });
+    events_.Bind(lstOutages.ColumnClick, [this](std::size_t column) { lstOutages_ColumnClick(column); });
     events_.Bind(cmdCopy.Click, [this] { cmdCopy_Click(); });
     events_.Bind(cmdOpen.Click, [this] { cmdOpen_Click(); });
     events_.Bind(cmdClose.Click, [this] { cmdClose_Click(); });
@@ -56,25 +73,106 @@ void frmHistory::RecordChanged() {
 }
 
 void frmHistory::Fill() {
-    const history::History history = history::ReadHistory(services_.recorder, services_.clock.Now());
-    history::HistoryView view = history::MakeView(history);
-    report_ = history::MakeReport(history, view);
+    const platform::Clock& clock = services_.clock;
+    const history::OffsetAt offsetAt = [&clock](std::int64_t utc) { return clock.OffsetAt(utc); };
+    history_ = history::ReadHistory(services_.recorder, clock.Now(), offsetAt);
+    view_ = history::MakeView(history_);
+    const history::Latencies latencies = history::ReadLatency(services_.latency.File(), history_.now);
+    week_ = history::MakeWeek(history_, history_.live, latencies, offsetAt);
     std::string summary;
-    for (const std::string& line : view.summary) summary.append(summary.empty() ? "" : "\r\n").append(line);
+    for (const std::string& line : view_.summary) summary.append(summary.empty() ? "" : "\r\n").append(line);
     lblSummary.SetCaption(summary);
-    rows_ = std::move(view.rows);
-    lstOutages.SetRowCount(rows_.size());
-    lblNotes.SetCaption(view.notes);
+    picWeek.Redraw();
+    std::vector<std::string> longest(history::kColumns.size());
+    for (const history::OutageRow& row : view_.rows) {
+        for (std::size_t c = 0; c < longest.size(); ++c) {
+            const std::string& cell = row.*history::kColumns[c].cell;
+            if (cell.size() > longest[c].size()) longest[c] = cell;
+        }
+    }
+    lstOutages.FitColumns(longest);
+    order_.resize(view_.rows.size());
+    for (std::size_t i = 0; i < order_.size(); ++i) order_[i] = i;
+    Sort();
+    lblNotes.SetCaption(view_.notes + history::LatencyNote(latencies.skipped, !view_.notes.empty()));
+}
+
+// Newest first, or by the column chosen: by the times, the length or the
+// words, not by how they read.
+void frmHistory::Sort() {
+    if (sortedBy_) {
+        const auto key = [this](std::size_t row) -> std::int64_t {
+            const history::Outage& outage = history_.analysis.outages[row];
+            return *sortedBy_ == 0 ? outage.from.utc : *sortedBy_ == 1 ? outage.to.utc : outage.seconds;
+        };
+        std::stable_sort(order_.begin(), order_.end(), [&](std::size_t a, std::size_t b) {
+            if (descending_) std::swap(a, b);
+            if (*sortedBy_ == 3) return view_.rows[a].where < view_.rows[b].where;
+            return key(a) < key(b);
+        });
+    }
+    lstOutages.SetRowCount(order_.size());
+}
+
+void frmHistory::lstOutages_ColumnClick(std::size_t column) {
+    descending_ = sortedBy_ == column && !descending_;
+    sortedBy_ = column;
+    for (std::size_t i = 0; i < order_.size(); ++i) order_[i] = i;
+    Sort();
 }
 
 std::string frmHistory::lstOutages_Cell(std::size_t row, std::size_t column) const {
-    if (row >= rows_.size() || column >= history::kColumns.size()) return {};
-    return rows_[row].*history::kColumns[column].cell;
+    if (row >= order_.size() || column >= history::kColumns.size()) return {};
+    return view_.rows[order_[row]].*history::kColumns[column].cell;
+}
+
+void frmHistory::picWeek_Paint(platform::Canvas& canvas) {
+    int names = 0;
+    for (const history::Day& day : week_.days) names = std::max(names, canvas.TextWidth(history::DayName(day)));
+    layout_ = history::LayOutWeek(picWeek.Width(), picWeek.Height(), canvas.TextHeight(), names);
+    history::PaintWeek(canvas, week_, layout_, picWeek.Focused() ? chosen_ : std::nullopt);
+}
+
+void frmHistory::picWeek_PointerMoved(int x, int y) {
+    const std::optional<history::Pointed> pointed = history::PointAt(week_, layout_, x, y);
+    if (!pointed) return lblPointed.SetCaption("");
+    const history::OffsetAt none;
+    lblPointed.SetCaption(pointed->hour ? history::DescribeHour(week_.hours[*pointed->hour], none)
+                                        : history::DescribeMoment(week_, pointed->day, pointed->at));
+}
+
+// Along a day an hour at a time, from day to day at the same time of day;
+// Home and End go to the day's ends. Never past now.
+void frmHistory::picWeek_KeyPressed(platform::Key key) {
+    constexpr std::int64_t kStep = 3600;
+    if (!chosen_) chosen_ = history::Pointed{week_.days.size() - 1, week_.now, std::nullopt};
+    history::Pointed& at = *chosen_;
+    const auto day = [&] { return week_.days[at.day]; };
+    switch (key) {
+        case platform::Key::Left: at.at -= kStep; break;
+        case platform::Key::Right: at.at += kStep; break;
+        case platform::Key::Up:
+        case platform::Key::Down: {
+            const std::int64_t into = at.at - day().start;
+            if (key == platform::Key::Up && at.day > 0) --at.day;
+            if (key == platform::Key::Down && at.day + 1 < week_.days.size()) ++at.day;
+            at.at = day().start + into;
+            break;
+        }
+        case platform::Key::Home: at.at = day().start; break;
+        case platform::Key::End: at.at = day().end - 1; break;
+    }
+    at.at = std::clamp(at.at, day().start, std::min(day().end - 1, week_.now));
+    lblPointed.SetCaption(history::DescribeMoment(week_, at.day, at.at));
+    picWeek.Redraw();
 }
 
 // A button that fails says so where the notes stand.
 void frmHistory::cmdCopy_Click() {
-    if (!services_.desktop.CopyText(report_)) lblNotes.SetCaption(std::string(history::texts::kNotCopied));
+    const history::ReportContext context = services_.context ? services_.context() : history::ReportContext{};
+    const std::string report = history::MakeReport(history_, view_) + std::string(history::kLineEnd) +
+                               history::MakeProviderReport(history_, view_, week_, context);
+    if (!services_.desktop.CopyText(report)) lblNotes.SetCaption(std::string(history::texts::kNotCopied));
 }
 
 void frmHistory::cmdOpen_Click() {

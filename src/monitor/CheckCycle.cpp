@@ -11,7 +11,9 @@ void frmNetvikmain::CheckCycle() {
     gSysTray->ChangeToolTip(monitor_texts::kCheckingTip);
     services_.winsock.StartWinsock();
 
-    const int answered = FirstToAnswer([this](int position, std::int16_t timeout) {
+    int siteAttempts = 0;
+    const int answered = FirstToAnswer([this, &siteAttempts](int position, std::int16_t timeout) {
+        if (position == Internet) ++siteAttempts;
         return services_.winsock.PingAddress(state_.ProbeAddresses[static_cast<std::size_t>(position)], timeout) == 0;
     });
     const VerdictLook look = LookOf(answered, state_.VerdictTips);
@@ -20,6 +22,9 @@ void frmNetvikmain::CheckCycle() {
     gSysTray->ChangeIcon(ImageList_.ListImage(look.icon));
     gSysTray->ChangeToolTip(look.tip);
     RecordVerdict(answered);
+    if (answered == Internet) {
+        services_.latency.Answered(services_.clock.Now(), services_.winsock.LastRoundTrip(), siteAttempts > 1);
+    }
     if (answered != kNoAnswer) services_.winsock.EndWinsock();
 }
 
@@ -37,6 +42,7 @@ void frmNetvikmain::RecordVerdict(int answered) {
 
 void frmNetvikmain::RecordEvent(history::WatchEvent event) {
     services_.recorder.Event(event, services_.clock.Now());
+    services_.latency.Event(event);
     notifier_.Event(event);
     if (history_ != nullptr) history_->RecordChanged();
 }

@@ -57,6 +57,7 @@ void frmNetvikmain::ShowExternalAddress(const std::string& address) {
     lblRealIP.SetBackColor(platform::SystemColor::Window);
     lblRealIP.SetBorderStyle(platform::BorderStyle::FixedSingle);
     lblRealIP.SetCaption(address);
+    externalAddress_ = address;
     cmdRetrieve.SetCaption(ftp_texts::kRefreshCaption);
     cmdRetrieve.SetEnabled(true);
 }

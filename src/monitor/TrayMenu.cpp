@@ -47,8 +47,13 @@ void frmNetvikmain::mnoDisable_Click() {
 
 void frmNetvikmain::mnoHistory_Click() {
     if (history_ == nullptr) {
+        const auto context = [this] {
+            return history::ReportContext{state_.AddressTexts[Internet], state_.AddressTexts[Host], externalAddress_,
+                                          state_.RefreshMinutes};
+        };
         history_ = std::make_unique<frmHistory>(
-            services_.dialogs.LoadHistory(), HistoryServices{services_.recorder, services_.clock, services_.desktop});
+            services_.dialogs.LoadHistory(),
+            HistoryServices{services_.recorder, services_.latency, services_.clock, services_.desktop, context});
     }
     history_->Show();
 }

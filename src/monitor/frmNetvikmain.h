@@ -32,7 +32,8 @@ struct MainServices {
     modWinReg& registry;  // the network configuration, read only
     platform::NetworkConfig& network;
     platform::Clock& clock;
-    history::Recorder& recorder;  // the connection's record
+    history::Recorder& recorder;        // the connection's record
+    history::LatencyRecorder& latency;  // the Internet site's round trips, an hour a line
     platform::Desktop& desktop;
     MainDialogs& dialogs;  // the main window's dialogs and the History window, loaded on demand
 };
@@ -171,6 +172,7 @@ private:
     history::ChangeNotifier notifier_;
     bool notifyOnChange_ = true;           // balloons tell of changes ("&Notify on change")
     std::unique_ptr<frmHistory> history_;  // loaded at its first use, then reused
+    std::string externalAddress_;          // the one learnt in this run, for the History window's report
     EventBindings events_;                 // last: its handlers go first
 };
 

@@ -98,7 +98,10 @@ std::int16_t modWinSock::PingAddress(const std::int32_t& address, const std::int
     // status that does not fit the result is never narrowed into a success.
     std::int16_t status = kGeneralFailure;
     if (record.Status == 0) {
-        if (replies != 0) status = 0;
+        if (replies != 0) {
+            status = 0;
+            lastRoundTrip_ = record.RoundTripTime;
+        }
     } else if (record.Status <= 32767) {
         status = static_cast<std::int16_t>(record.Status);
     }

@@ -34,6 +34,8 @@ public:
     // Sends one echo request and returns its ICMP status: 0 exactly when an
     // echo reply came back within the time-out.
     std::int16_t PingAddress(const std::int32_t& address, const std::int16_t& timeout);
+    // The round trip of the last echo reply, in milliseconds.
+    std::uint32_t LastRoundTrip() const { return lastRoundTrip_; }
 
     static std::int32_t LoByte(std::uint16_t word);
     static std::int32_t HiByte(std::uint16_t word);
@@ -70,6 +72,7 @@ private:
     platform::MessageBoxes& messages_;
     platform::Application& application_;
     int startups_ = 0;
+    std::uint32_t lastRoundTrip_ = 0;
 };
 
 }  // namespace netvik

@@ -19,6 +19,10 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual ClockTime Now() const = 0;
+    // The offset of local time from UTC in minutes at a moment, by this PC's
+    // time zone and its daylight-saving rules; where the system cannot tell
+    // (the first Windows generation), the offset it has now.
+    virtual std::int32_t OffsetAt(std::int64_t utc) const = 0;
 };
 
 }  // namespace netvik::platform

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace netvik::platform {
 
@@ -87,8 +88,13 @@ class ListView : public Control {
 public:
     // The number of rows from now on; the list keeps its scroll position.
     virtual void SetRowCount(std::size_t rows) = 0;
+    // Each column as wide as the longer of its title and the text given for
+    // it, in the list's font.
+    virtual void FitColumns(const std::vector<std::string>& longest) = 0;
 
     std::function<std::string(std::size_t row, std::size_t column)> Cell;
+    // The user clicked a column's title.
+    std::function<void(std::size_t column)> ColumnClick;
 };
 
 // A pop-up menu whose items are addressed by their position, separators

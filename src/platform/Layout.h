@@ -18,14 +18,21 @@ enum class ControlKind : std::uint8_t {
     CheckBox,
     Slider,    // a horizontal trackbar with its ticks below
     ListView,  // a list in columns, with a header
+    Picture,   // painted by the program
 };
 
-// What sets a control apart from others of its kind; none by default.
+// What sets a control apart from others of its kind; none by default. In
+// a window that the user can resize, a control keeps its place and size
+// unless it follows the window's right or bottom edge.
 enum ControlStyle : std::uint8_t {
     kGroup = 1,           // begins a group of controls (the arrow keys stay within a group)
     kDefault = 2,         // the button that Enter presses
     kNoPrefix = 4,        // a label that shows "&" as it is
     kVerticalCentre = 8,  // a label of one line, centred from top to bottom
+    kWider = 16,          // its right edge follows the window's
+    kTaller = 32,         // its bottom edge follows the window's
+    kRight = 64,          // it moves with the window's right edge
+    kDown = 128,          // it moves with the window's bottom edge
 };
 
 struct ControlLayout {
@@ -40,7 +47,7 @@ struct ControlLayout {
 // How a window stands among the others.
 enum class WindowKind : std::uint8_t {
     Panel,   // the program's main window: minimisable, of the program's own window class
-    Window,  // a window of its own on the task bar, minimisable
+    Window,  // a window of its own on the task bar, with the program's icon, that the user can resize
     Dialog,  // a dialog over its owner
 };
 

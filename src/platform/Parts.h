@@ -6,6 +6,7 @@
 
 #include "common/Failure.h"
 #include "platform/Controls.h"
+#include "platform/Picture.h"
 #include "platform/Pictures.h"
 #include "platform/TcpClient.h"
 #include "platform/Timer.h"
@@ -55,6 +56,7 @@ struct ListViewArgs {
     const ListColumn* columns = nullptr;
     std::size_t count = 0;
 };
+struct PaintBoxArgs {};
 
 // The parts a window's kit has made, each under its id as the part it is
 // to the logic (its interface): a part takes its place here as it is made.
@@ -125,6 +127,7 @@ public:
     using Slider = platform::Slider&;
     using ComboBox = platform::ComboBox&;
     using ListView = platform::ListView&;
+    using PaintBox = platform::PaintBox&;
 
     Window Make(int id, const WindowArgs&) const { return parts_.Find<platform::Window>(id); }
     Timer Make(int id, const TimerArgs&) const { return parts_.Find<platform::Timer>(id); }
@@ -138,6 +141,7 @@ public:
     Slider Make(int id, const SliderArgs&) const { return parts_.Find<platform::Slider>(id); }
     ComboBox Make(int id, const ComboBoxArgs&) const { return parts_.Find<platform::ComboBox>(id); }
     ListView Make(int id, const ListViewArgs&) const { return parts_.Find<platform::ListView>(id); }
+    PaintBox Make(int id, const PaintBoxArgs&) const { return parts_.Find<platform::PaintBox>(id); }
 
 private:
     const Parts& parts_;

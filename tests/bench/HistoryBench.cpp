@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "history/HistoryView.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32HistoryFile.h"
 
 namespace {
@@ -79,22 +80,26 @@ void WriteLargest(platform::HistoryFile& file, const std::string& previousPath, 
 // Every step the window takes, runs times over; the figures of the whole.
 Step Measure(const Recorder& recorder, const Stamp& now, int runs, bool print) {
     Step read("read the record (both files, parsed, analysed)"), view("the window's summary, rows and notes"),
-        report("the report"), whole("all of it");
+        week("the week's picture (no latency file)"), report("the report"), whole("all of it");
     std::size_t rows = 0, entries = 0, listed = 0;
     std::uint64_t bytes = 0;
     for (int run = 0; run < runs; ++run) {
         const double start = Milliseconds();
-        const History history = ReadHistory(recorder, now);
+        const win32::Win32Clock clock;
+        const History history = ReadHistory(recorder, now, [&clock](std::int64_t utc) { return clock.OffsetAt(utc); });
         const double afterRead = Milliseconds();
         const HistoryView shown = MakeView(history);
         listed = 0;  // the list's rows, as the window shows them
         for (const OutageRow& row : shown.rows) listed += row.from.size();
         const double afterView = Milliseconds();
-        const std::string text = MakeReport(history, shown);
+        const Week pictured = MakeWeek(history, true, Latencies{}, nullptr);
+        const double afterWeek = Milliseconds();
+        const std::string text = MakeReport(history, shown) + MakeProviderReport(history, shown, pictured, {});
         const double end = Milliseconds();
         read.Add(afterRead - start);
         view.Add(afterView - afterRead);
-        report.Add(end - afterView);
+        week.Add(afterWeek - afterView);
+        report.Add(end - afterWeek);
         whole.Add(end - start);
         rows = shown.rows.size();
         entries = history.record.entries.size();
@@ -103,7 +108,7 @@ Step Measure(const Recorder& recorder, const Stamp& now, int runs, bool print) {
     if (print) {
         std::printf("  (%llu bytes, %zu lines, %zu rows shown, %zu characters in their first column)\n",
                     static_cast<unsigned long long>(bytes), entries, rows, listed);
-        for (Step* step : {&read, &view, &report}) step->Print();
+        for (Step* step : {&read, &view, &week, &report}) step->Print();
     }
     whole.Print();
     return whole;

@@ -7,6 +7,7 @@
 
 #include "fakes/CallLog.h"
 #include "platform/Controls.h"
+#include "platform/Picture.h"
 
 namespace netvik::fakes {
 
@@ -101,15 +102,50 @@ class FakeListView : public FakeControl<platform::ListView> {
 public:
     explicit FakeListView(std::size_t columns = 4) : columns_(columns) {}
     void SetRowCount(std::size_t count) override { rows = count; }
+    void FitColumns(const std::vector<std::string>& longest) override { fitted = longest; }
     std::vector<std::string> Row(std::size_t row) const {
         std::vector<std::string> cells;
         for (std::size_t column = 0; column < columns_; ++column) cells.push_back(Cell(row, column));
         return cells;
     }
     std::size_t rows = 0;
+    std::vector<std::string> fitted;  // the texts the columns were last fitted to
 
 private:
     std::size_t columns_;
+};
+
+// A picture painted on a canvas that keeps what was painted: each box with
+// its colour, each text.
+class FakeCanvas : public platform::Canvas {
+public:
+    void Fill(const platform::Box& box, platform::Colour colour) override { fills.push_back({box, colour}); }
+    void Text(int, int, const std::string& text, platform::Colour) override { texts.push_back(text); }
+    int TextWidth(const std::string& text) override { return static_cast<int>(text.size()) * 6; }
+    int TextHeight() override { return 13; }
+    struct Filled {
+        platform::Box box;
+        platform::Colour colour;
+    };
+    std::vector<Filled> fills;
+    std::vector<std::string> texts;
+};
+
+class FakePaintBox : public FakeControl<platform::PaintBox> {
+public:
+    int Width() const override { return width; }
+    int Height() const override { return height; }
+    bool Focused() const override { return focused; }
+    void Redraw() override { ++redrawn; }
+    // Paints as the system asks the control to.
+    FakeCanvas Painted() {
+        FakeCanvas canvas;
+        if (Paint) Paint(canvas);
+        return canvas;
+    }
+    int width = 660, height = 200;
+    bool focused = false;
+    int redrawn = 0;
 };
 
 // A pop-up menu whose user chooses what a test scripts, and whose opening

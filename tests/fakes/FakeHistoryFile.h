@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "platform/Clock.h"
@@ -42,11 +43,14 @@ private:
     }
 };
 
-// A clock that says what the test sets.
+// A clock that says what the test sets; its zone has now's offset at every
+// moment unless the test gives its rules.
 class FakeClock : public platform::Clock {
 public:
     platform::ClockTime now;
+    std::function<std::int32_t(std::int64_t utc)> zone;
     platform::ClockTime Now() const override { return now; }
+    std::int32_t OffsetAt(std::int64_t utc) const override { return zone ? zone(utc) : now.offsetMinutes; }
 };
 
 }  // namespace netvik::fakes

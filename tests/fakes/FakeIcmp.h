@@ -59,6 +59,10 @@ public:
         }
         const bool answered = Answers(destination);
         WriteStatus(reply, answered ? 0 : kTimedOut);
+        if (answered) {
+            std::memcpy(static_cast<unsigned char*>(reply) + offsetof(platform::IcmpEchoReply, RoundTripTime),
+                        &roundTrip, sizeof roundTrip);
+        }
         return answered ? 1 : 0;
     }
     void Close(platform::IcmpHandle) override { --openHandles; }
@@ -67,6 +71,7 @@ public:
     int openHandles = 0;
     // Makes every request report this status and reply count.
     std::optional<std::uint32_t> statusOverride;
+    std::uint32_t roundTrip = 0;  // what an answered request reports, in milliseconds
     std::uint32_t repliesOverride = 0;
 
 private:

@@ -41,6 +41,7 @@ public:
     using Slider = Held<FakeSlider, platform::Slider>;
     using ComboBox = Held<FakeComboBox, platform::ComboBox>;
     using ListView = Held<FakeListView, platform::ListView>;
+    using PaintBox = Held<FakePaintBox, platform::PaintBox>;
 
     Window Make(int id, const platform::WindowArgs&) { return {Place(id), FakeWindow(log_, name_)}; }
     Timer Make(int id, const platform::TimerArgs& args) {
@@ -62,6 +63,7 @@ public:
     }
     ComboBox Make(int id, const platform::ComboBoxArgs&) { return {Place(id), FakeComboBox()}; }
     ListView Make(int id, const platform::ListViewArgs& args) { return {Place(id), FakeListView(args.count)}; }
+    PaintBox Make(int id, const platform::PaintBoxArgs&) { return {Place(id), FakePaintBox()}; }
 
 private:
     std::string Text(int id) const {

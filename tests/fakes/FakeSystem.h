@@ -52,6 +52,8 @@ struct FakeSystem : FakeLog, FakeParts, MainParts<FakeKit>, MainDialogs {
     FakeClock clock;
     FakeHistoryFile historyFile;
     history::Recorder recorder{historyFile};
+    FakeHistoryFile latencyFile;
+    history::LatencyRecorder latency{latencyFile};
     FakeDesktop desktop;
 
     // The user of the two dialogs, and how many of them are loaded.
@@ -60,7 +62,8 @@ struct FakeSystem : FakeLog, FakeParts, MainParts<FakeKit>, MainDialogs {
     int dialogsLoaded = 0;
 
     MainServices Services() {
-        return {application, modal, shell, winsock, settings, registry, network, clock, recorder, desktop, *this};
+        return {application, modal, shell,    winsock, settings, registry,
+                network,     clock, recorder, latency, desktop,  *this};
     }
 
     // The main window's parts as its logic sees them.

@@ -113,5 +113,21 @@ TEST_F(CheckCycleTest, TicksWhileThePanelIsOpenChangeNothing) {
     }
 }
 
+TEST_F(CheckCycleTest, EachCheckTheSiteAnswersGivesItsRoundTripToItsHour) {
+    fx.icmp.roundTrip = 42;
+    fx.icmp.Script(I, {true});
+    RunCycle();
+    RunCycle();  // the site silent: nothing for the hour
+    fx.icmp.roundTrip = 7;
+    fx.icmp.Script(I, {false, true});  // answered at the second try
+    RunCycle();
+    EXPECT_TRUE(fx.latencyFile.current.empty());  // the hour is not over
+    fx.clock.now.utc += 3600;
+    fx.icmp.Script(I, {true});
+    RunCycle();
+    EXPECT_NE(fx.latencyFile.current.find("T00:00:00+00:00,2,1,42,42\r\n"), std::string::npos)
+        << fx.latencyFile.current;
+}
+
 }  // namespace
 }  // namespace netvik

@@ -7,6 +7,7 @@ namespace netvik::win32 {
 class Win32Clock : public platform::Clock {
 public:
     platform::ClockTime Now() const override;
+    std::int32_t OffsetAt(std::int64_t utc) const override;
 };
 
 }  // namespace netvik::win32

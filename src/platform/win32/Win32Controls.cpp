@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -47,9 +48,14 @@ bool RunControlEvent(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool AnswerControlNotification(LPARAM lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header == nullptr || (header->code != LVN_GETDISPINFOA && header->code != LVN_GETDISPINFOW)) return false;
-    const auto* list = WrapperOf<Win32ListView>(header->hwndFrom, kListViewProperty);
+    const auto* list = header == nullptr ? nullptr : WrapperOf<Win32ListView>(header->hwndFrom, kListViewProperty);
     if (list == nullptr) return false;
+    if (header->code == LVN_COLUMNCLICK) {
+        const int column = reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem;
+        if (list->ColumnClick && column >= 0) list->ColumnClick(static_cast<std::size_t>(column));
+        return true;
+    }
+    if (header->code != LVN_GETDISPINFOA && header->code != LVN_GETDISPINFOW) return false;
     // The item's record is the same in both forms but for its text's type.
     auto* item = &reinterpret_cast<NMLVDISPINFOA*>(lParam)->item;
     if ((item->mask & LVIF_TEXT) == 0 || item->pszText == nullptr || item->cchTextMax <= 0) return true;
@@ -219,6 +225,31 @@ Win32ListView::Win32ListView(HWND window, const platform::ListViewArgs& args, co
 }
 
 Win32ListView::~Win32ListView() { RemovePropA(window_, kListViewProperty); }
+
+void Win32ListView::FitColumns(const std::vector<std::string>& longest) {
+    const HDC dc = GetDC(window_);
+    const HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window_, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    const auto width = [dc](const char* text) {
+        SIZE size{};
+        GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+        return static_cast<int>(size.cx);
+    };
+    for (std::size_t i = 0; i < longest.size(); ++i) {
+        char title[64] = {};
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = title;
+        column.cchTextMax = sizeof title;
+        SendMessageA(window_, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+        // The cell's margins: about a character's width on each side.
+        const int needed = std::max(width(title), width(longest[i].c_str())) + 3 * metrics.tmAveCharWidth;
+        SendMessageA(window_, LVM_SETCOLUMNWIDTH, i, needed);
+    }
+    SelectObject(dc, font);
+    ReleaseDC(window_, dc);
+}
 
 void Win32ListView::SetRowCount(std::size_t rows) {
     SendMessageA(window_, LVM_SETITEMCOUNT, rows, LVSICF_NOSCROLL);

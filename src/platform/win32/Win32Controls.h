@@ -127,6 +127,7 @@ public:
     Win32ListView& operator=(const Win32ListView&) = delete;
 
     void SetRowCount(std::size_t rows) override;
+    void FitColumns(const std::vector<std::string>& longest) override;
 };
 
 // A pop-up menu from the resources, shown for a (possibly hidden) owner.

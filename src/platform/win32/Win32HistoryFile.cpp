@@ -126,11 +126,11 @@ std::int32_t ReadNewestOf(const std::string& path, std::uint64_t bound, std::str
 
 }  // namespace
 
-Win32HistoryFile::Win32HistoryFile(std::string folder)
+Win32HistoryFile::Win32HistoryFile(std::string folder, const std::string& name)
     : folder_(std::move(folder)),
-      path_(folder_ + "\\history.csv"),
-      previous_(folder_ + "\\history.old.csv"),
-      scratch_(folder_ + "\\history.new") {}
+      path_(folder_ + "\\" + name + ".csv"),
+      previous_(folder_ + "\\" + name + ".old.csv"),
+      scratch_(folder_ + "\\" + name + ".new") {}
 
 std::string Win32HistoryFile::DefaultFolder() {
     char path[MAX_PATH + 8] = {};

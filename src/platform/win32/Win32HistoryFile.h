@@ -4,11 +4,12 @@
 namespace netvik::win32 {
 
 // The record as history.csv in a folder, with history.old.csv beside it
-// for its older part. Every call opens and closes the file: nothing is held
+// for its older part (or another name's pair, latency.csv and
+// latency.old.csv). Every call opens and closes the file: nothing is held
 // between writes, and another program may read it meanwhile.
 class Win32HistoryFile : public platform::HistoryFile {
 public:
-    explicit Win32HistoryFile(std::string folder);
+    explicit Win32HistoryFile(std::string folder, const std::string& name = "history");
 
     // The user's local application-data folder with "\Netvik"; where the
     // system has none (the first Windows generation), the program's folder.

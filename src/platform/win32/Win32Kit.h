@@ -2,6 +2,7 @@
 #include "common/Failure.h"
 #include "platform/Parts.h"
 #include "platform/win32/Win32Controls.h"
+#include "platform/win32/Win32Picture.h"
 #include "platform/win32/Win32Pictures.h"
 #include "platform/win32/Win32TcpClient.h"
 #include "platform/win32/Win32Timer.h"
@@ -28,6 +29,7 @@ public:
     using Slider = Win32Slider;
     using ComboBox = Win32ComboBox;
     using ListView = Win32ListView;
+    using PaintBox = Win32PaintBox;
 
     Window Make(int id, const platform::WindowArgs&) const { return Window(window_, Place(id)); }
     Timer Make(int id, const platform::TimerArgs& args) const {
@@ -47,6 +49,7 @@ public:
     Slider Make(int id, const platform::SliderArgs& args) const { return Slider(Item(id), args, Place(id)); }
     ComboBox Make(int id, const platform::ComboBoxArgs&) const { return ComboBox(Item(id), Place(id)); }
     ListView Make(int id, const platform::ListViewArgs& args) const { return ListView(Item(id), args, Place(id)); }
+    PaintBox Make(int id, const platform::PaintBoxArgs&) const { return PaintBox(Item(id), Place(id)); }
 
 private:
     // The window's control of that id; the program cannot go on without it.

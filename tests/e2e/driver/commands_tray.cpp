@@ -241,6 +241,32 @@ int cmd_post(int argc, char** argv) {
     return 0;
 }
 
+int cmd_send(int argc, char** argv) {
+    HWND h;
+    unsigned long long msg, wp, lp;
+    if (argc < 6 || !parse_hwnd(argv[2], h) || !parse_number(argv[3], msg) || msg > 0xffffffffULL ||
+        !parse_number(argv[4], wp) || wp > UINTPTR_MAX || !parse_number(argv[5], lp) || lp > UINTPTR_MAX)
+        return usage();
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(h, static_cast<UINT>(msg), static_cast<WPARAM>(wp), static_cast<LPARAM>(lp),
+                             SMTO_ABORTIFHUNG, kDefaultWaitMs, &result))
+        return fail("the window did not answer");
+    std::printf("result=%llu\n", static_cast<unsigned long long>(result));
+    return 0;
+}
+
+int cmd_place(int argc, char** argv) {
+    HWND h;
+    unsigned long long v[4];
+    if (argc < 7 || !parse_hwnd(argv[2], h)) return usage();
+    for (int i = 0; i < 4; ++i)
+        if (!parse_number(argv[3 + i], v[i]) || v[i] > 100000) return usage();
+    if (!SetWindowPos(h, nullptr, static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]),
+                      static_cast<int>(v[3]), SWP_NOZORDER | SWP_NOACTIVATE))
+        return fail("SetWindowPos failed");
+    return 0;
+}
+
 // What a shell that starts afresh does: it knows no icon (the shell checks
 // no more than the owner window and id), and it tells every top-level window.
 int cmd_forget(int argc, char** argv) {
@@ -296,6 +322,8 @@ const Command kCommands[] = {
      "matching top-level windows, or descendants of HWND", cmd_find},
     {"title", "HWND", "window caption", cmd_title},
     {"post", "HWND MSG WPARAM LPARAM", "PostMessage; numbers are decimal or 0x hex", cmd_post},
+    {"send", "HWND MSG WPARAM LPARAM", "SendMessage; prints its result", cmd_send},
+    {"place", "HWND X Y W H", "move and size a window (SetWindowPos)", cmd_place},
     {"forget", "HWND ID", "remove the tray icon of window HWND and id ID", cmd_forget},
     {"broadcast", "NAME", "post the registered message NAME to every top-level window", cmd_broadcast},
     {"hold", "[MS]",
