@@ -86,7 +86,7 @@ inline constexpr std::string_view kNotWatchedShade = "not watched";
 inline constexpr std::string_view kHourFigures = "% %: round trip % ms median, % ms highest, % checks";
 inline constexpr std::string_view kNoRoundTrips = "No round trips recorded in these days.";
 inline constexpr std::string_view kChartCaption =
-    "Round trip to the Internet site each hour: median (bar) and highest (mark); % of % checks needed a second try.";
+    "Round trip each hour: median and highest; % of % checks took a second try.";
 inline constexpr std::string_view kLatencySkippedOne = "1 line of latency.csv could not be used and was skipped.";
 inline constexpr std::string_view kLatencySkipped = "% lines of latency.csv could not be used and were skipped.";
 inline constexpr std::string_view kMs = "% ms";

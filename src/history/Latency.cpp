@@ -44,7 +44,7 @@ std::uint32_t Sum(std::uint32_t a, std::uint32_t b) {
 
 bool Plausible(const LatencyHour& hour, const Stamp& now) {
     const std::int64_t local = hour.hour.utc + std::int64_t{hour.hour.offsetMinutes} * 60;
-    return local % 3600 == 0 && hour.hour.offsetMinutes >= -kMaxPlausibleOffset &&
+    return FloorDiv(local, 3600) * 3600 == local && hour.hour.offsetMinutes >= -kMaxPlausibleOffset &&
            hour.hour.offsetMinutes <= kMaxPlausibleOffset && hour.hour.utc <= now.utc && hour.checks > 0 &&
            hour.checks <= kMaxChecksAnHour && hour.secondTries <= hour.checks && hour.medianMs <= hour.highestMs &&
            hour.highestMs <= kMaxRoundTripMs;
@@ -82,8 +82,7 @@ bool ParseLatency(std::string_view line, LatencyHour& hour) {
 
 Stamp HourOf(const Stamp& at) {
     const std::int64_t local = at.utc + std::int64_t{at.offsetMinutes} * 60;
-    const std::int64_t into = (local % 3600 + 3600) % 3600;
-    return {at.utc - into, at.offsetMinutes};
+    return {at.utc - (local - FloorDiv(local, 3600) * 3600), at.offsetMinutes};
 }
 
 void LatencyRecorder::Answered(const Stamp& at, std::uint32_t roundTripMs, bool secondTry) {

@@ -41,6 +41,15 @@ struct Entry {
 
 bool operator==(const Entry& a, const Entry& b);
 
+// a divided by b (above 0), rounded down. In doubles, exact for every
+// second of the years a stamp holds, and without the 64-bit division
+// routines a 32-bit program would otherwise carry.
+inline std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    const double quotient = static_cast<double>(a) / static_cast<double>(b);
+    const auto truncated = static_cast<std::int64_t>(quotient);
+    return static_cast<double>(truncated) > quotient ? truncated - 1 : truncated;
+}
+
 // The record's first line.
 inline constexpr std::string_view kHeader = "time,state,last check of the old state";
 

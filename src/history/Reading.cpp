@@ -28,7 +28,7 @@ public:
     Offsets(const OffsetAt& offsetAt, std::int32_t fallback) : offsetAt_(offsetAt), fallback_(fallback) {}
     std::int32_t At(std::int64_t utc) {
         if (!offsetAt_) return fallback_;
-        const std::int64_t day = utc >= 0 ? utc / 86400 : (utc - 86399) / 86400;
+        const std::int64_t day = FloorDiv(utc, 86400);
         if (day != day_) {
             day_ = day;
             start_ = offsetAt_(day * 86400);

@@ -63,7 +63,7 @@ Week MakeWeek(const History& history, bool live, const Latencies& latencies, con
     week.now = now.utc;
     const std::int64_t local = now.utc + std::int64_t{Offset(offsetAt, now.utc, now.offsetMinutes)} * 60;
     const std::int64_t today =
-        (local >= 0 ? local / kDaySeconds : (local - kDaySeconds + 1) / kDaySeconds) * kDaySeconds;
+        FloorDiv(local, kDaySeconds) * kDaySeconds;
     for (std::size_t d = 0; d < week.days.size(); ++d) {
         Day& day = week.days[d];
         const std::int64_t midnight = today - static_cast<std::int64_t>(week.days.size() - 1 - d) * kDaySeconds;
@@ -109,22 +109,24 @@ Week MakeWeek(const History& history, bool live, const Latencies& latencies, con
 
 DayFigures FiguresOf(const Week& week, std::size_t day) {
     const Day& d = week.days[day];
-    std::vector<const LatencyHour*> hours;
+    const auto within = [&d](const LatencyHour& hour) { return hour.hour.utc >= d.start && hour.hour.utc < d.end; };
     DayFigures figures;
     for (const LatencyHour& hour : week.hours) {
-        if (hour.hour.utc < d.start || hour.hour.utc >= d.end) continue;
-        hours.push_back(&hour);
+        if (!within(hour)) continue;
         figures.checks += hour.checks;
         figures.highestMs = std::max(figures.highestMs, hour.highestMs);
     }
-    std::sort(hours.begin(), hours.end(), [](const auto* a, const auto* b) { return a->medianMs < b->medianMs; });
-    std::uint32_t counted = 0;
-    for (const LatencyHour* hour : hours) {
-        counted += hour->checks;
-        if (2 * counted < figures.checks) continue;
-        figures.medianMs = hour->medianMs;
-        break;
+    // The lowest of the hours' medians at or below which half the checks lie.
+    figures.medianMs = kMaxRoundTripMs;
+    for (const LatencyHour& candidate : week.hours) {
+        if (!within(candidate) || candidate.medianMs >= figures.medianMs) continue;
+        std::uint32_t below = 0;
+        for (const LatencyHour& hour : week.hours) {
+            if (within(hour) && hour.medianMs <= candidate.medianMs) below += hour.checks;
+        }
+        if (2 * below >= figures.checks) figures.medianMs = candidate.medianMs;
     }
+    if (figures.checks == 0) figures.medianMs = 0;
     return figures;
 }
 

@@ -22,12 +22,12 @@ constexpr platform::Colour kChartBack = 0xFFFFFF;
 int XOf(std::int64_t at, std::int64_t start, std::int64_t end, const platform::Box& box) {
     if (end <= start) return box.left;
     const std::int64_t clamped = std::clamp(at, start, end);
-    return box.left + static_cast<int>((clamped - start) * box.width / (end - start));
+    return box.left + static_cast<int>(static_cast<double>(clamped - start) * box.width / static_cast<double>(end - start));
 }
 
 std::int64_t MomentAt(int x, std::int64_t start, std::int64_t end, const platform::Box& box) {
     const int into = std::clamp(x - box.left, 0, std::max(box.width - 1, 0));
-    return start + (end - start) * into / std::max(box.width, 1);
+    return start + static_cast<std::int64_t>(static_cast<double>(end - start) * into / std::max(box.width, 1));
 }
 
 // A scale for the chart at or above the highest round trip: 1, 2 or 5 times
@@ -136,8 +136,8 @@ void PaintWeek(platform::Canvas& canvas, const Week& week, const WeekLayout& lay
     for (const LatencyHour& hour : week.hours) {
         const int from = XOf(hour.hour.utc, start, end, chart);
         const int width = std::max(XOf(hour.hour.utc + 3600, start, end, chart) - from, 1);
-        const int median = static_cast<int>(std::int64_t{hour.medianMs} * chart.height / scale);
-        const int highest = static_cast<int>(std::int64_t{hour.highestMs} * chart.height / scale);
+        const int median = static_cast<int>(static_cast<double>(hour.medianMs) * chart.height / scale);
+        const int highest = static_cast<int>(static_cast<double>(hour.highestMs) * chart.height / scale);
         canvas.Fill({from, chart.top + chart.height - median, width, median}, kMedian);
         canvas.Fill({from, chart.top + chart.height - std::max(highest, 2), width, 2}, kHighest);
     }

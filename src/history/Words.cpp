@@ -79,8 +79,8 @@ Words& Words::DateTime(const Stamp& stamp) {
 
 Words& Words::Day(const Stamp& stamp) {
     const std::int64_t local = stamp.utc + std::int64_t{stamp.offsetMinutes} * 60;
-    const std::int64_t days = local >= 0 ? local / 86400 : (local - 86399) / 86400;
-    Next() += texts::kWeekdays[static_cast<std::size_t>((days % 7 + 11) % 7)];  // 1970-01-01 was a Thursday
+    const std::int64_t days = FloorDiv(local, 86400) + 4;  // 1970-01-01 was a Thursday
+    Next() += texts::kWeekdays[static_cast<std::size_t>(days - FloorDiv(days, 7) * 7)];
     text_ += ' ';
     text_.append(FormatStamp(stamp).data() + kDate, kDateLength);
     return *this;

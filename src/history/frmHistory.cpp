@@ -105,11 +105,15 @@ void frmHistory::Sort() {
             const history::Outage& outage = history_.analysis.outages[row];
             return *sortedBy_ == 0 ? outage.from.utc : *sortedBy_ == 1 ? outage.to.utc : outage.seconds;
         };
-        std::stable_sort(order_.begin(), order_.end(), [&](std::size_t a, std::size_t b) {
+        const auto before = [&](std::size_t a, std::size_t b) {
             if (descending_) std::swap(a, b);
             if (*sortedBy_ == 3) return view_.rows[a].where < view_.rows[b].where;
             return key(a) < key(b);
-        });
+        };
+        // An insertion sort keeps rows of equal keys newest first, and the list holds at most kMaxRows.
+        for (std::size_t i = 1; i < order_.size(); ++i) {
+            for (std::size_t j = i; j > 0 && before(order_[j], order_[j - 1]); --j) std::swap(order_[j], order_[j - 1]);
+        }
     }
     lstOutages.SetRowCount(order_.size());
 }
@@ -147,7 +151,7 @@ void frmHistory::picWeek_KeyPressed(platform::Key key) {
     constexpr std::int64_t kStep = 3600;
     if (!chosen_) chosen_ = history::Pointed{week_.days.size() - 1, week_.now, std::nullopt};
     history::Pointed& at = *chosen_;
-    const auto day = [&] { return week_.days[at.day]; };
+    const auto day = [&]() -> const history::Day& { return week_.days[at.day]; };
     switch (key) {
         case platform::Key::Left: at.at -= kStep; break;
         case platform::Key::Right: at.at += kStep; break;

@@ -2,7 +2,9 @@
 """Writes the largest record of the connection that Netvik reads into FOLDER:
 history.csv just under its rotation limit (1 MiB) and history.old.csv with
 the rest of the 4 MiB that reading takes, a change every 5 to 45 minutes
-back from now, outages of all three places among them, in UTC (+00:00).
+back from now, outages of all three places among them, in UTC (+00:00);
+and latency.csv just under its limit (1 MiB), a line for each hour back
+from now.
 
 usage: full-record.py FOLDER
 """
@@ -48,6 +50,14 @@ def main():
     for name, part in (("history.old.csv", every[:cut]), ("history.csv", every[cut:])):
         with open(os.path.join(folder, name), "w", newline="") as f:
             f.write(header + "".join(part))
+    hours, size, hour = [], 0, int(time.time()) // 3600 * 3600 - 3600
+    while size < LIMIT - 4096:
+        line = f"{stamp(hour)},{12 - hour // 3600 % 3},{hour // 3600 % 4 // 3},{20 + hour // 3600 % 17},{60 + hour // 3600 % 90}\r\n"
+        hours.append(line)
+        size += len(line)
+        hour -= 3600
+    with open(os.path.join(folder, "latency.csv"), "w", newline="") as f:
+        f.write("hour,checks,second tries,median ms,highest ms\r\n" + "".join(hours[::-1]))
 
 
 if __name__ == "__main__":

@@ -10,6 +10,8 @@
 #include "addresses/frmIAddress.h"
 #include "app/MainWindow.h"
 
+#include <commctrl.h>
+
 namespace netvik {
 namespace {
 
@@ -48,6 +50,25 @@ TEST(TextFit, LabelsHoldTheirTextAndCoverNothing) {
     for (const HWND dialog : {window.Hwnd(), address.Hwnd(), gateways.Hwnd(), history.Hwnd()}) {
         EXPECT_EQ(Misfits(dialog), std::vector<std::string>{});
     }
+}
+
+// The History window's columns fitted to their longest cells hold them whole.
+TEST(TextFit, ColumnsHoldTheirLongestCells) {
+    const app::Form<HistoryParts> history(GetModuleHandleA(nullptr), nullptr, frmHistory::kLayout);
+    const std::vector<std::string> longest = {"2026-12-07 10:25 - 10:30", "2026-12-07 10:40 (PC asleep)",
+                                              "3 days 23 hours",
+                                              "beyond the router (the Internet provider), then this PC's network "
+                                              "(nothing answered)"};
+    history.Logic().lstOutages.FitColumns(longest);
+    const HWND list = GetDlgItem(history.Hwnd(), kOutageList);
+    const HDC dc = GetDC(list);
+    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
+    for (std::size_t i = 0; i < longest.size(); ++i) {
+        SIZE text{};
+        GetTextExtentPoint32A(dc, longest[i].c_str(), static_cast<int>(longest[i].size()), &text);
+        EXPECT_GT(SendMessageA(list, LVM_GETCOLUMNWIDTH, i, 0), text.cx) << longest[i];
+    }
+    ReleaseDC(list, dc);
 }
 
 }  // namespace
