@@ -27,6 +27,8 @@ have clang++ || need+=(clang)
 have clang-format || need+=(clang-format)
 [ -x /usr/sbin/vsftpd ] || need+=(vsftpd)
 have python3 || need+=(python3)
+# The icon tool draws with PIL, in Debian's own Python 3 (tools/make_icons.py).
+have_package python3-pil || need+=(python3-pil)
 have makensis || need+=(nsis)
 [ -n "$(ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a 2>/dev/null)" ] || need+=(libclang-rt-dev)
 
