@@ -46,6 +46,7 @@
 #define IDM_QUIT 304
 #define IDM_HISTORY 305
 #define IDM_NOTIFY 306
+#define IDM_SETTINGS 307
 
 // The History window.
 #define IDD_HISTORY 400

@@ -62,8 +62,8 @@ struct FakeSystem : MainDialogs {
     FakeButton cmdOK{"&Ok"};
     FakeButton cmdCancel{"&Cancel"};
     FakeButton cmdQuit{"&Quit"};
-    FakePopupMenu mnuPopup{log,
-                           {"&Refresh", "&Disable", "-", "Hi&story...", "&Notify on change", "-", "&Hide", "&Quit"}};
+    FakePopupMenu mnuPopup{
+        log, {"&Refresh", "&Disable", "-", "Se&ttings...", "Hi&story...", "&Notify on change", "-", "&Hide", "&Quit"}};
 
     // The user of the two dialogs, and how many of them are loaded.
     std::function<void(FakeGatewayIPs&)> gatewayUser;
