@@ -318,10 +318,12 @@ fi
 e2e_check "usage: children without HWND" fails 2 trayctl children
 e2e_check "usage: menu-choose without INDEX" fails 2 trayctl menu-choose "$main"
 e2e_check "usage: only the command's own lines" same 'usage:
-  menu-choose HWND INDEX [-timeout MS]
+  menu-choose HWND INDEX [-timeout MS] [-shown TITLE]
                                 choose item INDEX (from 0, separators counted) with the
                                 keyboard; waits for the menu to close (a submenu: to open,
-                                then prints "submenu HWND")' "$(trayctl menu-choose "$main" 2>&1)"
+                                then prints "submenu HWND"); -shown: then for the window
+                                TITLE of the menu'\''s process to be visible and drawn whole,
+                                and prints the milliseconds from the choice to each' "$(trayctl menu-choose "$main" 2>&1)"
 e2e_check "usage: a number with a sign or a blank" fails 2 trayctl item "$main" ' +1010'
 mark=$(log_mark)
 trayctl post "$main" 0x10 0 0 >/dev/null # WM_CLOSE
