@@ -3,9 +3,10 @@
 # Without a display it starts Xvfb and takes a screenshot of the screen. It
 # says what it is doing at each step, and the build shows its own progress.
 # A first run on a machine of 2 cores with the packages installed shows
-# Netvik after about 20 s (10 s to build, 10 s to make the Wine prefix); on
-# a new machine apt-get's download and set-up of the packages come first and
-# take longer than the rest. Later runs start Netvik within a few seconds.
+# Netvik after about half a minute (10 to 25 s to build, 10 s to make the
+# Wine prefix); on a new machine apt-get's download and set-up of the
+# packages come first and take longer than the rest. Later runs start Netvik
+# within a few seconds.
 #
 # usage: scripts/run.sh [--arch i686|x86_64] [--real-network] [--answer ADDRESS]... [--seconds N]
 #
@@ -41,13 +42,13 @@ step() { echo "run.sh [$SECONDS s]: $*"; }
 
 cd "$top"
 [ -d build/run ] ||
-    step "a first run: after installing what is missing, about 20 s on 2 cores to build Netvik and make its Wine prefix"
+    step "a first run: after installing what is missing, about 30 s on 2 cores to build Netvik and make its Wine prefix"
 step "checking what building and running Netvik needs (scripts/install-deps.sh installs what is missing)"
 scripts/install-deps.sh
 . tests/lib/wine-env.sh
 netvik_wine_choose_arch "$arch" || exit
 exe=build/$NETVIK_PRESET/Netvik.exe
-[ -f "$exe" ] && when="again, only what changed" || when="the first time: about 10 s on 2 cores"
+[ -f "$exe" ] && when="again, only what changed" || when="the first time: 10 to 25 s on 2 cores"
 step "building the $NETVIK_ARCH Netvik.exe in build/$NETVIK_PRESET ($when)"
 cmake --preset "$NETVIK_PRESET" --log-level=WARNING
 cmake --build --preset "$NETVIK_PRESET" --target Netvik -j"$(nproc)"
