@@ -5,8 +5,8 @@
 # A first run on a machine of 2 cores with the packages installed shows
 # Netvik after about half a minute (10 to 25 s to build, 10 s to make the
 # Wine prefix); on a new machine apt-get's download and set-up of the
-# packages come first and take longer than the rest. Later runs start Netvik
-# within a few seconds.
+# packages come first, in a time that depends on the mirror. Later runs
+# start Netvik within a few seconds.
 #
 # usage: scripts/run.sh [--arch i686|x86_64] [--real-network] [--answer ADDRESS]... [--seconds N]
 #
