@@ -83,6 +83,12 @@ VIAddVersionKey "LegalCopyright" "${COPYRIGHT}"
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Run Netvik"
 !define MUI_FINISHPAGE_RUN_FUNCTION RunNetvik
+; The licence asks for no agreement: its page is one to read, with Next.
+!define MUI_PAGE_HEADER_TEXT "Licence"
+!define MUI_PAGE_HEADER_SUBTEXT "Netvik's licence, for your information."
+!define MUI_LICENSEPAGE_TEXT_TOP "Press Page Down to see the rest of the licence."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "Netvik is yours to use under this licence; setup asks you to agree to nothing. Click Next to continue."
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_COMPONENTS
@@ -268,6 +274,9 @@ Function un.RemoveHistory
   Delete "$0\history.csv"
   Delete "$0\history.old.csv"
   Delete "$0\history.new"
+  Delete "$0\latency.csv"
+  Delete "$0\latency.old.csv"
+  Delete "$0\latency.new"
   RMDir "$0"
   Pop $0
 FunctionEnd

@@ -36,7 +36,7 @@ if [ ${#need[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "installing: ${need[*]}"
+echo "install-deps.sh: installing with apt-get (${#need[@]} packages and what they need): ${need[*]}"
 sudo=()
 if [ "$(id -u)" != 0 ]; then
   have sudo || { echo "install-deps.sh: root or sudo is needed to install ${need[*]}" >&2; exit 1; }
@@ -46,5 +46,8 @@ export DEBIAN_FRONTEND=noninteractive
 if [[ " ${need[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   "${sudo[@]}" dpkg --add-architecture i386
 fi
+echo "install-deps.sh: updating the package lists"
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+# apt-get's own lines show the download and the set-up as they go.
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${need[@]}"
+echo "install-deps.sh: installed ${need[*]}"

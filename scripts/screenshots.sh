@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the real program under Wine and Xvfb
-# into docs/screenshots/, and draws the tray icons' pictures from their
-# files into docs/icons/. NETVIK_TREE (in the environment) names a configured
-# Windows build tree to take them with instead of the preset's.
+# Takes the screenshots of the README and the users' guide, of the real
+# program under Wine and Xvfb, into docs/screenshots/, and draws the tray
+# icons' pictures from their files into docs/icons/. NETVIK_TREE (in the
+# environment) names a configured Windows build tree to take them with
+# instead of the preset's.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"

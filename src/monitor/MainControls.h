@@ -8,17 +8,19 @@
 
 namespace netvik {
 
-// Positions of the tray menu's items. The record's group stands between
-// Disable and Hide, set off by a separator of its own and mnoSeperate.
+// Positions of the tray menu's items. Netvik's own group (the panel, and the
+// record's History and Notify on change) stands between Disable and Hide, set
+// off by a separator of its own and mnoSeperate.
 enum TrayMenuItem : int {
     mnoRefresh = 0,
     mnoDisable = 1,
     mnoRecordSeparator = 2,
-    mnoHistory = 3,
-    mnoNotify = 4,
-    mnoSeperate = 5,
-    mnoHide = 6,
-    mnoQuit = 7,
+    mnoSettings = 3,
+    mnoHistory = 4,
+    mnoNotify = 5,
+    mnoSeperate = 6,
+    mnoHide = 7,
+    mnoQuit = 8,
 };
 
 // Loads the main window's dialogs on demand, with the main window as their

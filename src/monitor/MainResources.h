@@ -22,6 +22,7 @@
 #define IDM_QUIT 304
 #define IDM_HISTORY 305
 #define IDM_NOTIFY 306
+#define IDM_SETTINGS 307
 
 // The settings panel's controls.
 #define IDC_FRAIPADDR 1000

@@ -1,5 +1,5 @@
-// The tray menu: Refresh, Disable/Enable, the record's History... and Notify
-// on change, Hide and Quit.
+// The tray menu: Refresh, Disable/Enable, Settings..., the record's History...
+// and Notify on change, Hide and Quit.
 #include "monitor/MonitorTexts.h"
 #include "monitor/frmNetvikmain.h"
 
@@ -9,6 +9,7 @@ void frmNetvikmain::gSysTray_RButtonUP() {
     switch (mnuPopup.Popup()) {
         case mnoRefresh: mnoRefresh_Click(); break;
         case mnoDisable: mnoDisable_Click(); break;
+        case mnoSettings: mnoSettings_Click(); break;
         case mnoHistory: mnoHistory_Click(); break;
         case mnoNotify: mnoNotify_Click(); break;
         case mnoQuit: mnoQuit_Click(); break;
@@ -44,6 +45,11 @@ void frmNetvikmain::mnoDisable_Click() {
     }
     gSysTray->MinToSysTray();
 }
+
+// The panel, as a double-click on the icon opens it. The menu's choice runs
+// within the icon's callback, so that the tray's guard holds for it too: no
+// other callback is taken until it returns.
+void frmNetvikmain::mnoSettings_Click() { gSysTray->RestoreFromSysTray(); }
 
 void frmNetvikmain::mnoHistory_Click() {
     if (history_ == nullptr) {

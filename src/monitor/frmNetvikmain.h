@@ -101,6 +101,7 @@ public:
     void gSysTray_BalloonClosed();
     void mnoRefresh_Click();
     void mnoDisable_Click();
+    void mnoSettings_Click();
     void mnoHistory_Click();
     void mnoNotify_Click();
     void mnoQuit_Click();

@@ -41,6 +41,9 @@ public:
     void SourceWindow(const TraySource& vData);
 
     void MinToSysTray();
+    // Brings the window back as a double-click on the icon does: the check
+    // timer stops, the icon goes, the window shows and Restored is raised.
+    void RestoreFromSysTray();
     void RemoveFromSysTray();
     void ChangeIcon(platform::IconHandle toNewIcon);
     void ChangeToolTip(const std::string& cNewTip);
@@ -67,7 +70,6 @@ private:
     // The shell started afresh with an empty notification area: the icon
     // goes back as it was, if it was there.
     void OnTaskbarCreated() override;
-    void RestoreFromSysTray();
     bool Notify(platform::NotifyMessage message);
 
     platform::ShellNotify& shell_;

@@ -176,10 +176,11 @@ choose() {
     index=$(trayctl menu-items "$1" | grep -F " text=\"$2\"" | sed -n 's/^item index=\([0-9]*\) .*/\1/p' | head -n 1)
     trayctl menu-choose "$1" "$index" >/dev/null
 }
-# The items of a menu, "|" between them; menu_texts_specified leaves out the
-# record's group (History... and Notify on change, with their separator).
+# The items of a menu, "|" between them; menu_texts_specified leaves out
+# Netvik's own group (Settings..., History... and Notify on change, with
+# their separator).
 menu_texts() { trayctl menu-items "$1" | sed 's/.* text="\(.*\)"$/\1/' | paste -sd'|'; }
-menu_texts_specified() { menu_texts "$1" | sed 's/||Hi&story\.\.\.|&Notify on change|/|/'; }
+menu_texts_specified() { menu_texts "$1" | sed 's/||Se&ttings\.\.\.|Hi&story\.\.\.|&Notify on change|/|/'; }
 # message [MS [OPTION...]]: waits up to MS (10000) for a message box of the
 # program (trayctl msgbox OPTIONs narrow it) and prints its line, or nothing.
 message() { trayctl msgbox -pid "$NETVIK_PID" -timeout "${1:-10000}" "${@:2}" || true; }

@@ -62,8 +62,8 @@ net_answer "$HOST"
 netvik_start record
 trayctl wait-tip "$CONNECTED" 20000 >/dev/null || true
 menu=$(open_menu)
-e2e_check "menu: the specified items, and the record's group between Disable and Hide" \
-    test "$(menu_texts "$menu")" = '&Refresh|&Disable||Hi&story...|&Notify on change||&Hide|&Quit'
+e2e_check "menu: the specified items, and Netvik's own group between Disable and Hide" \
+    test "$(menu_texts "$menu")" = '&Refresh|&Disable||Se&ttings...|Hi&story...|&Notify on change||&Hide|&Quit'
 e2e_check "menu: Notify on change is ticked" grep -q ' checked=1 ' <<<"$(notify_item "$menu")"
 trayctl menu-close "$menu" >/dev/null
 

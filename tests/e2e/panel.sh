@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # End to end: the tray menu and the settings panel of the real Netvik.exe
 # under Wine and Xvfb. A right-click on the icon opens the menu, whose
-# commands change the icon and tip as a user sees them; a double-click opens
-# the panel, whose captions, texts, settings, tab order and tooltips are read
-# back from the real controls.
+# commands change the icon and tip as a user sees them; a double-click, or the
+# menu's Settings..., opens the panel, whose captions, texts, settings, tab
+# order and tooltips are read back from the real controls.
 #
 # usage: panel.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail
@@ -168,6 +168,12 @@ wait_visible "$main"
 focus=$(trayctl focus "$main")
 e2e_check "shown again: focus, selection and caret as they were ($focus)" \
     test "$(field_in id "$focus") $(field_in sel "$focus") $(field_in caret "$focus")" = "1005 7,7 $host_box"
+
+minimise "$main"
+trayctl wait-tip "$CONNECTED" 10000 >/dev/null
+choose "$(open_menu)" 'Se&ttings...'
+e2e_check "Settings... in the menu opens the panel" wait_visible "$main"
+e2e_check "Settings...: the icon goes, as after a double-click" trayctl wait-count 0 5000
 
 press "$main" 1022 || true
 e2e_check "the panel's Quit ends the program" netvik_wait_exit

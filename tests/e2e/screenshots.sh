@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Screenshots of the real Netvik.exe under Wine and Xvfb for the README: the
-# first start's message, the tray menu, the settings panel with a tooltip
-# (at 96 and at 120 dots per inch), the panel's two dialogs side by side
-# (the gateways are those kept in the prefix's registry), the panel
-# showing the external address, which a stand-in FTP server inside the
-# sandbox reports, the History window over a week's record with three
-# outages, and the tray icon at 100, 125, 150 and 200 %.
+# Screenshots of the real Netvik.exe under Wine and Xvfb for the README and
+# the users' guide: the first start's message, the tray menu, the settings
+# panel with a tooltip (at 96 and at 120 dots per inch), the panel's two
+# dialogs side by side (the gateways are those kept in the prefix's
+# registry), the panel showing the external address, which a stand-in FTP
+# server inside the sandbox reports, the History window over a week's record
+# with three outages, and the tray icon at 100, 125, 150 and 200 %.
 #
 # usage: screenshots.sh NETVIK.exe TRAYCTL.exe PREFIX OUTDIR
 set -euo pipefail

@@ -29,7 +29,7 @@ struct FakeLog {
 
 // The tray menu's items, as the resources hold them.
 inline std::vector<std::string> TrayMenuCaptions() {
-    return {"&Refresh", "&Disable", "-", "Hi&story...", "&Notify on change", "-", "&Hide", "&Quit"};
+    return {"&Refresh", "&Disable", "-", "Se&ttings...", "Hi&story...", "&Notify on change", "-", "&Hide", "&Quit"};
 }
 
 // The main window's parts as doubles, by name (MainParts), and every other

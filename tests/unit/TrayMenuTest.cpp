@@ -111,6 +111,37 @@ TEST_F(TrayMenu, EnableRestartsTheTimerAndChecksAtOnce) {
     EXPECT_EQ(fx.shell.icons.size(), 1U);
 }
 
+TEST_F(TrayMenu, SettingsOpensThePanelAsTheDoubleClickDoesExceptWhileTheMenusBoxIsUp) {
+    fx.form.hook->Callback(0x203);
+    const std::vector<std::string> doubleClick = fx.log.Entries();
+    fx.form.state = platform::WindowState::Minimized;
+    form.Form_Resize();  // back to the tray
+    fx.log.Clear();
+
+    Choose(mnoSettings);
+    std::vector<std::string> settings = fx.log.Entries();
+    ASSERT_EQ(settings.front(), "Menu popup");
+    settings.erase(settings.begin());
+    EXPECT_EQ(settings, doubleClick);
+    EXPECT_TRUE(fx.form.visible);
+    EXPECT_TRUE(form.IsShownInTaskList());
+
+    // While the box that Refresh shows when checking is disabled is up, a
+    // right-click choosing Settings... and a double-click are both dropped.
+    fx.form.state = platform::WindowState::Minimized;
+    form.Form_Resize();
+    Choose(mnoDisable);
+    fx.messages.whileShown = [&] {
+        Choose(mnoSettings);
+        fx.form.hook->Callback(0x203);
+    };
+    Choose(mnoRefresh);
+    EXPECT_EQ(fx.messages.shown.size(), 1U);
+    EXPECT_FALSE(fx.form.visible);
+    EXPECT_TRUE(fx.shell.Shown());
+    EXPECT_FALSE(form.IsShownInTaskList());
+}
+
 TEST_F(TrayMenu, HideAndADismissedMenuChangeNothing) {
     const auto before = fx.shell.Icon();
     Choose(mnoHide);

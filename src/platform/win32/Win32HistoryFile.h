@@ -9,7 +9,11 @@ namespace netvik::win32 {
 // between writes, and another program may read it meanwhile.
 class Win32HistoryFile : public platform::HistoryFile {
 public:
-    explicit Win32HistoryFile(std::string folder, const std::string& name = "history");
+    // The names of the two pairs of files the program keeps.
+    static constexpr char kRecord[] = "history";
+    static constexpr char kLatency[] = "latency";
+
+    explicit Win32HistoryFile(std::string folder, const std::string& name = kRecord);
 
     // The user's local application-data folder with "\Netvik"; where the
     // system has none (the first Windows generation), the program's folder.
