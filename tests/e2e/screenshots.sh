@@ -148,11 +148,28 @@ record() {
     done
 }
 
-# The History window over a week of checks every five minutes: the provider
-# down for 47 minutes five days ago, the router for 12 two days ago, the
-# provider again for 23 minutes this morning; Netvik ended an hour ago.
+# latency: an hour's line of latency.csv for each of the week's watched
+# hours, round trips of 18 to 40 ms, slower in the evenings.
+latency() {
+    local folder now hour ago
+    folder=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Netvik
+    now=$(date +%s)
+    printf 'hour,checks,second tries,median ms,highest ms\r\n' >"$folder/latency.csv"
+    for ((ago = 6 * 86400 + 7200; ago > 3600; ago -= 3600)); do
+        hour=$(((now - ago) / 3600 * 3600))
+        local h=$((hour / 3600 % 24)) evening=0
+        ((h >= 18 && h <= 22)) && evening=1
+        printf '%s,12,%d,%d,%d\r\n' "$(date -d "@$hour" +%FT%T%:z)" $((h % 7 == 0)) \
+            $((18 + evening * 9 + h % 5)) $((31 + evening * 24 + h % 9)) >>"$folder/latency.csv"
+    done
+}
+
+# The History window over a week of checks every five minutes, at DPI dots
+# per inch: the provider down for 47 minutes five days ago, the router for
+# 12 two days ago, the provider again for 23 minutes this morning; Netvik
+# ended an hour ago. history_shot DPI SUFFIX.
 history_shot() {
-    export E2E_OUT=$work/history
+    export E2E_OUT=$work/history$2 E2E_DPI=$1
     e2e_begin "$source_prefix"
     net_reset
     net_answer 203.0.113.10
@@ -161,14 +178,16 @@ history_shot() {
         "$((5 * d - 2820)),connected,$((5 * d - 2520))" "$((2 * d)),no-host,$((2 * d + 300))" \
         "$((2 * d - 720)),connected,$((2 * d - 420))" "$((5 * h)),no-internet,$((5 * h + 300))" \
         "$((5 * h - 1380)),connected,$((5 * h - 1080))" "$h,not-running,$((h + 120))"
+    latency
     netvik_store_settings 203.0.113.10 192.0.2.1 198.51.100.2 5
     netvik_start history
     trayctl wait-tip 'Connected to the Internet.' 20000 >/dev/null
     choose "$(open_menu)" 'Hi&story...'
-    window_shot history 'Netvik History'
+    window_shot "history$2" 'Netvik History'
     close_window "$(netvik_main_window)"
     netvik_wait_exit || true
     wine_env_cleanup
+    unset E2E_DPI
 }
 
 # The tray's icon at each scaling, as the shell shows it, three times
@@ -199,6 +218,7 @@ tray_shots() {
 
 shots 96 ""
 shots 120 "-120dpi"
-history_shot
+history_shot 96 ""
+history_shot 144 "-144dpi"
 tray_shots
 echo "screenshots: $out"
