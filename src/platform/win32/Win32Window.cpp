@@ -49,7 +49,11 @@ void Win32Window::Show() {
 
 void Win32Window::ShowModal() {
     // The owner takes no input while the window is shown; the loop ends
-    // when the window hides itself.
+    // when the window hides itself. The system's dialog loop (DialogBox...)
+    // would make its window within its own call, but the program loads a
+    // dialog and fills it before it shows it modally (the gateways listed,
+    // the name put in): so the window's own loop, the same steps the
+    // system's takes (IsDialogMessage for the keyboard).
     const HWND owner = GetWindow(window_, GW_OWNER);
     if (owner != nullptr) EnableWindow(owner, FALSE);
     Show();
