@@ -62,8 +62,7 @@ Week MakeWeek(const History& history, bool live, const Latencies& latencies, con
     const Stamp& now = history.now;
     week.now = now.utc;
     const std::int64_t local = now.utc + std::int64_t{Offset(offsetAt, now.utc, now.offsetMinutes)} * 60;
-    const std::int64_t today =
-        FloorDiv(local, kDaySeconds) * kDaySeconds;
+    const std::int64_t today = FloorDiv(local, kDaySeconds) * kDaySeconds;
     for (std::size_t d = 0; d < week.days.size(); ++d) {
         Day& day = week.days[d];
         const std::int64_t midnight = today - static_cast<std::int64_t>(week.days.size() - 1 - d) * kDaySeconds;

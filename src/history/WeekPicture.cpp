@@ -22,7 +22,8 @@ constexpr platform::Colour kChartBack = 0xFFFFFF;
 int XOf(std::int64_t at, std::int64_t start, std::int64_t end, const platform::Box& box) {
     if (end <= start) return box.left;
     const std::int64_t clamped = std::clamp(at, start, end);
-    return box.left + static_cast<int>(static_cast<double>(clamped - start) * box.width / static_cast<double>(end - start));
+    return box.left +
+           static_cast<int>(static_cast<double>(clamped - start) * box.width / static_cast<double>(end - start));
 }
 
 std::int64_t MomentAt(int x, std::int64_t start, std::int64_t end, const platform::Box& box) {
