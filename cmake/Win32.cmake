@@ -10,6 +10,7 @@ set(NETVIK_WIN32_SOURCES
   src/platform/win32/Win32HistoryFile.cpp
   src/platform/win32/Win32HostNames.cpp
   src/platform/win32/Win32Icmp.cpp
+  src/platform/win32/Win32Libraries.cpp
   src/platform/win32/Win32MessageBoxes.cpp
   src/platform/win32/Win32NetworkConfig.cpp
   src/platform/win32/Win32Picture.cpp
@@ -23,7 +24,10 @@ set(NETVIK_WIN32_SOURCES
   src/platform/win32/Win32Window.cpp
 )
 set(NETVIK_WIN32_DEFINITIONS WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0400 WINVER=0x0400)
-set(NETVIK_SYSTEM_LIBRARIES wsock32 comctl32 shell32 user32 gdi32 advapi32 kernel32)
+# Only libraries that Windows protects from a file of their name beside the
+# program; every other one is loaded at run time from the system folder
+# (platform/win32/Win32Libraries.h).
+set(NETVIK_SYSTEM_LIBRARIES comctl32 shell32 user32 gdi32 advapi32 kernel32)
 add_library(netvik_win32 STATIC ${NETVIK_WIN32_SOURCES})
 target_compile_definitions(netvik_win32 PUBLIC ${NETVIK_WIN32_DEFINITIONS})
 target_link_libraries(netvik_win32 PUBLIC netvik_core ${NETVIK_SYSTEM_LIBRARIES})

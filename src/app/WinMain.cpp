@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/Win32Icmp.h"
+#include "platform/win32/Win32Libraries.h"
 #include "platform/win32/Win32ShellNotify.h"
 
 namespace {
@@ -33,5 +34,10 @@ int Run(HINSTANCE instance) {
 }  // namespace
 
 // What cannot go on (a window that cannot be made, a resource missing) ends
-// through netvik::Fail, with a message box: nothing is thrown.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return Run(instance); }
+// through netvik::Fail, with a message box: nothing is thrown. Before
+// anything loads a library, none may come from the program's or the
+// current folder.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    netvik::win32::RestrictLibrarySearch();
+    return Run(instance);
+}

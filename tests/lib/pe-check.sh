@@ -2,9 +2,10 @@
 # Checks a built Netvik.exe without running it: a GUI program (PE32 for the
 # 32-bit build, with subsystem version 4.0 so that the oldest supported
 # Windows loads it; PE32+ for the 64-bit one) that imports only from DLLs
-# Windows ships. Given windres and the project's version, also its version
-# resource (the version, the product's names) and, given a level, its
-# manifest's execution level. Prints what it found and the file's size.
+# Windows ships and protects from a file of their name beside it. Given
+# windres and the project's version, also its version resource (the version,
+# the product's names) and, given a level, its manifest's execution level.
+# Prints what it found and the file's size.
 #
 # usage: pe-check.sh OBJDUMP EXE [WINDRES VERSION [EXECUTION_LEVEL]]
 set -euo pipefail
@@ -15,8 +16,11 @@ windres=${3:-}
 expected_version=${4:-}
 expected_level=${5:-}
 
-# The DLLs of every Windows the program (and its installer) runs on.
-system_dlls=" ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL SHELL32.DLL USER32.DLL WSOCK32.DLL "
+# The DLLs of every Windows the program (and its installer) runs on that
+# Windows never loads from the program's folder: its known DLLs, and the
+# common controls, which the manifest binds to the system's side-by-side
+# copy. Any other is loaded at run time by its full path, or not at all.
+system_dlls=" ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL SHELL32.DLL USER32.DLL "
 # Functions that came with later Windows than the oldest the 32-bit program
 # runs on, and that static run-time libraries are known to import: with any
 # of them imported, the program would not even load there.
@@ -46,7 +50,7 @@ fi
 imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | sort -fu)
 [ -n "$imports" ] || failures+=("no imports found")
 for dll in $imports; do
-    [[ $system_dlls == *" ${dll^^} "* ]] || failures+=("imports $dll, which Windows does not ship")
+    [[ $system_dlls == *" ${dll^^} "* ]] || failures+=("imports $dll, which Windows does not ship or protect")
 done
 if [ "$format" = PE32 ]; then
     # The functions imported by name: "HINT-TABLE-ENTRY HINT NAME" under each DLL.

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32HistoryFile.h"
 
-#include "platform/win32/WinTypes.h"
+#include "platform/win32/Win32Libraries.h"
 
 #include <cstring>
 #include <utility>
@@ -16,23 +16,18 @@ constexpr int kCreateFolder = 0x8000;
 using GetFolderPathFn = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
 using MoveFileExFn = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
 
-template <typename Fn>
-Fn Lookup(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 std::int32_t LastError() {
     const DWORD error = GetLastError();
     return static_cast<std::int32_t>(error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT);
 }
 
-// The local application-data folder into path through the library's
-// SHGetFolderPathA (shell32 since the second generation, shfolder.dll where
-// installed beside it); false where neither has it.
+// The local application-data folder into path through SHGetFolderPathA of
+// the system folder's library (shell32 since the second generation,
+// shfolder.dll where installed beside it); false where neither has it.
 bool LocalAppData(const char* library, char (&path)[MAX_PATH + 8]) {
-    const HMODULE module = LoadLibraryA(library);
+    const HMODULE module = LoadSystemLibrary(library);
     if (module == nullptr) return false;
-    const auto getFolderPath = Lookup<GetFolderPathFn>(module, "SHGetFolderPathA");
+    const auto getFolderPath = ProcAddress<GetFolderPathFn>(module, "SHGetFolderPathA");
     const bool found =
         getFolderPath != nullptr && SUCCEEDED(getFolderPath(nullptr, kLocalAppData | kCreateFolder, nullptr, 0, path));
     FreeLibrary(module);
@@ -82,7 +77,7 @@ std::int32_t WriteWhole(const std::string& path, const std::string& bytes) {
 // Puts from in place of to. The first generation has no MoveFileExA (or
 // one that is not implemented): there the old file goes first.
 std::int32_t Replace(const std::string& from, const std::string& to) {
-    const auto moveFileEx = Lookup<MoveFileExFn>(GetModuleHandleA("kernel32.dll"), "MoveFileExA");
+    const auto moveFileEx = ProcAddress<MoveFileExFn>(GetModuleHandleA("kernel32.dll"), "MoveFileExA");
     if (moveFileEx != nullptr) {
         if (moveFileEx(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
         if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return LastError();

@@ -2,6 +2,8 @@
 
 #include <ipexport.h>
 
+#include "platform/win32/Win32Libraries.h"
+
 namespace netvik::win32 {
 
 static_assert(sizeof(platform::IpOptionInformation) == sizeof(IP_OPTION_INFORMATION));
@@ -10,16 +12,10 @@ static_assert(sizeof(platform::IcmpEchoReply) == sizeof(ICMP_ECHO_REPLY));
 static_assert(offsetof(platform::IcmpEchoReply, Status) == offsetof(ICMP_ECHO_REPLY, Status));
 static_assert(offsetof(platform::IcmpEchoReply, Options) == offsetof(ICMP_ECHO_REPLY, Options));
 
-namespace {
-
-template <typename Fn>
-Fn Lookup(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-}  // namespace
-
-Win32Icmp::Win32Icmp(std::initializer_list<const char*> libraries) {
+// Later systems' icmp.dll forwards its functions to iphlpapi.dll, which the
+// system then looks for by its bare name, in the program's folder first:
+// the system folder's, loaded beforehand, is the one it finds.
+Win32Icmp::Win32Icmp(std::initializer_list<const char*> libraries) : forwardTarget_(LoadSystemLibrary("iphlpapi.dll")) {
     for (const char* library : libraries) {
         if (Bind(library)) break;
     }
@@ -27,14 +23,15 @@ Win32Icmp::Win32Icmp(std::initializer_list<const char*> libraries) {
 
 Win32Icmp::~Win32Icmp() {
     if (library_ != nullptr) FreeLibrary(library_);
+    if (forwardTarget_ != nullptr) FreeLibrary(forwardTarget_);
 }
 
 bool Win32Icmp::Bind(const char* library) {
-    const HMODULE module = LoadLibraryA(library);
+    const HMODULE module = LoadSystemLibrary(library);
     if (module == nullptr) return false;
-    const auto create = Lookup<CreateFn>(module, "IcmpCreateFile");
-    const auto sendEcho = Lookup<SendEchoFn>(module, "IcmpSendEcho");
-    const auto close = Lookup<CloseFn>(module, "IcmpCloseHandle");
+    const auto create = ProcAddress<CreateFn>(module, "IcmpCreateFile");
+    const auto sendEcho = ProcAddress<SendEchoFn>(module, "IcmpSendEcho");
+    const auto close = ProcAddress<CloseFn>(module, "IcmpCloseHandle");
     if (create == nullptr || sendEcho == nullptr || close == nullptr) {
         FreeLibrary(module);
         return false;

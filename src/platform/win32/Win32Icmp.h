@@ -6,12 +6,12 @@
 
 namespace netvik::win32 {
 
-// The ICMP library, loaded at run time: icmp.dll where the system has it,
-// else iphlpapi.dll, which exports the same three functions on later
-// systems. Without either, no request gets a reply.
+// The ICMP library, loaded at run time from the system folder: icmp.dll
+// where the system has it, else iphlpapi.dll, which exports the same three
+// functions on later systems. Without either, no request gets a reply.
 class Win32Icmp : public platform::IcmpService {
 public:
-    // The libraries to try, in order.
+    // The system folder's libraries to try, in order.
     explicit Win32Icmp(std::initializer_list<const char*> libraries = {"icmp.dll", "iphlpapi.dll"});
     ~Win32Icmp() override;
     Win32Icmp(const Win32Icmp&) = delete;
@@ -32,6 +32,7 @@ private:
 
     bool Bind(const char* library);
 
+    HMODULE forwardTarget_;
     HMODULE library_ = nullptr;
     CreateFn create_ = nullptr;
     SendEchoFn sendEcho_ = nullptr;

@@ -6,15 +6,16 @@
 
 #include <cstring>
 
+#include "platform/win32/Win32Libraries.h"
+
 namespace netvik::win32 {
 
 std::vector<std::string> Win32NetworkConfig::DefaultGateways() {
     std::vector<std::string> gateways;
-    const HMODULE library = LoadLibraryA("iphlpapi.dll");
+    const HMODULE library = LoadSystemLibrary("iphlpapi.dll");
     if (library == nullptr) return gateways;
     using GetAdaptersInfoFn = DWORD(WINAPI*)(PIP_ADAPTER_INFO, PULONG);
-    const auto getAdaptersInfo =
-        reinterpret_cast<GetAdaptersInfoFn>(reinterpret_cast<void*>(GetProcAddress(library, "GetAdaptersInfo")));
+    const auto getAdaptersInfo = ProcAddress<GetAdaptersInfoFn>(library, "GetAdaptersInfo");
     if (getAdaptersInfo != nullptr) {
         // The list's size is known only by asking; it may grow meanwhile.
         std::vector<unsigned char> buffer(sizeof(IP_ADAPTER_INFO));

@@ -43,7 +43,7 @@ Win32TcpClient::~Win32TcpClient() {
 bool Win32TcpClient::Start() {
     if (started_) return true;
     WSADATA data;
-    started_ = WSAStartup(0x0101, &data) == 0;
+    started_ = winsock_ != nullptr && winsock_->WSAStartup(0x0101, &data) == 0;
     return started_;
 }
 
@@ -59,7 +59,7 @@ void Win32TcpClient::Resolve(const std::string& hostName) {
 }
 
 void Win32TcpClient::CancelLookup() {
-    if (awaiting_ && current_ != kNotBegun) WSACancelAsyncRequest(current_);
+    if (awaiting_ && current_ != kNotBegun) winsock_->WSACancelAsyncRequest(current_);
     awaiting_ = false;
 }
 
@@ -67,8 +67,8 @@ void Win32TcpClient::StartLookup(const std::string& host, Purpose purpose) {
     purpose_ = purpose;
     auto lookup = std::make_unique<Lookup>();
     if (Start()) {
-        lookup->handle = WSAAsyncGetHostByName(window_, kResolved, host.c_str(), lookup->entry.data(),
-                                               static_cast<int>(lookup->entry.size()));
+        lookup->handle = winsock_->WSAAsyncGetHostByName(window_, kResolved, host.c_str(), lookup->entry.data(),
+                                                         static_cast<int>(lookup->entry.size()));
     }
     current_ = lookup->handle;
     awaiting_ = true;
@@ -104,21 +104,21 @@ void Win32TcpClient::Answer(const in_addr* address) {
         return ConnectTo(*address);
     }
     if (socket_ == INVALID_SOCKET && started_) {
-        WSACleanup();
+        winsock_->WSACleanup();
         started_ = false;
     }
-    if (Resolved) Resolved(address != nullptr ? inet_ntoa(*address) : "");
+    if (Resolved) Resolved(address != nullptr ? winsock_->inet_ntoa(*address) : "");
 }
 
 void Win32TcpClient::ConnectTo(const in_addr& host) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_port = htons(port_);
+    address.sin_port = winsock_->htons(port_);
     address.sin_addr = host;
-    socket_ = socket(AF_INET, SOCK_STREAM, 0);
+    socket_ = winsock_->socket(AF_INET, SOCK_STREAM, 0);
     if (socket_ == INVALID_SOCKET) return Lost();
-    WSAAsyncSelect(socket_, window_, kSocketEvent, FD_CONNECT | FD_READ | FD_CLOSE);
-    connect(socket_, reinterpret_cast<const sockaddr*>(&address), sizeof address);  // completes as FD_CONNECT
+    winsock_->WSAAsyncSelect(socket_, window_, kSocketEvent, FD_CONNECT | FD_READ | FD_CLOSE);
+    winsock_->connect(socket_, reinterpret_cast<const sockaddr*>(&address), sizeof address);  // completes as FD_CONNECT
 }
 
 void Win32TcpClient::OnSocket(SOCKET socket, LPARAM event) {
@@ -151,14 +151,14 @@ void Win32TcpClient::Lost() {
 
 std::int32_t Win32TcpClient::Waiting() const {
     u_long waiting = 0;
-    if (socket_ == INVALID_SOCKET || ioctlsocket(socket_, FIONREAD, &waiting) != 0) return 0;
+    if (socket_ == INVALID_SOCKET || winsock_->ioctlsocket(socket_, FIONREAD, &waiting) != 0) return 0;
     return static_cast<std::int32_t>(waiting);
 }
 
 void Win32TcpClient::SendData(const std::string& data) {
     std::size_t sent = 0;
     while (socket_ != INVALID_SOCKET && sent < data.size()) {
-        const int result = send(socket_, data.data() + sent, static_cast<int>(data.size() - sent), 0);
+        const int result = winsock_->send(socket_, data.data() + sent, static_cast<int>(data.size() - sent), 0);
         if (result <= 0) break;
         sent += static_cast<std::size_t>(result);
     }
@@ -170,7 +170,7 @@ std::string Win32TcpClient::GetData() {
     std::string data(static_cast<std::size_t>(Waiting()), '\0');
     std::size_t taken = 0;
     while (taken < data.size()) {
-        const int received = recv(socket_, data.data() + taken, static_cast<int>(data.size() - taken), 0);
+        const int received = winsock_->recv(socket_, data.data() + taken, static_cast<int>(data.size() - taken), 0);
         if (received <= 0) break;
         taken += static_cast<std::size_t>(received);
     }
@@ -182,11 +182,11 @@ void Win32TcpClient::Close() {
     ++generation_;
     CancelLookup();
     if (socket_ != INVALID_SOCKET) {
-        closesocket(socket_);
+        winsock_->closesocket(socket_);
         socket_ = INVALID_SOCKET;
     }
     if (started_) {
-        WSACleanup();
+        winsock_->WSACleanup();
         started_ = false;
     }
 }

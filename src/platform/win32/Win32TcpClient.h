@@ -4,9 +4,7 @@
 
 #include "platform/Parts.h"
 #include "platform/TcpClient.h"
-#include "platform/win32/WinTypes.h"
-
-#include <winsock.h>
+#include "platform/win32/Win32Sockets.h"
 
 namespace netvik::win32 {
 
@@ -14,7 +12,8 @@ namespace netvik::win32 {
 // with WSAAsyncGetHostByName and the socket reports through WSAAsyncSelect,
 // both to a hidden window of its own, whose messages the GUI thread's
 // message loop delivers. While a connection or a lookup is open the client
-// holds a start-up of the sockets library of its own.
+// holds a start-up of the sockets library of its own. Without the library,
+// nothing starts: every lookup fails and every connection closes at once.
 class Win32TcpClient : public platform::TcpClient {
 public:
     explicit Win32TcpClient(const platform::Slot& slot = {});
@@ -54,6 +53,7 @@ private:
     void Lost();
     std::int32_t Waiting() const;
 
+    const Wsock32* const winsock_ = Winsock();  // used only after a start-up through it
     HWND window_ = nullptr;
     bool started_ = false;  // the sockets library, held while a connection or lookup is open
     std::vector<std::unique_ptr<Lookup>> lookups_;
