@@ -17,11 +17,11 @@ std::int32_t AppendLines(platform::HistoryFile& file, std::string_view header, c
     return file.Append(bytes + lines);
 }
 
-FileBytes ReadBoth(platform::HistoryFile& file) {
+FileBytes ReadBoth(platform::HistoryFile& file, std::uint64_t bound) {
     FileBytes bytes;
-    bytes.error = file.ReadNewest(kReadBound, bytes.newer, bytes.newerSize);
-    if (bytes.error == 0 && bytes.newer.size() == bytes.newerSize && bytes.newerSize < kReadBound) {
-        bytes.error = file.ReadPrevious(kReadBound - bytes.newerSize, bytes.older, bytes.olderSize);
+    bytes.error = file.ReadNewest(bound, bytes.newer, bytes.newerSize);
+    if (bytes.error == 0 && bytes.newer.size() == bytes.newerSize && bytes.newerSize < bound) {
+        bytes.error = file.ReadPrevious(bound - bytes.newerSize, bytes.older, bytes.olderSize);
     }
     return bytes;
 }

@@ -15,13 +15,13 @@ namespace netvik::history {
 // break gets one, so that the new lines start on lines of their own.
 std::int32_t AppendLines(platform::HistoryFile& file, std::string_view header, const std::string& lines);
 
-// The newest bytes of both files, at most kReadBound of them together: the
+// The newest bytes of both files, at most bound of them together: the
 // previous file's only when the file itself was read whole.
 struct FileBytes {
     std::string older, newer;
     std::uint64_t olderSize = 0, newerSize = 0;
     std::int32_t error = 0;  // the first that a read returned
 };
-FileBytes ReadBoth(platform::HistoryFile& file);
+FileBytes ReadBoth(platform::HistoryFile& file, std::uint64_t bound);
 
 }  // namespace netvik::history

@@ -32,9 +32,6 @@ inline constexpr std::array<Column, 4> kColumns = {{
     {texts::kWhereColumn, 5355, &OutageRow::where},
 }};
 
-// The list shows at most this many outages, the newest.
-inline constexpr std::size_t kMaxRows = 1000;
-
 struct HistoryView {
     std::array<std::string, 3> summary;  // the last 24 hours, 7 days, 30 days
     std::vector<OutageRow> rows;         // the list's rows: the first outages, the newest

@@ -119,7 +119,7 @@ void LatencyRecorder::Write() {
 
 Latencies ReadLatency(platform::HistoryFile& file, const Stamp& now) {
     Latencies latencies;
-    const FileBytes bytes = ReadBoth(file);
+    const FileBytes bytes = ReadBoth(file, kLatencyReadBound);
     for (const auto& [text, size] :
          {std::pair{&bytes.older, bytes.olderSize}, std::pair{&bytes.newer, bytes.newerSize}}) {
         for (const std::string_view line : Lines(*text, size, latencies.skipped)) {

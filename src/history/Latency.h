@@ -60,6 +60,9 @@ struct Latencies {
 };
 // The longest round trip taken as true: an echo waits no longer.
 inline constexpr std::uint32_t kMaxRoundTripMs = 60000;
+// What the window reads of the files: their newest lines, weeks of them
+// (an hour a line), more than the week it shows.
+inline constexpr std::uint64_t kLatencyReadBound = 64 * 1024;
 Latencies ReadLatency(platform::HistoryFile& file, const Stamp& now);
 
 }  // namespace netvik::history

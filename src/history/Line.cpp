@@ -108,18 +108,18 @@ std::string FormatStamp(const Stamp& stamp) {
 }
 
 bool ParseStamp(std::string_view text, Stamp& stamp) {
-    if (text.size() != kShape.size()) return false;
-    for (std::size_t i = 0; i < kShape.size(); ++i) {
-        const bool fits = kShape[i] == '0'   ? text[i] >= '0' && text[i] <= '9'
-                          : kShape[i] == '+' ? text[i] == '+' || text[i] == '-'
-                                             : text[i] == kShape[i];
-        if (!fits) return false;
+    // The shape's separators, then its numbers, each digit checked as it is read.
+    if (text.size() != kShape.size() || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' ||
+        text[16] != ':' || (text[19] != '+' && text[19] != '-') || text[22] != ':') {
+        return false;
     }
     int values[kFields];
     for (int f = 0; f < kFields; ++f) {
         int value = 0;
         for (int i = kStampFields[f].at; i < kStampFields[f].at + kStampFields[f].width; ++i) {
-            value = value * 10 + (text[static_cast<std::size_t>(i)] - '0');
+            const char digit = text[static_cast<std::size_t>(i)];
+            if (digit < '0' || digit > '9') return false;
+            value = value * 10 + (digit - '0');
         }
         if (value < kStampFields[f].low || value > kStampFields[f].high) return false;
         values[f] = value;

@@ -27,7 +27,8 @@ void AddPlace(Outage& outage, State state) {
 // The runs of checks without a connection, oldest first.
 std::vector<Outage> Outages(const std::vector<Entry>& entries, const Stamp& now, bool live) {
     std::vector<Outage> outages;
-    bool open = false;  // the last outage lasts until a line ends it
+    outages.reserve(entries.size() / 2 + 1);  // at most one for every two lines
+    bool open = false;                        // the last outage lasts until a line ends it
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Entry& entry = entries[i];
         if (!IsVerdict(entry.state)) continue;

@@ -12,13 +12,8 @@ static_assert(kKeptSeconds == kPeriodSpans.back(), "rotation keeps every line of
 
 namespace {
 
-// Adds a file's lines to the record, after those it holds.
-void Add(Record& record, const Record& file) {
-    record.entries.insert(record.entries.end(), file.entries.begin(), file.entries.end());
-    record.skipped += file.skipped;
-    record.fileSize += file.fileSize;
-    record.readSize += file.readSize;
-}
+// The newest lines read first.
+constexpr std::size_t kFirstTail = 8192;
 
 // The zone's offsets, asked once a day: a day whose start and end have the
 // same offset has it throughout (a zone changes its offset at most once a
@@ -54,20 +49,41 @@ History ReadHistory(const Recorder& recorder, const Stamp& now, const OffsetAt& 
     history.dropped = recorder.LastDropped();
     Record& record = history.record;
 
-    const FileBytes bytes = ReadBoth(recorder.File());
-    record = ParseRecord(bytes.older, bytes.olderSize);
-    Add(record, ParseRecord(bytes.newer, bytes.newerSize));
+    const FileBytes bytes = ReadBoth(recorder.File(), kReadBound);
+    std::size_t torn = 0;
+    std::vector<std::string_view> lines = Lines(bytes.older, bytes.olderSize, torn);
+    for (const std::string_view line : Lines(bytes.newer, bytes.newerSize, torn)) lines.push_back(line);
+    history.live = recorder.Watching();
+    // The newest lines first, more of them until they hold the longest
+    // period and more outages than the list shows: what is older shows
+    // nowhere, and a large record is read at once.
+    for (std::size_t tail = kFirstTail;; tail *= 4) {
+        const std::size_t from = lines.size() > tail ? lines.size() - tail : 0;
+        record = Record{};
+        record.skipped = torn;
+        ParseLines(lines.data() + from, lines.data() + lines.size(), record);
+        record.entries.insert(record.entries.end(), recorder.Unwritten().begin(), recorder.Unwritten().end());
+        record.implausible = LeaveOutImplausible(record.entries, now);
+        history.analysis = Analyse(record.entries, now, history.live);
+        const bool enough = history.analysis.outages.size() > kMaxRows && !record.entries.empty() &&
+                            record.entries.front().at.utc < now.utc - kKeptSeconds;
+        if (from == 0 || enough) break;
+    }
+    record.fileSize = bytes.olderSize + bytes.newerSize;
+    record.readSize = bytes.older.size() + bytes.newer.size();
     record.error = bytes.error;
-    record.entries.insert(record.entries.end(), recorder.Unwritten().begin(), recorder.Unwritten().end());
-    record.implausible = LeaveOutImplausible(record.entries, now);
     Offsets offsets(offsetAt, now.offsetMinutes);
     const auto showIn = [&offsets](Stamp& stamp) { stamp.offsetMinutes = offsets.At(stamp.utc); };
     for (Entry& entry : record.entries) {
         showIn(entry.at);
         if (entry.lastSeen) showIn(*entry.lastSeen);
     }
-    history.live = recorder.Watching();
-    history.analysis = Analyse(record.entries, now, history.live);
+    for (Outage& outage : history.analysis.outages) {
+        for (Stamp* stamp : {&outage.from, &outage.to}) showIn(*stamp);
+        for (std::optional<Stamp>* stamp : {&outage.lastGood, &outage.lastDown}) {
+            if (*stamp) showIn(**stamp);
+        }
+    }
     return history;
 }
 

@@ -19,12 +19,17 @@ struct History {
     bool live = false;                         // the record's last line is the present state
 };
 
+// The History window's list shows at most this many outages, the newest.
+inline constexpr std::size_t kMaxRows = 1000;
+
 // This PC's offset from UTC at a moment (platform::Clock::OffsetAt).
 using OffsetAt = std::function<std::int32_t(std::int64_t utc)>;
 
 // Reads the record: the previous file's newest lines, then the file's, at
 // most kReadBound bytes of them together (the previous file only when the
-// file was read whole), then the lines the recorder has not written yet.
+// file was read whole), then the lines the recorder has not written yet;
+// of them, as many of the newest as hold the longest period and more
+// outages than the list shows.
 // What cannot be true is left out; every time is shown in this PC's local
 // time, by its zone's offset at that moment (now's, without offsetAt).
 History ReadHistory(const Recorder& recorder, const Stamp& now, const OffsetAt& offsetAt = nullptr);

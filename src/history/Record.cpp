@@ -51,6 +51,7 @@ bool Plausible(const Stamp& stamp, const Stamp& now) {
 
 std::vector<std::string_view> Lines(std::string_view bytes, std::uint64_t fileSize, std::size_t& torn) {
     std::vector<std::string_view> lines;
+    lines.reserve(bytes.size() / 40);  // the record's lines are some 40 to 70 bytes long
     std::size_t at = FirstLine(bytes, bytes.size() >= fileSize);
     while (at < bytes.size()) {
         const std::size_t end = bytes.find('\n', at);
@@ -64,21 +65,25 @@ std::vector<std::string_view> Lines(std::string_view bytes, std::uint64_t fileSi
     return lines;
 }
 
-Record ParseRecord(std::string_view bytes, std::uint64_t fileSize) {
-    Record record;
-    record.fileSize = fileSize;
-    record.readSize = bytes.size();
-    const std::vector<std::string_view> lines = Lines(bytes, fileSize, record.skipped);
-    record.entries.reserve(lines.size());
-    for (const std::string_view line : lines) {
-        if (line.empty() || line == kHeader) continue;
+void ParseLines(const std::string_view* line, const std::string_view* end, Record& record) {
+    record.entries.reserve(record.entries.size() + static_cast<std::size_t>(end - line));
+    for (; line != end; ++line) {
+        if (line->empty() || *line == kHeader) continue;
         Entry entry;
-        if (ParseLine(line, entry)) {
+        if (ParseLine(*line, entry)) {
             record.entries.push_back(entry);
         } else {
             ++record.skipped;
         }
     }
+}
+
+Record ParseRecord(std::string_view bytes, std::uint64_t fileSize) {
+    Record record;
+    record.fileSize = fileSize;
+    record.readSize = bytes.size();
+    const std::vector<std::string_view> lines = Lines(bytes, fileSize, record.skipped);
+    ParseLines(lines.data(), lines.data() + lines.size(), record);
     return record;
 }
 

@@ -42,6 +42,10 @@ struct Rotation {
 };
 Rotation PlanRotation(std::string_view bytes, bool whole, std::string_view header = kHeader);
 
+// The entries of lines from line to end, after those the record holds;
+// a line that is no entry is skipped and counted.
+void ParseLines(const std::string_view* line, const std::string_view* end, Record& record);
+
 // The lines of bytes, the newest fileSize bytes of a file, without their
 // line breaks: past a cut first line or a byte-order mark, and without a
 // torn last line, which torn counts.

@@ -69,6 +69,25 @@ TEST(HistoryReading, TimesThatCannotBeTrueAreLeftOutAndCounted) {
               "hours from UTC) and were left out.");
 }
 
+// A large record is read from its newest lines: what the window shows is
+// as if it had read them all.
+TEST(HistoryReading, ALargeRecordShowsAsIfReadWhole) {
+    fakes::FakeHistoryFile file;
+    std::string lines;
+    for (int i = 0; i < 40000; ++i)
+        lines += Line(-40000 * 3 + 3 * i, State(i % 3),
+                      i % 7 == 0 ? std::nullopt : std::optional<std::int64_t>(-40000 * 3 + 3 * i - 1));
+    file.current = File(lines);
+    const History history = ReadHistory(Recorder(file), At(0));
+    const Record whole = ParseRecord(file.current, file.current.size());
+    const Analysis all = Analyse(whole.entries, At(0), false);
+    EXPECT_LT(history.record.entries.size(), whole.entries.size());
+    EXPECT_EQ(history.analysis.periods[2].watched, all.periods[2].watched);
+    EXPECT_EQ(history.analysis.periods[2].outages, all.periods[2].outages);
+    for (std::size_t i = 0; i < kMaxRows; ++i)
+        EXPECT_EQ(MakeRow(history.analysis.outages[i]).from, MakeRow(all.outages[i]).from) << i;
+}
+
 struct Rotated {
     const char* name;
     std::string previous, older;
