@@ -3,7 +3,8 @@
 # Netvik.exe; what a check cycle costs, the program's own work apart from the
 # shell's tray calls and the echo requests, and how closely each echo
 # time-out is kept; what the History window costs on the largest record it
-# reads, its data and the window drawn as the user sees it;
+# reads, its data and the window drawn as the user sees it; what the trace
+# after a change to no-internet takes, and how the window answers meanwhile;
 # and what the real program costs while it waits in the tray (CPU time and
 # wake-ups over two minutes). The programs run under Wine, inside sandbox
 # networks, with Xvfbs of their own.
@@ -57,8 +58,9 @@ tree=$root/$NETVIK_PRESET
 build "$NETVIK_PRESET" netvik_bench netvik_history_bench trayctl
 prefix=$tree/bench-prefix
 WINEARCH=$NETVIK_WINEARCH tests/lib/fresh-wineprefix.sh --no-window-manager "$prefix" >/dev/null
-trap 'rm -rf "$prefix" "$tree/bench-idle" "$tree/bench-window"' EXIT
+trap 'rm -rf "$prefix" "$tree/bench-idle" "$tree/bench-window" "$tree/bench-trace"' EXIT
 tests/lib/wine-in-sandbox.sh "$prefix" -- "$tree/tests/netvik_bench.exe"
 tests/lib/wine-in-sandbox.sh "$prefix" -- "$tree/tests/netvik_history_bench.exe"
 tests/bench/history-window.sh "$tree/Netvik.exe" "$tree/tests/e2e/driver/trayctl.exe" "$prefix" "$tree/bench-window"
+tests/bench/trace.sh "$tree/Netvik.exe" "$tree/tests/e2e/driver/trayctl.exe" "$prefix" "$tree/bench-trace"
 tests/bench/idle.sh "$tree/Netvik.exe" "$tree/tests/e2e/driver/trayctl.exe" "$prefix" "$tree/bench-idle" "$idle_seconds"
