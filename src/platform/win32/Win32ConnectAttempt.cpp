@@ -25,17 +25,17 @@ void Win32ConnectAttempt::Start(std::uint32_t address, std::uint16_t port) {
     open_ = true;
     message_ = kFirstMessage + ++attempts_ % kMessages;
     WSADATA data;
-    started_ = WSAStartup(0x0101, &data) == 0;
-    socket_ = started_ ? socket(AF_INET, SOCK_STREAM, 0) : INVALID_SOCKET;
+    started_ = winsock_ != nullptr && winsock_->WSAStartup(0x0101, &data) == 0;
+    socket_ = started_ ? winsock_->socket(AF_INET, SOCK_STREAM, 0) : INVALID_SOCKET;
     sockaddr_in to{};
     to.sin_family = AF_INET;
-    to.sin_port = htons(port);
+    to.sin_port = started_ ? winsock_->htons(port) : 0;
     to.sin_addr.s_addr = address;
     // An attempt that fails at once answers through the message loop too.
-    if (socket_ == INVALID_SOCKET || WSAAsyncSelect(socket_, window_, message_, FD_CONNECT) != 0 ||
-        (connect(socket_, reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0 &&
-         WSAGetLastError() != WSAEWOULDBLOCK)) {
-        const int error = started_ ? WSAGetLastError() : WSASYSNOTREADY;
+    if (socket_ == INVALID_SOCKET || winsock_->WSAAsyncSelect(socket_, window_, message_, FD_CONNECT) != 0 ||
+        (winsock_->connect(socket_, reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0 &&
+         winsock_->WSAGetLastError() != WSAEWOULDBLOCK)) {
+        const int error = started_ ? winsock_->WSAGetLastError() : WSASYSNOTREADY;
         PostMessageA(window_, message_, static_cast<WPARAM>(socket_), WSAMAKESELECTREPLY(FD_CONNECT, error));
     }
 }
@@ -43,11 +43,11 @@ void Win32ConnectAttempt::Start(std::uint32_t address, std::uint16_t port) {
 void Win32ConnectAttempt::Stop() {
     open_ = false;
     if (socket_ != INVALID_SOCKET) {
-        closesocket(socket_);
+        winsock_->closesocket(socket_);
         socket_ = INVALID_SOCKET;
     }
     if (started_) {
-        WSACleanup();
+        winsock_->WSACleanup();
         started_ = false;
     }
 }

@@ -1,8 +1,6 @@
 #pragma once
 #include "platform/ConnectAttempt.h"
-#include "platform/win32/WinTypes.h"
-
-#include <winsock.h>
+#include "platform/win32/Win32Sockets.h"
 
 namespace netvik::win32 {
 
@@ -26,6 +24,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnConnect(SOCKET socket, int error);
 
+    const Wsock32* winsock_ = Winsock();
     HWND window_ = nullptr;
     bool open_ = false;     // an attempt is open: its answer is awaited
     bool started_ = false;  // the sockets library, held while an attempt is open

@@ -40,8 +40,8 @@ bool Win32Icmp::Bind(const char* library) {
     create_ = create;
     sendEcho_ = sendEcho;
     close_ = close;
-    sendEcho2_ = Lookup<SendEcho2Fn>(module, "IcmpSendEcho2");
-    parseReplies_ = Lookup<ParseRepliesFn>(module, "IcmpParseReplies");
+    sendEcho2_ = ProcAddress<SendEcho2Fn>(module, "IcmpSendEcho2");
+    parseReplies_ = ProcAddress<ParseRepliesFn>(module, "IcmpParseReplies");
     return true;
 }
 
