@@ -2,9 +2,7 @@
 // line waits for it, and the words the user reads of each result.
 #include <gtest/gtest.h>
 
-#include "fakes/FakeHistoryFile.h"
 #include "history/Record.h"
-#include "history/Recorder.h"
 #include "history/TraceWords.h"
 #include "net/AddressText.h"
 
@@ -47,33 +45,6 @@ TEST(HistoryTraceLine, TheTwoFieldsReadAsWrittenAndAnyOtherLineIsSkippedAndCount
     EXPECT_EQ(record.skipped, std::size(bad) + 1);
 }
 
-TEST(HistoryTraceRecorder, TheChangesLineWaitsForItsTraceAndNoLonger) {
-    fakes::FakeHistoryFile file;
-    Recorder recorder(file);
-    recorder.Verdict(State::Connected, At(0));
-    EXPECT_FALSE(recorder.Verdict(State::Connected, At(5), true));  // no change: nothing waits
-    EXPECT_TRUE(recorder.Verdict(State::NoInternet, At(10), true));
-    EXPECT_EQ(file.current.find("no-internet"), std::string::npos);
-    EXPECT_EQ(recorder.Unwritten().size(), 1u);  // the History window reads it meanwhile
-    recorder.Traced({3, A("100.64.3.2")}, SiteByTcp::Silent);
-    recorder.Traced({4, A("100.64.3.9")}, SiteByTcp::Answers);  // no line waits any more
-    // A trace that found nothing leaves the line as before; one that never
-    // ends leaves it to the next line.
-    recorder.Verdict(State::Connected, At(15));
-    recorder.Verdict(State::NoInternet, At(20), true);
-    recorder.Traced({}, SiteByTcp::Silent);
-    recorder.Verdict(State::Connected, At(25), true);
-    recorder.Verdict(State::NoInternet, At(30), true);
-    recorder.Event(WatchEvent::Ending, At(31));
-    EXPECT_EQ(file.current.substr(file.current.find("T10:10")),
-              "T10:10:00+01:00,no-internet,2026-12-07T10:05:00+01:00,3 100.64.3.2,silent\r\n"
-              "2026-12-07T10:15:00+01:00,connected,2026-12-07T10:10:00+01:00\r\n"
-              "2026-12-07T10:20:00+01:00,no-internet,2026-12-07T10:15:00+01:00\r\n"
-              "2026-12-07T10:25:00+01:00,connected,2026-12-07T10:20:00+01:00\r\n"
-              "2026-12-07T10:30:00+01:00,no-internet,2026-12-07T10:25:00+01:00\r\n"
-              "2026-12-07T10:31:00+01:00,not-running,2026-12-07T10:30:00+01:00\r\n");
-}
-
 // Each result in the balloon that follows the change's ("" for none: the
 // trace told nothing new), and in the History window's Where, made from what
 // the record keeps ("" for nothing kept).
@@ -104,15 +75,10 @@ TEST(HistoryTraceWords, EachResultInPlainWords) {
          SiteByTcp::Silent,
          cut + "Hop 2 (100.64.2.2) answers that it has no route to the site." + provider,
          "past hop 2 (100.64.2.2): the Internet provider"},
-        {{16, A("255.255.255.254"), PathEnd::Loop},
-         SiteByTcp::Silent,
-         cut + "The path answers up to hop 16 (255.255.255.254), then goes round in a loop." + provider,
-         "past hop 16 (255.255.255.254): the Internet provider"},
         {{1, A("10.25.1.1"), PathEnd::Loop},
          SiteByTcp::Silent,
          cut + "The path answers up to hop 1 (10.25.1.1), then goes round in a loop.",
          "past hop 1 (10.25.1.1): modem or line"},
-        {{3, A("100.64.3.2"), PathEnd::Silence}, SiteByTcp::Answers, reachable, nowhere},
         {{}, SiteByTcp::Answers, reachable, nowhere},
         {{}, SiteByTcp::Silent, "", ""},                                     // nothing learnt
         {{4, A("203.0.113.10"), PathEnd::Site}, SiteByTcp::Silent, "", ""},  // the site answers again
