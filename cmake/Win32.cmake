@@ -3,8 +3,10 @@
 # that runs on every Windows from the 9x generation on (subsystem 4.0).
 
 set(NETVIK_WIN32_SOURCES
+  src/platform/win32/HiddenWindow.cpp
   src/platform/win32/Win32Application.cpp
   src/platform/win32/Win32Clock.cpp
+  src/platform/win32/Win32ConnectAttempt.cpp
   src/platform/win32/Win32Controls.cpp
   src/platform/win32/Win32Desktop.cpp
   src/platform/win32/Win32HistoryFile.cpp

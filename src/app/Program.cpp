@@ -16,7 +16,7 @@ Program::Program(HINSTANCE instance, platform::ShellNotify& shell, platform::Icm
       latency_(latencyFile_),
       desktop_(window_.Hwnd()),
       form_(MainServices{application_, messages_, shell, winsock_, settings_, registry_, network_, clock_, recorder_,
-                         latency_, desktop_, window_},
+                         latency_, desktop_, window_, icmp, connect_},
             window_.Controls()) {}
 
 }  // namespace netvik::app

@@ -7,6 +7,7 @@
 #include "net/modWinSock.h"
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32ConnectAttempt.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32HistoryFile.h"
 #include "platform/win32/Win32HostNames.h"
@@ -49,6 +50,7 @@ private:
     win32::Win32HistoryFile latencyFile_;
     history::LatencyRecorder latency_;
     win32::Win32Desktop desktop_;
+    win32::Win32ConnectAttempt connect_;
     frmNetvikmain form_;
 };
 

@@ -11,6 +11,12 @@ inline constexpr std::string_view kBeyondRouter = "beyond the router (the Intern
 inline constexpr std::string_view kBeforeRouter = "between this PC and the router (cable, Wi-Fi, router)";
 inline constexpr std::string_view kThisPC = "this PC's network (nothing answered)";
 inline constexpr std::string_view kPlaceJoin = ", then ";
+// Where a trace after a change to no-internet placed the break: past its
+// last answering hop (number and address), beyond the router or at it; or
+// nowhere, the site taking connections.
+inline constexpr std::string_view kPastHop = "past hop % (%): the Internet provider";
+inline constexpr std::string_view kPastRouter = "past hop % (%): modem or line";
+inline constexpr std::string_view kNowhere = "none: the site takes connections, echo is blocked";
 
 // How an outage ended: what stopped the watching, or that the record stops.
 inline constexpr std::string_view kGapEnd = "% (%)";
@@ -120,6 +126,25 @@ inline constexpr std::string_view kNoHostTitle = "No connection to the router";
 inline constexpr std::string_view kNoHostText =
     "%: this PC answers, but the router does not. Check the cable or Wi-Fi and the router.";
 inline constexpr std::string_view kNetworkErrorTitle = "Network error";
+
+// The balloon that follows the one of a change to no-internet once the trace
+// after it is done, when it found anything: the time of the check, then
+// the path's last answering hop (number, address) and what follows from
+// it; or that the site is reachable after all.
+inline constexpr std::string_view kPathSilence =
+    "%: the router answers, but the Internet site does not. The path answers up to hop % (%), nothing beyond it.%";
+inline constexpr std::string_view kPathUnreachable =
+    "%: the router answers, but the Internet site does not. Hop % (%) answers that it has no route to the site.%";
+inline constexpr std::string_view kPathLoop =
+    "%: the router answers, but the Internet site does not. The path answers up to hop % (%), then goes round in a "
+    "loop.%";
+inline constexpr std::string_view kProviderFault = " The fault lies beyond the router, with the Internet provider.";
+inline constexpr std::string_view kLinkFault =
+    " The link between the router and the Internet provider (modem or line) is down.";
+inline constexpr std::string_view kReachableTitle = "The Internet site is reachable";
+inline constexpr std::string_view kReachableText =
+    "%: the Internet site accepts connections, so it is reachable; only its echo replies are missing. Echo requests "
+    "are probably blocked on this network or ignored by the site: another Internet address would serve better.";
 inline constexpr std::string_view kNetworkErrorText =
     "%: nothing answers, not even this PC. Check this PC's network card, cable and settings.";
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "history/TraceWords.h"
 #include "history/Words.h"
 
 namespace netvik::history {
@@ -99,7 +100,11 @@ OutageRow MakeRow(const Outage& outage) {
     row.length = Words().Duration(outage.seconds).Done();
     for (std::uint8_t i = 0; i < outage.places; ++i) {
         if (i > 0) row.where += texts::kPlaceJoin;
-        row.where += PlaceWords(outage.where[i]);
+        if (outage.where[i] == State::NoInternet && Traced(outage.lastHop, outage.siteByTcp)) {
+            row.where += TracedPlace(outage.lastHop, outage.siteByTcp);
+        } else {
+            row.where += PlaceWords(outage.where[i]);
+        }
     }
     return row;
 }

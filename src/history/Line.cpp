@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "net/AddressText.h"
+
 namespace netvik::history {
 
 namespace {
@@ -12,6 +14,9 @@ namespace {
 constexpr std::array<std::string_view, kStateCount> kWords = {
     "connected", "no-internet", "no-host", "network-error", "disabled", "not-running", "asleep",
 };
+
+// What the site said to a TCP connection, by SiteByTcp.
+constexpr std::array<std::string_view, 3> kTcpWords = {"", "answers", "silent"};
 
 constexpr std::int32_t kMaxOffset = 23 * 60 + 59;
 
@@ -78,10 +83,42 @@ constexpr Field kStampFields[kFields] = {{0, 4, kFirstYear, kLastYear},
                                          {20, 2, 0, 23},
                                          {23, 2, 0, 59}};
 
+// The text up to the next comma, taken from rest with its comma; rest is
+// empty after the last field. False when rest has no field left.
+bool NextField(std::string_view& rest, std::string_view& field, bool& last) {
+    if (last) return false;
+    const std::size_t comma = rest.find(',');
+    last = comma == std::string_view::npos;
+    const std::size_t length = last ? rest.size() : comma;
+    field = {rest.data(), length};
+    rest.remove_prefix(last ? length : length + 1);
+    return true;
+}
+
+// "3 100.64.0.1": a time-to-live of 1 to 255 and a dotted address; "" for
+// none.
+bool ParseHop(std::string_view text, LastHop& hop) {
+    hop = {};
+    if (text.empty()) return true;
+    const std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos || blank == 0 || blank > 3 || text[0] == '0') return false;
+    unsigned number = 0;
+    for (std::size_t i = 0; i < blank; ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        number = number * 10 + static_cast<unsigned>(text[i] - '0');
+    }
+    const std::string_view address(text.data() + blank + 1, text.size() - blank - 1);
+    const auto packed = static_cast<std::uint32_t>(AddressToLong(address));
+    if (number > 255 || packed == 0) return false;
+    hop = {static_cast<std::uint8_t>(number), packed};
+    return true;
+}
+
 }  // namespace
 
 bool operator==(const Entry& a, const Entry& b) {
-    return a.at == b.at && a.state == b.state && a.lastSeen == b.lastSeen;
+    return a.at == b.at && a.state == b.state && a.lastSeen == b.lastSeen && a.lastHop.number == b.lastHop.number &&
+           a.lastHop.address == b.lastHop.address && a.siteByTcp == b.siteByTcp;
 }
 
 std::string_view StateWord(State state) { return kWords[static_cast<std::size_t>(state)]; }
@@ -143,27 +180,44 @@ std::string FormatLine(const Entry& entry) {
     line += StateWord(entry.state);
     line += ',';
     if (entry.lastSeen) line += FormatStamp(*entry.lastSeen);
+    if (entry.state == State::NoInternet && Traced(entry)) {
+        line += ',';
+        if (entry.lastHop.number != 0) {
+            line += std::to_string(entry.lastHop.number);
+            line += ' ';
+            line += LongToAddress(entry.lastHop.address);
+        }
+        line += ',';
+        line += kTcpWords[static_cast<std::size_t>(entry.siteByTcp)];
+    }
     return line;
 }
 
 bool ParseLine(std::string_view line, Entry& entry) {
-    const std::size_t first = line.find(',');
-    if (first == std::string_view::npos) return false;
-    const std::size_t second = line.find(',', first + 1);
-    if (second == std::string_view::npos) return false;
+    std::string_view rest = line, time, word, last, hop, tcp;
+    bool end = false;
+    if (!NextField(rest, time, end) || !NextField(rest, word, end) || !NextField(rest, last, end)) return false;
     Entry parsed;
-    // Positions known to lie within the line: no checked substr.
-    if (!ParseStamp({line.data(), first}, parsed.at)) return false;
-    const std::string_view word(line.data() + first + 1, second - first - 1);
+    if (!ParseStamp(time, parsed.at)) return false;
     std::size_t state = 0;
     while (state < kWords.size() && kWords[state] != word) ++state;
     if (state == kWords.size()) return false;
     parsed.state = static_cast<State>(state);
-    const std::string_view last(line.data() + second + 1, line.size() - second - 1);
     if (!last.empty()) {
         Stamp seen;
         if (!ParseStamp(last, seen)) return false;
         parsed.lastSeen = seen;
+    }
+    if (!end) {
+        // A traced change: exactly two fields more, as formatting writes them.
+        if (!NextField(rest, hop, end) || !NextField(rest, tcp, end) || !end || !ParseHop(hop, parsed.lastHop)) {
+            return false;
+        }
+        std::size_t answer = 0;
+        while (answer < kTcpWords.size() && kTcpWords[answer] != tcp) ++answer;
+        if (answer == kTcpWords.size()) return false;
+        parsed.siteByTcp = static_cast<SiteByTcp>(answer);
+        if (parsed.state != State::NoInternet || !Traced(parsed)) return false;
     }
     entry = parsed;
     return true;

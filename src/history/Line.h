@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "net/Trace.h"
 #include "platform/Clock.h"
 
 namespace netvik::history {
@@ -30,14 +31,34 @@ inline bool IsOutage(State state) { return state != State::Connected && IsVerdic
 // What starts or ends a watched stretch.
 enum class WatchEvent : std::uint8_t { Started, Ending, Suspending, Resumed, Disabled, Enabled };
 
+// The last hop of a trace that answered: its number (0: none) and address.
+struct LastHop {
+    std::uint8_t number = 0;
+    std::uint32_t address = 0;  // packed, the first number the lowest byte
+};
+
 // One line of the record: the check (or event) that saw the change, the new
 // state, and when the last check with the old state ran (none when the line
-// starts a watched stretch: after a start, a resume, an enable).
+// starts a watched stretch: after a start, a resume, an enable). A change to
+// no-internet may tell what the trace after it found, when it found
+// anything: the last hop that answered, and what the site said to a TCP
+// connection; the line then has two more fields.
 struct Entry {
+    Entry(const Stamp& at = {}, State state = State::Connected, std::optional<Stamp> lastSeen = std::nullopt)
+        : at(at), state(state), lastSeen(lastSeen) {}
+
     Stamp at;
-    State state = State::Connected;
+    State state;
     std::optional<Stamp> lastSeen;
+    LastHop lastHop;
+    SiteByTcp siteByTcp = SiteByTcp::Unknown;
 };
+
+// A trace tells something: a hop answered, or the site took a connection.
+inline bool Traced(const LastHop& lastHop, SiteByTcp siteByTcp) {
+    return lastHop.number != 0 || siteByTcp == SiteByTcp::Answers;
+}
+inline bool Traced(const Entry& entry) { return Traced(entry.lastHop, entry.siteByTcp); }
 
 bool operator==(const Entry& a, const Entry& b);
 
@@ -50,7 +71,8 @@ inline std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return static_cast<double>(truncated) > quotient ? truncated - 1 : truncated;
 }
 
-// The record's first line.
+// The record's first line. Lines of a traced change have two fields more,
+// "last hop" and "site by TCP", which the header does not name.
 inline constexpr std::string_view kHeader = "time,state,last check of the old state";
 
 // The state's word in the file.

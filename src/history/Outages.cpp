@@ -17,7 +17,12 @@ std::int64_t HeldFor(const std::vector<Entry>& entries, std::size_t i, const Sta
 
 namespace {
 
-void AddPlace(Outage& outage, State state) {
+void AddPlace(Outage& outage, const Entry& entry) {
+    if (Traced(entry) && !Traced(outage.lastHop, outage.siteByTcp)) {
+        outage.lastHop = entry.lastHop;
+        outage.siteByTcp = entry.siteByTcp;
+    }
+    const State state = entry.state;
     for (std::uint8_t i = 0; i < outage.places; ++i) {
         if (outage.where[i] == state) return;
     }
@@ -51,7 +56,7 @@ std::vector<Outage> Outages(const std::vector<Entry>& entries, const Stamp& now,
         Outage& outage = outages.back();
         outage.seconds += HeldFor(entries, i, now, live);
         outage.to = entry.at;
-        AddPlace(outage, entry.state);
+        AddPlace(outage, entry);
         // A line continues the stretch of the line before when it tells the
         // last check of the old state.
         const Entry* next = i + 1 < entries.size() ? &entries[i + 1] : nullptr;

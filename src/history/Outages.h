@@ -28,6 +28,9 @@ struct Outage {
     std::int64_t seconds = 0;       // how long it was watched
     std::array<State, 3> where{};   // where the chain broke, in the order seen
     std::uint8_t places = 0;        // entries of where in use
+    // What the trace after its first traced change to no-internet found.
+    LastHop lastHop;
+    SiteByTcp siteByTcp = SiteByTcp::Unknown;
 };
 
 // One window of time that ends now.

@@ -5,11 +5,12 @@
 
 namespace netvik::history {
 
-void Recorder::Verdict(State verdict, const Stamp& at) {
+bool Recorder::Verdict(State verdict, const Stamp& at, bool awaitTrace) {
+    Release(at);
     if (watching_ && state_ == verdict) {
         lastCheck_ = at;
         if (!unwritten_.empty()) Flush(at);
-        return;
+        return false;
     }
     Entry entry{at, verdict, std::nullopt};
     if (watching_) entry.lastSeen = lastCheck_;
@@ -17,10 +18,32 @@ void Recorder::Verdict(State verdict, const Stamp& at) {
     state_ = verdict;
     lastCheck_ = at;
     Add(entry);
+    awaiting_ = awaitTrace && verdict == State::NoInternet;
+    if (!awaiting_) Flush(at);
+    return awaiting_;
+}
+
+void Recorder::Traced(const LastHop& lastHop, SiteByTcp siteByTcp) {
+    if (!awaiting_) return;
+    awaiting_ = false;
+    Entry& entry = unwritten_.back();
+    entry.lastHop = lastHop;
+    entry.siteByTcp = siteByTcp;
+    if (!history::Traced(entry)) {
+        entry.lastHop = {};
+        entry.siteByTcp = SiteByTcp::Unknown;
+    }
+    Flush(entry.at);
+}
+
+void Recorder::Release(const Stamp& at) {
+    if (!awaiting_) return;
+    awaiting_ = false;
     Flush(at);
 }
 
 void Recorder::Event(WatchEvent event, const Stamp& at) {
+    Release(at);
     Entry entry{at, State::NotRunning, std::nullopt};
     switch (event) {
         case WatchEvent::Started:

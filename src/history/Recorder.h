@@ -18,8 +18,14 @@ class Recorder {
 public:
     explicit Recorder(platform::HistoryFile& file) : file_(file) {}
 
-    // A check's verdict (one of the four) at the time the check ran.
-    void Verdict(State verdict, const Stamp& at);
+    // A check's verdict (one of the four) at the time the check ran. With
+    // awaitTrace, the line of a change to no-internet waits for Traced (the
+    // History window reads it meanwhile): then true. Any other line takes a
+    // waiting one along, as it is.
+    bool Verdict(State verdict, const Stamp& at, bool awaitTrace = false);
+    // What the trace after the waiting line found: the line gets it when it
+    // tells anything, and is written.
+    void Traced(const LastHop& lastHop, SiteByTcp siteByTcp);
 
     // Ending, suspending and disabling end the watched stretch with their
     // line; the first verdict after a start, a resume or an enable starts a
@@ -47,6 +53,8 @@ public:
 
 private:
     void Add(const Entry& entry);
+    // Writes a line that waits for its trace, as it is.
+    void Release(const Stamp& at);
     void Flush(const Stamp& at);
     bool Rotate(const Stamp& at);
 
@@ -57,6 +65,7 @@ private:
     std::vector<Entry> unwritten_;  // oldest first
     std::optional<Stamp> notWrittenSince_;
     std::optional<Dropped> dropped_;
+    bool awaiting_ = false;  // the last unwritten line waits for its trace
 };
 
 inline constexpr std::size_t kMaxUnwritten = 1000;

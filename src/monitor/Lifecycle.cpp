@@ -5,7 +5,10 @@
 namespace netvik {
 
 frmNetvikmain::frmNetvikmain(const MainServices& services, const MainControls& controls)
-    : MainControls(controls), services_(services), ImageList_(Pictures) {
+    : MainControls(controls),
+      services_(services),
+      ImageList_(Pictures),
+      trace_(services.icmp, services.connect, tmrTrace, services.clock) {
     BindEvents();
 }
 
@@ -16,6 +19,8 @@ void frmNetvikmain::BindEvents() {
     events_.Bind(form.Resumed, [this] { Form_Resumed(); });
     events_.Bind(Timer.Tick, [this] { Timer_Timer(); });
     events_.Bind(tmrResume.Tick, [this] { tmrResume_Timer(); });
+    events_.Bind(tmrTrace.Tick, [this] { tmrTrace_Timer(); });
+    events_.Bind(trace_.Done, [this](const TraceResult& result) { Trace_Done(result); });
     events_.Bind(txtIIP.KeyPress, [this](std::int16_t& key) { txtIIP_KeyPress(key); });
     events_.Bind(txtHIP.KeyPress, [this](std::int16_t& key) { txtHIP_KeyPress(key); });
     events_.Bind(txtCIP.KeyPress, [this](std::int16_t& key) { txtCIP_KeyPress(key); });
@@ -117,6 +122,7 @@ void frmNetvikmain::Form_Resize() {
 }
 
 void frmNetvikmain::Form_Suspending() {
+    EndTrace();
     tmrResume.SetEnabled(false);
     RecordEvent(history::WatchEvent::Suspending);
 }
@@ -141,17 +147,20 @@ void frmNetvikmain::tmrResume_Timer() {
 void frmNetvikmain::gSysTray_WentToTray() { ShownInTaskList = false; }
 
 void frmNetvikmain::gSysTray_Restored() {
+    EndTrace();
     ShownInTaskList = true;
     services_.winsock.StartWinsock();  // held while the panel is open
 }
 
 void frmNetvikmain::cmdQuit_Click() {
+    EndTrace();
     RecordEvent(history::WatchEvent::Ending);
     services_.winsock.EndWinsock();
     services_.application.End();
 }
 
 void frmNetvikmain::Form_QueryUnload() {
+    EndTrace();
     RecordEvent(history::WatchEvent::Ending);
     if (ShownInTaskList) {
         services_.winsock.EndWinsock();

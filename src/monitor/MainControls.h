@@ -34,13 +34,14 @@ public:
 };
 
 // The ids of the main window's parts that its layout does not hold.
-enum MainPartId : int { kCountdownTimer = 1, kResumeTimer = 2, kWinsockClient = 3 };
+enum MainPartId : int { kCountdownTimer = 1, kResumeTimer = 2, kWinsockClient = 3, kTraceTimer = 4 };
 
 // The settings panel as it is laid out, and how its parts are made
 // (MainLayout.cpp).
 extern const platform::WindowLayout kMainLayout;
 platform::TimerArgs CountdownTimer();
 platform::TimerArgs ResumeTimer();
+platform::TimerArgs TraceTimer();
 platform::PicturesArgs TrayPictures();
 platform::TextBoxArgs AddressBox();
 platform::SliderArgs RefreshSlider();
@@ -58,6 +59,7 @@ struct MainParts {
     typename Kit::Window form = kit.Make(platform::kWindowId, platform::WindowArgs{});
     typename Kit::Timer Timer = kit.Make(kCountdownTimer, CountdownTimer());
     typename Kit::Timer tmrResume = kit.Make(kResumeTimer, ResumeTimer());   // the check a moment after a wake
+    typename Kit::Timer tmrTrace = kit.Make(kTraceTimer, TraceTimer());      // looks at a trace's echo requests
     typename Kit::Pictures Pictures = kit.Make(IDI_NETVIK, TrayPictures());  // the program's and the tray's icons
     typename Kit::TextBox txtIIP = kit.Make(IDC_TXTIIP, AddressBox());
     typename Kit::Button cmdIname = kit.Make(IDC_CMDINAME, platform::ButtonArgs{});

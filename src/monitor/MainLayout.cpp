@@ -60,6 +60,12 @@ platform::TimerArgs ResumeTimer() {
     return timer;
 }
 
+platform::TimerArgs TraceTimer() {
+    platform::TimerArgs timer;
+    timer.interval = frmNetvikmain::kTracePoll;
+    return timer;
+}
+
 platform::PicturesArgs TrayPictures() {
     platform::PicturesArgs pictures;
     pictures.trayIcons = {IDI_TRAY_CHECKING, IDI_TRAY_DISABLED, IDI_TRAY_ERROR,

@@ -29,6 +29,7 @@ void frmNetvikmain::mnoRefresh_Click() {
 
 void frmNetvikmain::mnoDisable_Click() {
     if (state_.CheckingEnabled) {
+        EndTrace();
         gSysTray->ChangeIcon(ImageList_.ListImage("d"));
         gSysTray->ChangeToolTip(monitor_texts::kDisabledTip);
         Timer.SetEnabled(false);
@@ -73,6 +74,7 @@ void frmNetvikmain::mnoNotify_Click() {
 }
 
 void frmNetvikmain::mnoQuit_Click() {
+    EndTrace();
     RecordEvent(history::WatchEvent::Ending);
     gSysTray->RemoveFromSysTray();
     services_.application.End();

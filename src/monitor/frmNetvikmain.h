@@ -11,9 +11,11 @@
 #include "monitor/ModalWindows.h"
 #include "monitor/PanelRules.h"
 #include "monitor/StateRecord.h"
+#include "net/PathTrace.h"
 #include "net/modWinSock.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/ConnectAttempt.h"
 #include "platform/Desktop.h"
 #include "platform/NetworkConfig.h"
 #include "platform/ShellNotify.h"
@@ -35,7 +37,9 @@ struct MainServices {
     history::Recorder& recorder;        // the connection's record
     history::LatencyRecorder& latency;  // the Internet site's round trips, an hour a line
     platform::Desktop& desktop;
-    MainDialogs& dialogs;  // the main window's dialogs and the History window, loaded on demand
+    MainDialogs& dialogs;               // the main window's dialogs and the History window, loaded on demand
+    platform::IcmpService& icmp;        // the trace's echo requests
+    platform::ConnectAttempt& connect;  // the trace's TCP connection attempt to the site
 };
 
 // The main window: the program's one long-lived object. It owns the state
@@ -54,6 +58,8 @@ public:
     // How long after the PC wakes its check waits: the network needs a
     // moment (a Wi-Fi joins again, an address is leased anew).
     static constexpr std::uint32_t kResumeDelay = 10000;
+    // How often a trace's echo requests are looked at.
+    static constexpr std::uint32_t kTracePoll = 50;
 
     frmNetvikmain(const MainServices& services, const MainControls& controls);
 
@@ -69,6 +75,9 @@ public:
 
     // The minute countdown that drives the check cycle.
     void Timer_Timer();
+    // The trace after a change to no-internet: its poll, and its end.
+    void tmrTrace_Timer();
+    void Trace_Done(const TraceResult& result);
 
     // The address boxes and the refresh-rate slider.
     void txtIIP_KeyPress(std::int16_t& KeyAscii);
@@ -117,8 +126,14 @@ private:
     void BindEvents();
 
     void CheckCycle();
-    // Records a cycle's verdict, and tells of a change in a balloon.
-    void RecordVerdict(int answered);
+    // Records a cycle's verdict, and tells of a change in a balloon. True
+    // when its line waits for a trace.
+    bool RecordVerdict(int answered);
+    // Traces the path toward the site; its line goes as it is when nothing
+    // can be sent.
+    void BeginTrace();
+    // Ends a trace still under way: its line goes as it is.
+    void EndTrace();
     // Records what starts or ends a watched stretch.
     void RecordEvent(history::WatchEvent event);
     void ReportInvalidAddresses();
@@ -173,8 +188,11 @@ private:
     history::ChangeNotifier notifier_;
     bool notifyOnChange_ = true;           // balloons tell of changes ("&Notify on change")
     std::unique_ptr<frmHistory> history_;  // loaded at its first use, then reused
-    std::string externalAddress_;          // the one learnt in this run, for the History window's report
-    EventBindings events_;                 // last: its handlers go first
+    std::string externalAddress_;  // the one learnt in this run, for the History window's report
+    PathTrace trace_;
+    history::Stamp tracedCheck_;  // the check whose change the trace follows
+    bool traceBalloon_ = false;   // that change's balloon is up, for the trace's to follow
+    EventBindings events_;        // last: its handlers go first
 };
 
 }  // namespace netvik

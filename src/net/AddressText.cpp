@@ -49,6 +49,19 @@ std::int32_t AddressToLong(std::string_view addressText) {
     return static_cast<std::int32_t>(packed);
 }
 
+std::string LongToAddress(std::uint32_t packed) {
+    char text[16];
+    char* end = text;
+    for (int part = 0; part < kParts; ++part, packed >>= 8) {
+        const std::uint32_t number = packed & 0xFF;
+        if (number >= 100) *end++ = static_cast<char>('0' + number / 100);
+        if (number >= 10) *end++ = static_cast<char>('0' + number / 10 % 10);
+        *end++ = static_cast<char>('0' + number % 10);
+        *end++ = '.';
+    }
+    return std::string(text, end - 1);
+}
+
 HostText ClassifyHostText(std::string_view text) {
     constexpr std::size_t kMaxName = 255;
     if (text.empty() || text.size() > kMaxName) return HostText::Invalid;

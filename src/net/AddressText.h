@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace netvik {
@@ -10,6 +11,10 @@ namespace netvik {
 // written order. Returns 0 for every text that is not such an address, so
 // "0.0.0.0" cannot be told from an invalid text.
 std::int32_t AddressToLong(std::string_view addressText);
+
+// The dotted text of a packed address, the first number the lowest byte:
+// what AddressToLong takes back.
+std::string LongToAddress(std::uint32_t packed);
 
 // What a text names a host by, as a server or the system reports it.
 enum class HostText {

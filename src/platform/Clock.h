@@ -23,6 +23,9 @@ public:
     // time zone and its daylight-saving rules; where the system cannot tell
     // (the first Windows generation), the offset it has now.
     virtual std::int32_t OffsetAt(std::int64_t utc) const = 0;
+    // Milliseconds since the system started, for measuring short spans; it
+    // wraps every 49.7 days.
+    virtual std::uint32_t Milliseconds() const = 0;
 };
 
 }  // namespace netvik::platform

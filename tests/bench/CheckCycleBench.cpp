@@ -46,6 +46,16 @@ public:
         return replies;
     }
     void Close(platform::IcmpHandle handle) override { inner_.Close(handle); }
+    bool SendsWithoutWaiting() const override { return inner_.SendsWithoutWaiting(); }
+    bool SendEcho2(platform::IcmpHandle handle, platform::EventHandle event, std::uint32_t destination,
+                   const void* data, std::uint16_t size, const platform::IpOptionInformation* options, void* reply,
+                   std::uint32_t replySize, std::uint32_t timeout) override {
+        return inner_.SendEcho2(handle, event, destination, data, size, options, reply, replySize, timeout);
+    }
+    std::uint32_t ParseReplies(void* reply, std::uint32_t size) override { return inner_.ParseReplies(reply, size); }
+    platform::EventHandle NewEvent() override { return inner_.NewEvent(); }
+    bool EventSet(platform::EventHandle event) override { return inner_.EventSet(event); }
+    void CloseEvent(platform::EventHandle event) override { inner_.CloseEvent(event); }
 
     double inside = 0;
     std::map<std::uint32_t, std::vector<double>> byTimeout;  // each request's time, by its time-out

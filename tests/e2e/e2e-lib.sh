@@ -190,6 +190,23 @@ dismiss() { trayctl msgbox-ok "$(field_in hwnd "$1")" >/dev/null; }
 # nothing when it is missing.
 stored() { trayctl reg-get "$1" "$2" 2>/dev/null | sed -n 's/.* data="\(.*\)"$/\1/p' || true; }
 
+# --- checks, balloons and the record
+# refresh TIP: the tray menu's Refresh, until the check ends in TIP.
+refresh() { choose "$(open_menu)" '&Refresh' && trayctl wait-tip "$1" 20000 >/dev/null; }
+# The text of the balloon the shell shows (escaped), or nothing.
+balloon() { trayctl balloons | sed -n 's/^balloon .* visible=1 title=.* text="\(.*\)"$/\1/p' | tail -n 1; }
+# The shell drew a balloon titled TITLE: as its tooltip tells, or where
+# it tells no title (Wine's), as the shell's trace of what it drew says.
+titled() {
+    local title
+    title=$(trayctl balloons | sed -n 's/^balloon .* visible=1 title=\(.*\) text=".*"$/\1/p' | tail -n 1)
+    if [ "$title" = - ]; then grep -qF "title L\"$1\"" "$E2E_OUT/shell.log"; else [ "$title" = "\"$1\"" ]; fi
+}
+# The record's lines, without their CR; line N of it, once it is written.
+record() { tr -d '\r' 2>/dev/null <"$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Netvik/history.csv"; }
+has_lines() { [ "$(record | wc -l)" -ge "$1" ]; }
+record_line() { eventually 5 has_lines "$1" || true; record | sed -n "$1p"; }
+
 # --- windows and controls
 # field_in NAME LINE: the value of NAME=... in a line of trayctl's fields.
 field_in() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<" $2"; }

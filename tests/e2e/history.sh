@@ -28,21 +28,6 @@ PROVIDER='beyond the router (the Internet provider)'
 folder=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Netvik
 STAMP='[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}[+-][0-9]{2}:[0-9]{2}'
 
-# refresh TIP: the tray menu's Refresh, until the check ends in TIP.
-refresh() { choose "$(open_menu)" '&Refresh' && trayctl wait-tip "$1" 20000 >/dev/null; }
-# The text of the balloon the shell shows (escaped), or nothing.
-balloon() { trayctl balloons | sed -n 's/^balloon .* visible=1 title=.* text="\(.*\)"$/\1/p' | tail -n 1; }
-# The shell drew a balloon titled TITLE: as its tooltip tells, or where
-# it tells no title (Wine's), as the shell's trace of what it drew says.
-titled() {
-    local title
-    title=$(trayctl balloons | sed -n 's/^balloon .* visible=1 title=\(.*\) text=".*"$/\1/p' | tail -n 1)
-    if [ "$title" = - ]; then grep -qF "title L\"$1\"" "$E2E_OUT/shell.log"; else [ "$title" = "\"$1\"" ]; fi
-}
-# The record's lines, without their CR; line N of it, once it is written.
-record() { tr -d '\r' 2>/dev/null <"$folder/history.csv"; }
-has_lines() { [ "$(record | wc -l)" -ge "$1" ]; }
-record_line() { eventually 5 has_lines "$1" || true; record | sed -n "$1p"; }
 # Two stamps of the record as the window names the stretch between them
 # (the second's date only when it differs).
 span() { local d=; [ "${1:0:10}" = "${2:0:10}" ] || d="${2:0:10} "; echo "${1:0:10} ${1:11:5} - $d${2:11:5}"; }

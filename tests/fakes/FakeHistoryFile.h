@@ -49,8 +49,10 @@ class FakeClock : public platform::Clock {
 public:
     platform::ClockTime now;
     std::function<std::int32_t(std::int64_t utc)> zone;
+    std::uint32_t milliseconds = 0;
     platform::ClockTime Now() const override { return now; }
     std::int32_t OffsetAt(std::int64_t utc) const override { return zone ? zone(utc) : now.offsetMinutes; }
+    std::uint32_t Milliseconds() const override { return milliseconds; }
 };
 
 }  // namespace netvik::fakes

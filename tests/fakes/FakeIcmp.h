@@ -3,6 +3,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,7 @@ public:
         queue.insert(queue.end(), outcomes.begin(), outcomes.end());
     }
     void AlwaysAnswer(std::uint32_t destination) { alwaysAnswer_[destination] = true; }
+    void StopAnswering(std::uint32_t destination) { alwaysAnswer_.erase(destination); }
 
     platform::IcmpHandle Open() override {
         ++openHandles;
@@ -67,6 +69,55 @@ public:
     }
     void Close(platform::IcmpHandle) override { --openHandles; }
 
+    // Requests that do not wait: each one pends until the test lands it.
+    struct Pending {
+        platform::EventHandle event;
+        std::uint32_t destination;
+        std::uint8_t ttl;
+        void* reply;
+        std::uint32_t replySize;
+        std::uint32_t timeout;
+    };
+    bool SendsWithoutWaiting() const override { return sendsWithoutWaiting; }
+    bool SendEcho2(platform::IcmpHandle, platform::EventHandle event, std::uint32_t destination, const void*,
+                   std::uint16_t, const platform::IpOptionInformation* options, void* reply, std::uint32_t replySize,
+                   std::uint32_t timeout) override {
+        pending.push_back(
+            {event, destination, options != nullptr ? options->Ttl : std::uint8_t{0}, reply, replySize, timeout});
+        return true;
+    }
+    std::uint32_t ParseReplies(void* reply, std::uint32_t) override {
+        const auto found = counts_.find(reply);
+        return found == counts_.end() ? 0 : found->second;
+    }
+    platform::EventHandle NewEvent() override {
+        ++openEvents;
+        return nextEvent_++;
+    }
+    bool EventSet(platform::EventHandle event) override { return set_.count(event) != 0; }
+    void CloseEvent(platform::EventHandle) override { --openEvents; }
+
+    // The system is done with the request pending[index]: its reply record
+    // says status and address, and replies were counted.
+    void Land(std::size_t index, std::uint32_t status, std::uint32_t address = 0, std::uint32_t replies = 0) {
+        Pending& request = pending.at(index);
+        if (set_.count(request.event) != 0) return;
+        platform::IcmpEchoReply record{};
+        record.Address = address;
+        record.Status = status;
+        std::memcpy(request.reply, &record, sizeof record);
+        counts_[request.reply] = replies;
+        set_.insert(request.event);
+    }
+    // Every request still pending times out.
+    void LandAll() {
+        for (std::size_t i = 0; i < pending.size(); ++i) Land(i, kTimedOut);
+    }
+
+    bool sendsWithoutWaiting = false;
+    std::vector<Pending> pending;
+    int openEvents = 0;
+
     std::vector<EchoRequest> requests;
     int openHandles = 0;
     // Makes every request report this status and reply count.
@@ -91,6 +142,9 @@ private:
     CallLog& log_;
     std::map<std::uint32_t, std::deque<bool>> scripts_;
     std::map<std::uint32_t, bool> alwaysAnswer_;
+    std::map<void*, std::uint32_t> counts_;
+    std::set<platform::EventHandle> set_;
+    platform::EventHandle nextEvent_ = 0x500;
     platform::IcmpHandle nextHandle_ = 0x100;
 };
 

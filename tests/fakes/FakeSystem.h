@@ -2,6 +2,7 @@
 // Every fake the main window needs, wired together around one call log.
 #include "fakes/CallLog.h"
 #include "fakes/FakeApplication.h"
+#include "fakes/FakeConnectAttempt.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeHistoryFile.h"
@@ -55,6 +56,7 @@ struct FakeSystem : FakeLog, FakeParts, MainParts<FakeKit>, MainDialogs {
     FakeHistoryFile latencyFile;
     history::LatencyRecorder latency{latencyFile};
     FakeDesktop desktop;
+    FakeConnectAttempt connect;
 
     // The user of the two dialogs, and how many of them are loaded.
     std::function<void(FakeGatewayIPs&)> gatewayUser;
@@ -62,8 +64,8 @@ struct FakeSystem : FakeLog, FakeParts, MainParts<FakeKit>, MainDialogs {
     int dialogsLoaded = 0;
 
     MainServices Services() {
-        return {application, modal, shell,    winsock, settings, registry,
-                network,     clock, recorder, latency, desktop,  *this};
+        return {application, modal, shell,    winsock, settings, registry, network,
+                clock,       recorder, latency, desktop, *this, icmp, connect};
     }
 
     // The main window's parts as its logic sees them.

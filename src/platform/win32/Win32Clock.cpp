@@ -48,5 +48,6 @@ std::int32_t Win32Clock::OffsetAt(std::int64_t utc) const {
     }
     return Now().offsetMinutes;
 }
+std::uint32_t Win32Clock::Milliseconds() const { return GetTickCount(); }
 
 }  // namespace netvik::win32

@@ -8,6 +8,7 @@ class Win32Clock : public platform::Clock {
 public:
     platform::ClockTime Now() const override;
     std::int32_t OffsetAt(std::int64_t utc) const override;
+    std::uint32_t Milliseconds() const override;
 };
 
 }  // namespace netvik::win32

@@ -40,6 +40,8 @@ bool Win32Icmp::Bind(const char* library) {
     create_ = create;
     sendEcho_ = sendEcho;
     close_ = close;
+    sendEcho2_ = ProcAddress<SendEcho2Fn>(module, "IcmpSendEcho2");
+    parseReplies_ = ProcAddress<ParseRepliesFn>(module, "IcmpParseReplies");
     return true;
 }
 
@@ -60,5 +62,30 @@ void Win32Icmp::Close(platform::IcmpHandle handle) {
     const HANDLE native = reinterpret_cast<HANDLE>(handle);
     if (close_ != nullptr && native != INVALID_HANDLE_VALUE) close_(native);
 }
+
+bool Win32Icmp::SendEcho2(platform::IcmpHandle handle, platform::EventHandle event, std::uint32_t destination,
+                          const void* requestData, std::uint16_t requestSize,
+                          const platform::IpOptionInformation* options, void* replyBuffer, std::uint32_t replySize,
+                          std::uint32_t timeout) {
+    const DWORD replies =
+        sendEcho2_(reinterpret_cast<HANDLE>(handle), reinterpret_cast<HANDLE>(event), nullptr, nullptr, destination,
+                   const_cast<void*>(requestData), requestSize, const_cast<platform::IpOptionInformation*>(options),
+                   replyBuffer, replySize, timeout);
+    return replies == 0 && GetLastError() == ERROR_IO_PENDING;
+}
+
+std::uint32_t Win32Icmp::ParseReplies(void* replyBuffer, std::uint32_t replySize) {
+    return parseReplies_(replyBuffer, replySize);
+}
+
+platform::EventHandle Win32Icmp::NewEvent() {
+    return reinterpret_cast<platform::EventHandle>(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+}
+
+bool Win32Icmp::EventSet(platform::EventHandle event) {
+    return WaitForSingleObject(reinterpret_cast<HANDLE>(event), 0) == WAIT_OBJECT_0;
+}
+
+void Win32Icmp::CloseEvent(platform::EventHandle event) { CloseHandle(reinterpret_cast<HANDLE>(event)); }
 
 }  // namespace netvik::win32

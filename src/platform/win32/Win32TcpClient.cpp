@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/Failure.h"
+#include "platform/win32/HiddenWindow.h"
 
 namespace netvik::win32 {
 
@@ -18,26 +18,14 @@ void Run(const std::function<void()>& handler) {
 
 }  // namespace
 
-Win32TcpClient::Win32TcpClient(const platform::Slot& slot) {
+Win32TcpClient::Win32TcpClient(const platform::Slot& slot)
+    : window_(CreateHiddenWindow(kClassName, &Win32TcpClient::WindowProc, this)) {
     slot.Hold<platform::TcpClient>(*this);
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA existing;
-    if (!GetClassInfoA(instance, kClassName, &existing)) {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &Win32TcpClient::WindowProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = kClassName;
-        if (RegisterClassA(&wc) == 0) Fail("cannot register the TCP client's window class");
-    }
-    window_ = CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-    if (window_ == nullptr) Fail("cannot create the TCP client's window");
-    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32TcpClient::~Win32TcpClient() {
     Close();
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
+    DestroyHiddenWindow(window_);
 }
 
 bool Win32TcpClient::Start() {
@@ -192,7 +180,7 @@ void Win32TcpClient::Close() {
 }
 
 LRESULT CALLBACK Win32TcpClient::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<Win32TcpClient*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = HiddenWindowObject<Win32TcpClient>(window);
     if (self != nullptr && message == kResolved) {
         self->OnResolved(reinterpret_cast<HANDLE>(wParam), lParam);
         return 0;

@@ -311,6 +311,52 @@ int cmd_menu_close(int argc, char** argv) {
     return 0;
 }
 
+// ---- answering
+
+double now_ms() {
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+int cmd_stalls(int argc, char** argv) {
+    Args a;
+    HWND h;
+    DWORD ms = 0, span = 0;
+    const bool timed = split_args(argc, argv, {"-timeout", "-for"}, {}, a) && a.value.count("-for") != 0;
+    if (a.pos.size() != (timed ? 1u : 2u) || !parse_hwnd(a.pos[0].c_str(), h) ||
+        !ms_option(a, "-timeout", kDefaultWaitMs, ms) || !ms_option(a, "-for", 0, span))
+        return usage();
+    const auto size = [&] {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        return !timed && GetFileAttributesExA(a.pos[1].c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow : 0;
+    };
+    const DWORD before = size();
+    const double deadline = now_ms() + ms;
+    double from = 0, longest = 0, at = 0;
+    while (now_ms() < deadline) {
+        const double sent = now_ms();
+        DWORD_PTR result;
+        if (!SendMessageTimeoutA(h, WM_NULL, 0, 0, SMTO_NORMAL, ms, &result)) return fail("the window does not answer");
+        const double waited = now_ms() - sent;
+        if (from == 0) {
+            if (waited >= 500) from = now_ms();
+        } else {
+            if (waited > longest) {
+                longest = waited;
+                at = sent - from;
+            }
+            if (timed ? now_ms() - from >= span : size() != before) {
+                std::printf("after_ms=%.1f longest_ms=%.2f at_ms=%.1f\n", now_ms() - from, longest, at);
+                return 0;
+            }
+        }
+        Sleep(1);
+    }
+    return fail(from == 0 ? "the window never waited half a second" : "the file did not change");
+}
+
 // ---- message boxes
 
 int cmd_msgbox(int argc, char** argv) {
@@ -398,6 +444,12 @@ const Command kCommands[] = {
      "whole; prints the milliseconds from the choice to each",
      cmd_menu_opens},
     {"menu-close", "HWND [-timeout MS]", "VK_ESCAPE; waits for that menu to close", cmd_menu_close},
+    {"stalls", "HWND (FILE | -for MS) [-timeout MS]",
+     "after the window's next wait of half a second or more, send it\n"
+     "WM_NULL every millisecond or two until FILE changes size (or for\n"
+     "MS); prints the milliseconds from the end of that wait to the\n"
+     "change, and the longest wait for an answer meanwhile",
+     cmd_stalls},
     {"msgbox", "[-pid P] [-title T] [-timeout MS]", "wait for a message box; prints hwnd, icon, buttons, title, text",
      cmd_msgbox},
     {"msgbox-ok", "HWND [ID] [-timeout MS]",
