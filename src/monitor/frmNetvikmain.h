@@ -188,7 +188,7 @@ private:
     history::ChangeNotifier notifier_;
     bool notifyOnChange_ = true;           // balloons tell of changes ("&Notify on change")
     std::unique_ptr<frmHistory> history_;  // loaded at its first use, then reused
-    std::string externalAddress_;  // the one learnt in this run, for the History window's report
+    std::string externalAddress_;          // the one learnt in this run, for the History window's report
     PathTrace trace_;
     history::Stamp tracedCheck_;  // the check whose change the trace follows
     bool traceBalloon_ = false;   // that change's balloon is up, for the trace's to follow

@@ -64,8 +64,8 @@ struct FakeSystem : FakeLog, FakeParts, MainParts<FakeKit>, MainDialogs {
     int dialogsLoaded = 0;
 
     MainServices Services() {
-        return {application, modal, shell,    winsock, settings, registry, network,
-                clock,       recorder, latency, desktop, *this, icmp, connect};
+        return {application, modal,    shell,   winsock, settings, registry, network,
+                clock,       recorder, latency, desktop, *this,    icmp,     connect};
     }
 
     // The main window's parts as its logic sees them.
