@@ -42,14 +42,7 @@ void Win32ConnectAttempt::Start(std::uint32_t address, std::uint16_t port) {
 
 void Win32ConnectAttempt::Stop() {
     open_ = false;
-    if (socket_ != INVALID_SOCKET) {
-        winsock_->closesocket(socket_);
-        socket_ = INVALID_SOCKET;
-    }
-    if (started_) {
-        winsock_->WSACleanup();
-        started_ = false;
-    }
+    if (started_) ReleaseSocket(*winsock_, socket_, started_);
 }
 
 void Win32ConnectAttempt::OnConnect(SOCKET socket, int error) {

@@ -51,6 +51,13 @@ const Wsock32* Winsock() {
     return loaded ? &calls : nullptr;
 }
 
+void ReleaseSocket(const Wsock32& winsock, SOCKET& socket, bool& started) {
+    if (socket != INVALID_SOCKET) winsock.closesocket(socket);
+    socket = INVALID_SOCKET;
+    if (started) winsock.WSACleanup();
+    started = false;
+}
+
 std::int32_t Win32Sockets::Startup(std::uint16_t requestedVersion, std::uint16_t& wVersion) {
     const Wsock32* winsock = Winsock();
     if (winsock == nullptr) return WSASYSNOTREADY;

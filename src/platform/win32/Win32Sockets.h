@@ -32,6 +32,10 @@ struct Wsock32 {
 // folder has no wsock32.dll with every call above.
 const Wsock32* Winsock();
 
+// Closes a socket the program holds and ends its start-up of the library,
+// each where it is held: afterwards neither is.
+void ReleaseSocket(const Wsock32& winsock, SOCKET& socket, bool& started);
+
 // Windows Sockets 1.1 (wsock32). Without the library, a start-up fails as
 // the library's own does when it cannot start.
 class Win32Sockets : public platform::SocketsLibrary {

@@ -169,14 +169,7 @@ std::string Win32TcpClient::GetData() {
 void Win32TcpClient::Close() {
     ++generation_;
     CancelLookup();
-    if (socket_ != INVALID_SOCKET) {
-        winsock_->closesocket(socket_);
-        socket_ = INVALID_SOCKET;
-    }
-    if (started_) {
-        winsock_->WSACleanup();
-        started_ = false;
-    }
+    if (started_) ReleaseSocket(*winsock_, socket_, started_);
 }
 
 LRESULT CALLBACK Win32TcpClient::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
