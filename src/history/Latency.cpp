@@ -5,6 +5,7 @@
 
 #include "history/Files.h"
 #include "history/Record.h"
+#include "history/Words.h"
 
 namespace netvik::history {
 
@@ -21,18 +22,6 @@ bool ParseNumber(std::string_view text, std::uint32_t& number) {
     if (value > 0xFFFFFFFFu) return false;
     number = static_cast<std::uint32_t>(value);
     return true;
-}
-
-std::string Number(std::uint32_t number) {
-    char digits[10];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + number % 10);
-        number /= 10;
-    } while (number != 0);
-    std::string text;
-    while (count > 0) text += digits[--count];
-    return text;
 }
 
 // A check a second at the most, though the program checks once a minute.
@@ -56,7 +45,7 @@ std::string FormatLatency(const LatencyHour& hour) {
     std::string line = FormatStamp(hour.hour);
     for (const std::uint32_t number : {hour.checks, hour.secondTries, hour.medianMs, hour.highestMs}) {
         line += ',';
-        line += Number(number);
+        line += Words().Number(number).Done();
     }
     return line;
 }

@@ -47,24 +47,9 @@ constexpr platform::ControlLayout kControls[] = {
 const platform::WindowLayout kMainLayout = {
     platform::WindowKind::Panel, monitor_texts::kMainCaption, 5850, 4875, kControls, std::size(kControls)};
 
-platform::TimerArgs CountdownTimer() {
-    platform::TimerArgs timer;
-    timer.interval = frmNetvikmain::kCountdownInterval;
-    timer.enabled = true;
-    return timer;
-}
-
-platform::TimerArgs ResumeTimer() {
-    platform::TimerArgs timer;
-    timer.interval = frmNetvikmain::kResumeDelay;
-    return timer;
-}
-
-platform::TimerArgs TraceTimer() {
-    platform::TimerArgs timer;
-    timer.interval = frmNetvikmain::kTracePoll;
-    return timer;
-}
+platform::TimerArgs CountdownTimer() { return {frmNetvikmain::kCountdownInterval, true}; }
+platform::TimerArgs ResumeTimer() { return {frmNetvikmain::kResumeDelay}; }
+platform::TimerArgs TraceTimer() { return {frmNetvikmain::kTracePoll}; }
 
 platform::PicturesArgs TrayPictures() {
     platform::PicturesArgs pictures;
